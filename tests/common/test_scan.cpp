@@ -1,0 +1,201 @@
+// The text-file scanner and writer against hand-made files: line endings,
+// damaged content, overlong lines, versions, and saving without loss.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "fatal_catch.h"
+
+using ScanTest = UserFolderTest;
+
+static void write_file(const std::string &path, const std::string &text)
+{
+    std::ofstream f(path, std::ios::binary);
+    f << text;
+}
+
+static std::string read_file(const std::string &path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+static std::string with_endings(std::string text, const std::string &eol)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += eol;
+        else out += c;
+    }
+    return out;
+}
+
+struct Sample {
+    int i;
+    float f;
+    int b1, b2;
+    char name[MAX_STR];
+    float x, y;
+    int last;
+};
+
+static Sample read_sample(const std::string &path)
+{
+    Sample s{};
+    EXPECT_EQ(inf_open(path.c_str(), 25, 0), 1);
+    s.i = intscan();
+    s.f = fltscan();
+    s.b1 = bolscan();
+    s.b2 = bolscan();
+    spacescan(s.name);
+    s.x = fltscanNOSN();
+    s.y = fltscanNOSN();
+    rln();
+    s.last = intscan();
+    EXPECT_TRUE(inf_good());
+    inf_close();
+    return s;
+}
+
+TEST_F(ScanTest, LineEndingsReadAlike)
+{
+    const std::string text =
+        "I\n25 version\n  1200 max power\n-17.25 weight\n1 flag\n2 not a flag\n"
+        "NACA 2412 (popular).afl\n  3.5  -4e2 pair of values\n42";
+    for (const char *eol : {"\n", "\r", "\r\n"}) {
+        std::string p = path("sample.acf");
+        write_file(p, with_endings(text, eol));
+        Sample s = read_sample(p);
+        EXPECT_EQ(s.i, 1200);
+        EXPECT_FLOAT_EQ(s.f, -17.25f);
+        EXPECT_EQ(s.b1, 1);
+        EXPECT_EQ(s.b2, 0);
+        EXPECT_STREQ(s.name, "NACA 2412 (popular).afl");
+        EXPECT_FLOAT_EQ(s.x, 3.5f);
+        EXPECT_FLOAT_EQ(s.y, -400.0f);
+        EXPECT_EQ(s.last, 42);   // unterminated last line
+    }
+}
+
+TEST_F(ScanTest, OverlongLinesAreCutNotOverrun)
+{
+    std::string longname(1000, 'n');
+    std::string p = path("long.acf");
+    write_file(p, "I\n25 version\n" + longname + "\n7 " + std::string(1000, 'c') + "\n8\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    char name[MAX_STR + 16];
+    memset(name, 'Z', sizeof name);
+    spacescan(name);
+    EXPECT_EQ(strlen(name), (size_t)MAX_STR - 1);
+    EXPECT_EQ(name[MAX_STR], 'Z');
+    EXPECT_EQ(intscan(), 7);
+    EXPECT_EQ(intscan(), 8);
+    inf_close();
+}
+
+TEST_F(ScanTest, AFailedParseGivesZerosFromThenOn)
+{
+    std::string p = path("bad.acf");
+    write_file(p, "I\n25 version\n12\nabc\n5.5\nname\n" + std::string(200, '9') + "\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    EXPECT_EQ(intscan(), 12);
+    EXPECT_EQ(intscan(), 0);
+    EXPECT_FALSE(inf_good());
+    EXPECT_EQ(fltscan(), 0.0f);
+    char s[MAX_STR] = "junk";
+    spacescan(s);
+    EXPECT_STREQ(s, "");
+    inf_close();
+
+    write_file(p, "I\n25 version\n99999999999\n1e99\n" + std::string(200, '9') + "\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    EXPECT_EQ(intscan(), 0);   // out of int range is a failure, not a wrap
+    EXPECT_FALSE(inf_good());
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    rln();
+    EXPECT_EQ(fltscan(), 0.0f);   // out of float range: no infinity
+    EXPECT_FALSE(inf_good());
+}
+
+TEST_F(ScanTest, EndOfFileStopsEveryReader)
+{
+    std::string p = path("short.acf");
+    write_file(p, "I\n25 version\n3");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    EXPECT_EQ(intscan(), 3);
+    for (int k = 0; k < 1000; k++) {
+        rln();
+        EXPECT_EQ(intscan(), 0);
+    }
+    char s[MAX_STR];
+    spacescan(s);
+    EXPECT_STREQ(s, "");
+    EXPECT_FALSE(inf_good());
+    inf_close();
+}
+
+TEST_F(ScanTest, OpeningChecksPresenceAndVersion)
+{
+    EXPECT_EQ(inf_open(path("missing.acf").c_str(), 25, 0), 0);
+    write_file(path("empty.acf"), "");
+    EXPECT_EQ(inf_open(path("empty.acf").c_str(), 25, 0), 0);
+    write_file(path("marker.acf"), "I");
+    EXPECT_EQ(inf_open(path("marker.acf").c_str(), 25, 0), 0);
+    write_file(path("old.prf"), "I\n24 version\n");
+    EXPECT_EQ(inf_open(path("old.prf").c_str(), 25, 1), 0);
+    try {
+        inf_open(path("old.prf").c_str(), 25, 0);
+        FAIL() << "a wrong version must end the program";
+    } catch (const FatalExit &e) {
+        EXPECT_EQ(e.s1, "The following file is the wrong version for this version of Vortan:");
+        EXPECT_EQ(e.s2, path("old.prf"));
+        EXPECT_EQ(e.s3, "Throw that file away. You should only use the files that came with the program.");
+        EXPECT_EQ(e.s4, "You may have to re-install Vortan from the CD.");
+    }
+}
+
+TEST_F(ScanTest, DesignersCheckTheMarker)
+{
+    program_kind = PROG_FOILWRIGHT;
+    write_file(path("mac.afl"), "A\r21 version\r5\r");
+    ASSERT_EQ(inf_open(path("mac.afl").c_str(), 21, 0), 1);
+    EXPECT_EQ(intscan(), 5);
+    write_file(path("pc.afl"), "  I\n21 version\n6\n");
+    ASSERT_EQ(inf_open(path("pc.afl").c_str(), 21, 0), 1);
+    EXPECT_EQ(intscan(), 6);
+    write_file(path("junk.afl"), "Q\n21 version\n");
+    try {
+        inf_open(path("junk.afl").c_str(), 21, 0);
+        FAIL();
+    } catch (const FatalExit &e) {
+        EXPECT_EQ(e.s1, path("junk.afl"));
+        EXPECT_EQ(e.s2, "is not an Corvane file, for either the Mac or the IBM!");
+        EXPECT_EQ(e.s3, "If it is, it has become corrupted and must be thrown away!");
+    }
+}
+
+TEST_F(ScanTest, WriterRoundTripsAndNeverDestroysTheOldFile)
+{
+    std::string p = path("out.afl");
+    ASSERT_EQ(ouf_open(p.c_str(), 301, 21), 1);
+    ouf_printf("%6d max power\n", 1200);
+    ouf_printf("%f constant\n", 0.25f);
+    ASSERT_EQ(ouf_close(), 1);
+    EXPECT_EQ(read_file(p), "I\n21 version\n  1200 max power\n0.250000 constant\n");
+
+    // Saving into a folder that does not exist fails and says so.
+    EXPECT_EQ(ouf_open(path("nowhere/out.afl").c_str(), 301, 21), 0);
+    EXPECT_EQ(ouf_close(), 0);
+
+    // A rename that fails (the target is a folder) leaves both as they were.
+    std::filesystem::create_directories(path("taken"));
+    ASSERT_EQ(ouf_open(path("taken").c_str(), 301, 21), 1);
+    ouf_printf("x\n");
+    EXPECT_EQ(ouf_close(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(path("taken")));
+    EXPECT_FALSE(std::filesystem::exists(path("taken.tmp~")));
+}

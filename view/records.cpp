@@ -1,0 +1,6 @@
+// The one definition of each record this folder owns.
+#include "view/view.h"
+
+scenerystruct scn;
+starstruct sta;
+carrierstruct car;
