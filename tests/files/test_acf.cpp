@@ -258,7 +258,8 @@ TEST_F(AircraftFile, EveryFailedCheckpointNamesBothNumbers)
     write_sample();
     const int numbers[] = {100, 101, 102, 103, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117};
     for (int n : numbers) {
-        std::string line = "\n" + std::to_string(n) + " checkpoint";
+        char line[32];
+        snprintf(line, sizeof line, "\n%d checkpoint", n);
         std::string bad = edited(line, "\n999 checkpoint");
         EXPECT_EQ(sim_read(bad),
                   "An error occurred during read-in of the aircraft file. A checkpoint was not met. "
