@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "files/local.h"
 
@@ -80,14 +81,39 @@ static void read_constant_lines(const AirfoilTarget &t)
         ((float *)((char *)&afl + AFL_CONST_LINES[k].sim_off))[flat] = table_value(fltscan());
 }
 
+// Names inside aircraft files were written on systems that ignore the case
+// of file names; when `path` does not exist as written, the entry of its
+// folder whose name matches without regard to case is taken instead.
+static void match_case_blind(char *path)
+{
+    std::error_code err;
+    std::filesystem::path wanted(path);
+    if (std::filesystem::exists(wanted, err))
+        return;
+    std::filesystem::path folder = wanted.parent_path();
+    std::string name = wanted.filename().string();
+    std::filesystem::directory_iterator it(folder.empty() ? "." : folder, err), end;
+    for (; !err && it != end; it.increment(err)) {
+        std::string candidate = it->path().filename().string();
+        if (candidate.size() < MAX_STR && names_match(candidate.c_str(), name.c_str())) {
+            std::string found = it->path().string();
+            if (found.size() < MAX_STR)
+                C_to_C(found.c_str(), path);
+            return;
+        }
+    }
+}
+
 static void open_airfoil(const AirfoilTarget &t)
 {
     char path[MAX_STR];
     C_to_C(pln.C_appdir, path);
     app_C(path, "airfoils/");
     int fits = strlen(path) + strlen(t.name) < MAX_STR;
-    if (fits)
+    if (fits) {
         app_C(path, t.name);
+        match_case_blind(path);
+    }
     if (!fits || !inf_open(path, PART_VERSION, 0))
         MACIBM_exitalert("An airfoil file that is required by the aircraft you are attempting to fly could not be found.",
                          t.name_line, t.part_line, "Make sure the missing airfoil file is in the 'airfoils' folder.");
@@ -152,8 +178,11 @@ void checkRediff(const char *file_lo, const char *file_hi, int EN, int RT)
                      "Re-generate the flaps file by opening it up with the 'Foilwright' application and then saving it.");
 }
 
-void grabflaps(const char *path)
+void grabflaps(const char *flap_path)
 {
+    char path[MAX_STR];
+    C_to_C(flap_path, path);
+    match_case_blind(path);
     if (!inf_open(path, PART_VERSION, 0))
         MACIBM_exitalert("The flap file that is required by the aircraft you are attempting to fly could not be found.",
                          "The name of the missing flap file is: ", path,

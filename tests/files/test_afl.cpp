@@ -281,3 +281,16 @@ TEST_F(PartFile, WriteFailureKeepsTheOldPart)
     EXPECT_EQ(foilwright::writeoutpart(foil("a.afl").c_str(), foilwright::DEVICE_AIRFOIL), 0);
     EXPECT_EQ(slurp(foil("a.afl")), "old");
 }
+
+TEST_F(PartFile, NamesFromAircraftFilesMatchWithoutRegardToCase)
+{
+    write_airfoil("Naca 2412.afl");
+    EXPECT_EQ(grab("NACA 2412.AFL"), "");
+    EXPECT_FLOAT_EQ(pln.Re[2][0][0], 3.0f);
+    std::string flap = (dir / "flaps" / "Split.flp").string();
+    sample::fill_flap_tables();
+    ASSERT_EQ(foilwright::writeoutpart(flap.c_str(), foilwright::DEVICE_FLAP), 1);
+    std::string asked = (dir / "flaps" / "SPLIT.FLP").string();
+    grabflaps(asked.c_str());
+    EXPECT_FLOAT_EQ(pln.clflap[50], 1.6f);
+}
