@@ -36,20 +36,6 @@ void checkpoint(int expected)
         checkpoint_failed(expected, got);
 }
 
-// The fuselage grid is always 9 x 5; the counts only confirm it.
-static void check_fuselage_count(const AcfItem &it)
-{
-    int n = intscan();
-    if (it.kind == AK_NSTATIONS && n != N_FUSE_STATIONS)
-        MACIBM_exitalert("Number of fuselage station-data points wrong!",
-                         "Make sure the fuselage has the same number of data points as other planes used by the sim!",
-                         "", "");
-    if (it.kind == AK_NRADIALS && n != N_FUSE_RADIALS)
-        MACIBM_exitalert("Number of fuselage radial-data points wrong!",
-                         "Make sure the fuselage has the same number of data points as other planes used by the sim!",
-                         "", "");
-}
-
 static void read_fuselage()
 {
     for (int i = 0; i < N_FUSE_STATIONS; i++)
@@ -101,7 +87,7 @@ static void read_item(const AcfItem &it, int part, TypeSwitch set_up_for_type)
     case AK_ROWF:
     case AK_ROWB: read_row(it, part); break;
     case AK_NSTATIONS:
-    case AK_NRADIALS: check_fuselage_count(it); break;
+    case AK_NRADIALS: check_fuselage_count(it.kind); break;
     case AK_FUSE: read_fuselage(); break;
     }
 }

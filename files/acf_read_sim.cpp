@@ -85,19 +85,6 @@ static void read_flt_item(const AcfItem &it, char *field)
         *(float *)field = to_si(fltscan(), it.conv);
 }
 
-static void check_fuselage_count(int kind)
-{
-    int n = intscan();
-    if (kind == AK_NSTATIONS && n != N_FUSE_STATIONS)
-        MACIBM_exitalert("Number of fuselage station-data points wrong!",
-                         "Make sure the fuselage has the same number of data points as other planes used by the sim!",
-                         "", "");
-    if (kind == AK_NRADIALS && n != N_FUSE_RADIALS)
-        MACIBM_exitalert("Number of fuselage radial-data points wrong!",
-                         "Make sure the fuselage has the same number of data points as other planes used by the sim!",
-                         "", "");
-}
-
 static void read_fuselage()
 {
     for (int i = 0; i < N_FUSE_STATIONS; i++)

@@ -137,6 +137,12 @@ struct airfoilstruct {
 extern airfoilstruct afl;
 
 // ------------------------------------------------------------ aircraft file
+// Loading an aircraft with these readers: set pln.C_file and pln.C_appdir,
+// inf_open(path, ACF_VERSION, 0) (0: not found, the caller asks for
+// another), readin_plane; then for each part with foileq: grabafoil of
+// Rafl0, of Rafl1 when diffRe (then checkRediff for the root), of Tafl0 when
+// diffRT, of Tafl1 when both (then checkRediff for the tip); grabflaps of
+// pln.flap_path when flapEQ.
 // Reads one checkpoint (empty line, number, empty line); a different number
 // closes the file and ends the program with the corrupted-aircraft message.
 void checkpoint(int expected);

@@ -60,6 +60,10 @@ extern const int N_PART_ITEMS;
 // later product overflows to infinity.
 constexpr float MAX_FILE_VALUE = 1.0e9f;
 
+// Reads a fuselage count line (kind AK_NSTATIONS or AK_NRADIALS); the grid
+// is always 9 x 5, so any other count ends the program with its message.
+void check_fuselage_count(int kind);
+
 // Element count read from a file, or -1 when outside 0..MAX_ELS.
 inline int checked_els(int n) { return (n >= 0 && n <= MAX_ELS) ? n : -1; }
 

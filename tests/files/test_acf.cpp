@@ -159,12 +159,14 @@ TEST_F(AircraftFile, HelicopterDiffersOnlyInItsTypeFlag)
 
 TEST_F(AircraftFile, SimulatorConvertsToSI)
 {
+    airwright::pln.semiB[4] = 17.46f;
     write_sample();
     ASSERT_EQ(sim_read(acf), "");
     EXPECT_NEAR(pln.pmax, 894840.0f, 0.5f);
     EXPECT_NEAR(pln.omegamax, 282.743f, 1e-3f);
     EXPECT_NEAR(pln.omegamin, 62.832f, 1e-3f);
     EXPECT_NEAR(pln.semiB[2], 12 * 0.3048f, 1e-5f);
+    EXPECT_NEAR(pln.semiB[4], 5.334f, 1e-5f);   // written as 17.5 ft
     EXPECT_NEAR(pln.critalt, 3657.6f, 1e-2f);
     EXPECT_NEAR(pln.m_empty, 1500 * 0.4535925f, 1e-3f);
     EXPECT_NEAR(pln.tmax, 1234567 * 0.4535925f * con.g, 5.0f);

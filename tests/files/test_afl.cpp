@@ -271,6 +271,10 @@ TEST_F(PartFile, FlapFileIntoTheAircraft)
     EXPECT_EQ(read(flap), corrupted);
     spit(flap, t.substr(0, t.find("\n40 ")));   // rows missing
     EXPECT_EQ(read(flap), corrupted);
+    spit(flap, "I\n22 version\n" + t.substr(t.find("2345")));
+    EXPECT_NE(read(flap).find("The following file is the wrong version"), std::string::npos);
+    program_kind = PROG_FOILWRIGHT;
+    EXPECT_THROW(foilwright::readinpart(flap.c_str(), foilwright::DEVICE_FLAP, nullptr), FatalExit);
 }
 
 TEST_F(PartFile, WriteFailureKeepsTheOldPart)
