@@ -18,35 +18,35 @@ const int PART_CHECKPOINT[MAX_PARTS] = {102, 103, 105, 106, 107, 108, 109};
 #define SIS(f) (int)sizeof(SIM::f[0])
 
 // Aircraft-wide items; `a` and `s` name the designer's and the simulator's field.
-#define CHECK(n, name) {AK_CHECK, SC_SAME, 0, 0, 0, n, name, 0, 0, -1, 0, -1}
-#define FLAG(a, s, label) {AK_FLAG, SC_SAME, 6, 0, 0, 0, label, AWO(a), 0, SIO(s), 0, -1}
-#define INT(a, s, w, label, conv) {AK_INT, conv, w, 0, 0, 0, label, AWO(a), 0, SIO(s), 0, -1}
-#define FLT(a, s, dec, label, conv) {AK_FLT, conv, 6, dec, 0, 0, label, AWO(a), 0, SIO(s), 0, -1}
-#define FLT_SKIP(a, dec, label) {AK_FLT, SC_SKIP, 6, dec, 0, 0, label, AWO(a), 0, -1, 0, -1}
+#define CHECK(n, name) {AK_CHECK, SC_SAME, 0, 0, 0, n, name, 0, 0, -1, 0, -1, "checkpoint"}
+#define FLAG(a, s, label) {AK_FLAG, SC_SAME, 6, 0, 0, 0, label, AWO(a), 0, SIO(s), 0, -1, #a}
+#define INT(a, s, w, label, conv) {AK_INT, conv, w, 0, 0, 0, label, AWO(a), 0, SIO(s), 0, -1, #a}
+#define FLT(a, s, dec, label, conv) {AK_FLT, conv, 6, dec, 0, 0, label, AWO(a), 0, SIO(s), 0, -1, #a}
+#define FLT_SKIP(a, dec, label) {AK_FLT, SC_SKIP, 6, dec, 0, 0, label, AWO(a), 0, -1, 0, -1, #a}
 #define FLTK(a, s, k, dec, label, conv) \
-    {AK_FLT, conv, 6, dec, 0, 0, label, AWO(a) + (k) * (int)sizeof(float), 0, SIO(s) + (k) * (int)sizeof(float), 0, -1}
+    {AK_FLT, conv, 6, dec, 0, 0, label, AWO(a) + (k) * (int)sizeof(float), 0, SIO(s) + (k) * (int)sizeof(float), 0, -1, #a}
 #define INTK(a, s, k, label, conv) \
-    {AK_INT, conv, 6, 0, 0, 0, label, AWO(a) + (k) * (int)sizeof(float), 0, SIO(s) + (k) * (int)sizeof(float), 0, -1}
-#define STR(f) {AK_STR, SC_SAME, 0, 0, 0, 0, nullptr, AWO(f), 0, SIO(f), 0, -1}
+    {AK_INT, conv, 6, 0, 0, 0, label, AWO(a) + (k) * (int)sizeof(float), 0, SIO(s) + (k) * (int)sizeof(float), 0, -1, #a}
+#define STR(f) {AK_STR, SC_SAME, 0, 0, 0, 0, nullptr, AWO(f), 0, SIO(f), 0, -1, #f}
 #define PAIR(a1, a2, label) \
-    {AK_PAIR1, SC_SAME, 6, 3, 0, 0, nullptr, AWO(a1), 0, SIO(a1), 0, -1}, \
-    {AK_FLT, SC_SAME, 6, 3, 0, 0, label, AWO(a2), 0, SIO(a2), 0, -1}
+    {AK_PAIR1, SC_SAME, 6, 3, 0, 0, nullptr, AWO(a1), 0, SIO(a1), 0, -1, #a1}, \
+    {AK_FLT, SC_SAME, 6, 3, 0, 0, label, AWO(a2), 0, SIO(a2), 0, -1, #a2}
 
 // Per-part items (offset + part x stride).
-#define P_STR(f) {AK_STR, SC_SAME, 0, 0, 0, 0, nullptr, AWO(f), AWS(f), SIO(f), SIS(f), -1}
+#define P_STR(f) {AK_STR, SC_SAME, 0, 0, 0, 0, nullptr, AWO(f), AWS(f), SIO(f), SIS(f), -1, #f}
 #define P_INT(a, s, label, conv, props) \
-    {AK_INT, conv, 6, 0, props, 0, label, AWO(a), AWS(a), SIO(s), SIS(s), -1}
+    {AK_INT, conv, 6, 0, props, 0, label, AWO(a), AWS(a), SIO(s), SIS(s), -1, #a}
 #define P_ONE(a, s, label, conv, props) \
-    {AK_INT, conv, 6, 0, props, 0, label, AWO(a), AWS(a), SIO(s), 0, -1}
-#define P_FLAG(f, label) {AK_FLAG, SC_SAME, 6, 0, 0, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1}
+    {AK_INT, conv, 6, 0, props, 0, label, AWO(a), AWS(a), SIO(s), 0, -1, #a}
+#define P_FLAG(f, label) {AK_FLAG, SC_SAME, 6, 0, 0, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1, #f}
 #define P_FLT(f, dec, label, conv, props) \
-    {AK_FLT, conv, 6, dec, props, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1}
-#define P_SKIP(f, label) {AK_FLT, SC_SKIP, 6, 0, 1, 0, label, AWO(f), AWS(f), -1, 0, -1}
+    {AK_FLT, conv, 6, dec, props, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1, #f}
+#define P_SKIP(f, label) {AK_FLT, SC_SKIP, 6, 0, 1, 0, label, AWO(f), AWS(f), -1, 0, -1, #f}
 #define P_ARM(f, label) \
-    {AK_FLT, SC_FT, 6, 1, 0, 0, label, AWO(f) + 8 * (int)sizeof(float), AWS(f), SIO(f) + 8 * (int)sizeof(float), SIS(f), -1}
-#define P_ELS {AK_ELS, SC_SAME, 6, 0, 0, 0, " integration sections", AWO(els), AWS(els), SIO(els), SIS(els), -1}
-#define P_ROWF(f, label) {AK_ROWF, SC_SAME, 6, 1, 0, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1}
-#define P_ROWB(a, s, label, eq) {AK_ROWB, SC_SAME, 0, 0, 0, 0, label, AWO(a), AWS(a), SIO(s), SIS(s), eq}
+    {AK_FLT, SC_FT, 6, 1, 0, 0, label, AWO(f) + 8 * (int)sizeof(float), AWS(f), SIO(f) + 8 * (int)sizeof(float), SIS(f), -1, #f}
+#define P_ELS {AK_ELS, SC_SAME, 6, 0, 0, 0, " integration sections", AWO(els), AWS(els), SIO(els), SIS(els), -1, "els"}
+#define P_ROWF(f, label) {AK_ROWF, SC_SAME, 6, 1, 0, 0, label, AWO(f), AWS(f), SIO(f), SIS(f), -1, #f}
+#define P_ROWB(a, s, label, eq) {AK_ROWB, SC_SAME, 0, 0, 0, 0, label, AWO(a), AWS(a), SIO(s), SIS(s), eq, #a}
 #define DEVICE_ROW(f, label) P_ROWB(f, f, label, SIO(f##EQ))
 
 static const AcfItem INSTRUMENT_AND_ENGINE_ITEMS[] = {
@@ -126,7 +126,7 @@ const AcfItem PART_ITEMS[] = {
 const int N_PART_ITEMS = sizeof PART_ITEMS / sizeof PART_ITEMS[0];
 
 static const AcfItem WING_ROWS[] = {
-    {AK_INT, SC_SAME, 2, 0, 0, 0, " stall-strip-equipped", AWO(strp), AWS(strp), SIO(strp), SIS(strp), -1},
+    {AK_INT, SC_SAME, 2, 0, 0, 0, " stall-strip-equipped", AWO(strp), AWS(strp), SIO(strp), SIS(strp), -1, "strp"},
     DEVICE_ROW(ailn, " ailn"),
     DEVICE_ROW(splr, " splr"),
     DEVICE_ROW(flap, " flap"),
@@ -184,9 +184,9 @@ static const AcfItem TAIL_ITEMS[] = {
     FLT_SKIP(fuse_nose, 1, " fuse nose loc"),
     FLT_SKIP(fuse_len, 1, " fuse len"),
     FLT_SKIP(fuse_rad, 1, " fuse rad"),
-    {AK_NSTATIONS, SC_SAME, 6, 0, 0, 0, " number stations", 0, 0, -1, 0, -1},
-    {AK_NRADIALS, SC_SAME, 6, 0, 0, 0, " number radial points", 0, 0, -1, 0, -1},
-    {AK_FUSE, SC_FT, 8, 4, 0, 0, nullptr, AWO(fuse_x), 0, SIO(fuse_x), 0, -1},
+    {AK_NSTATIONS, SC_SAME, 6, 0, 0, 0, " number stations", 0, 0, -1, 0, -1, "station count"},
+    {AK_NRADIALS, SC_SAME, 6, 0, 0, 0, " number radial points", 0, 0, -1, 0, -1, "radial count"},
+    {AK_FUSE, SC_FT, 8, 4, 0, 0, nullptr, AWO(fuse_x), 0, SIO(fuse_x), 0, -1, "fuse_x,fuse_y,fuse_z"},
 
     CHECK(113, "WEIGHT&BAL"),
     FLT(cgx, cgx, 1, " long cg", SC_FT),

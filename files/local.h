@@ -40,6 +40,7 @@ struct AcfItem {
     int aw_off, aw_stride;
     int sim_off, sim_stride;
     int sim_eq_off;
+    const char *name;           // the designer's field, for reports and tests
 };
 
 enum AcfSectionKind { SEC_ITEMS, SEC_PART };
