@@ -1,6 +1,8 @@
 // Airwright's aircraft-file reader: walks the same field list as the writer
 // and keeps every value in the units of the file. Counts read from the file
 // are checked before they index anything.
+#include <cassert>
+
 #include "files/airwright_files.h"
 #include "files/local.h"
 
@@ -101,6 +103,7 @@ static void read_items(const AcfItem *items, int n, int part, TypeSwitch set_up_
 
 void grabapart(int checkpoint_number, int part)
 {
+    assert(part >= 0 && part < MAX_PARTS);
     checkpoint(checkpoint_number);
     read_items(PART_ITEMS, N_PART_ITEMS, part, nullptr);
 }

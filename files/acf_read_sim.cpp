@@ -3,6 +3,7 @@
 // the adjustments that belong to reading (helicopter layout, which parts
 // exist, device flags, gear, JATO, ...). Element geometry, airfoils and the
 // design checks are the aircraft loading's.
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -125,8 +126,7 @@ static void read_els(int part)
 
 static void read_item(const AcfItem &it, int part)
 {
-    if (it.sim_off < 0 && it.kind != AK_CHECK && it.kind != AK_NSTATIONS && it.kind != AK_NRADIALS &&
-        it.kind != AK_FUSE) {
+    if (it.conv == SC_SKIP) {
         rln();   // a designer-only value
         return;
     }
@@ -156,6 +156,7 @@ static void read_items(const AcfItem *items, int n, int part)
 
 void grabapart(int checkpoint_number, int part, float *span_arms)
 {
+    assert(part >= 0 && part < MAX_PARTS);
     checkpoint(checkpoint_number);
     read_items(PART_ITEMS, N_PART_ITEMS, part);
     pln.foileq[part] = pln.semiB[part] > 0.01f;

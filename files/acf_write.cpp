@@ -1,6 +1,8 @@
 // Airwright's aircraft-file writer: walks the field list and writes each
 // value right-aligned in its field, followed by its label. The file is
 // written under a temporary name and only then replaces the old one.
+#include <cassert>
+
 #include "files/airwright_files.h"
 #include "files/local.h"
 
@@ -73,6 +75,7 @@ static void write_items(const AcfItem *items, int n, int part)
 
 void spitapart(int checkpoint_number, int part)
 {
+    assert(part >= 0 && part < MAX_PARTS);
     write_checkpoint(checkpoint_number, nullptr);
     write_items(PART_ITEMS, N_PART_ITEMS, part);
 }

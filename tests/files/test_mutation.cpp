@@ -30,7 +30,7 @@ std::string mutate(std::string t, std::mt19937 &rng)
 {
     auto pick = [&](size_t n) { return n ? (size_t)(rng() % n) : 0; };
     size_t at = pick(t.size());
-    switch (rng() % 7) {
+    switch (rng() % 8) {
     case 0: t.resize(at); break;
     case 1:
         for (int k = 0, n = 1 + (int)pick(4); k < n; k++)
@@ -58,7 +58,17 @@ std::string mutate(std::string t, std::mt19937 &rng)
         t.insert(s, t.substr(s, e == std::string::npos ? std::string::npos : e - s + 1));
         break;
     }
-    default: t[at] = "\r\n\0\t"[pick(4)]; break;
+    case 6: t[at] = "\r\n\0\t"[pick(4)]; break;
+    default: {   // a count or code line gets an odd number
+        const char *const counts[] = {" integration sections", " number stations", " number radial points",
+                                      " device type code", " version"};
+        size_t e = t.find(counts[pick(std::size(counts))], pick(t.size()));
+        if (e == std::string::npos)
+            break;
+        size_t s = line_start(t, e);
+        t.replace(s, e - s, BAD_NUMBERS[pick(std::size(BAD_NUMBERS))]);
+        break;
+    }
     }
     return t;
 }
