@@ -167,7 +167,10 @@ void readin_plane(void (*progress)());
 // ------------------------------------------------------------ airfoil files
 // Loads pln.C_appdir + "airfoils/" + name into the tables of part EN,
 // Reynolds slot Re (0 lo, 1 hi), span station RT (0 root, 1 tip); sets
-// pln.Re[EN][RT][Re] and pln.alphamax[EN]. Every fault ends the program with
+// pln.Re[EN][RT][Re] and pln.alphamax[EN]. A name that does not exist as
+// written is matched without regard to case (also for grabflaps), since
+// aircraft files come from systems that ignore it. Every fault ends the
+// program with
 // its message (missing, corrupted, misaligned row, negative drag).
 void grabafoil(const char *name, int EN, int Re, int RT);
 // Row check of grabafoil: ends the program when the angle read is more than
