@@ -170,8 +170,8 @@ void readin_plane(void (*progress)());
 // pln.Re[EN][RT][Re] and pln.alphamax[EN]. A name that does not exist as
 // written is matched without regard to case (also for grabflaps), since
 // aircraft files come from systems that ignore it. Every fault ends the
-// program with
-// its message (missing, corrupted, misaligned row, negative drag).
+// program with its message (missing, corrupted, misaligned row, negative
+// drag).
 void grabafoil(const char *name, int EN, int Re, int RT);
 // Row check of grabafoil: ends the program when the angle read is more than
 // 0.00001 deg off the expected one.
