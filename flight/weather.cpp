@@ -1,0 +1,199 @@
+// Wind, gusts, turbulence, thermals and wind shear at the aircraft, the
+// limits of the user's weather settings, and the random wind generator.
+// New gust and turbulence targets are drawn once every eleven event periods
+// and the wind eases toward them, so gusts build and fade over seconds.
+#include "flight/flight.h"
+
+#include <cmath>
+
+#include "files/files.h"
+#include "shell/shell.h"
+#include "sound/sound.h"
+
+constexpr float SMOOTH_NEW = 0.1f;          // share of the target taken per event period
+constexpr float FULL_XY_GUSTS_AGL_M = 20.0f;
+constexpr float MIN_XY_GUST_FACTOR = 0.25f; // on the ground a quarter still reaches the aircraft
+constexpr float FULL_Z_GUSTS_AGL_M = 100.0f;
+constexpr float SHEAR_CEILING_AGL_M = 300.0f;
+constexpr float SHEAR_START_DRAW = 0.1f;    // a draw in [0, scale] at or below this starts one
+constexpr int NEW_TARGET_TICK = 2;          // msc.cntr10 value that draws new targets
+constexpr int JET = 3;                      // pln.entype of a jet
+
+static float target_x, target_y, target_z, target_P;  // m/s and deg/s, gust goals
+static int shear_type;              // 0 none, 1 headwind, 2 tailwind, 3 microburst
+static float shear_start_s, shear_stop_s;   // msc.tottime bounds of the shear
+static float shear_spd_mps, shear_vert_mps; // strength and downdraft speed
+static float prevailing_deg;        // prevailing direction of the random winds
+
+void transition(float *in, float goal, float newpart)
+{
+    *in = newpart * goal + (1.0f - newpart) * *in;
+}
+
+void reset_weather_state()
+{
+    target_x = target_y = target_z = target_P = 0.0f;
+    shear_type = 0;
+    atm.inshear = 0;
+}
+
+// Degrees into [0, 360) whatever the size of the excursion.
+static float wrap360(float deg)
+{
+    if (!std::isfinite(deg))
+        return 0.0f;
+    float d = fmodf(deg, 360.0f);
+    return d < 0.0f ? d + 360.0f : d;
+}
+
+static float height_agl_m() { return (float)flt.z - env.localh; }
+
+static int cell_has_thermal()
+{
+    int i = env.i_aircraft, j = env.j_aircraft;
+    return intrange(i, 0, MESH_I - 1) && intrange(j, 0, MESH_J - 1) && atm.therm_on_poly[i][j];
+}
+
+static float vne_kt()
+{
+    return pln.as_is_kias ? pln.Vne : pln.Vne / con.nm_to_sm;
+}
+
+static void draw_gust_targets()
+{
+    int layer = wind_index(flt.h);
+    float spd = atm.wndspd[layer] + atm.shrspd[layer] * fltrand(-1.0f, 1.0f);
+    float dir = (float)(int)wrap360((float)env.mvar + atm.wnddir[layer] +
+                                    atm.shrdir[layer] * fltrand(-1.0f, 1.0f));
+    float storm = 2.0f * fltlim(3.0f * (atm.level - 3.0f), 0.0f, 999.0f);
+    float amp = 3.0f * atm.tbl[layer] + storm;
+    float amp_roll = 2.0f * atm.tbl[layer] + storm;
+    float agl = height_agl_m();
+    float fac_xy = fltlim(agl / FULL_XY_GUSTS_AGL_M, MIN_XY_GUST_FACTOR, 1.0f);
+    float fac_z = fltlim(agl / FULL_Z_GUSTS_AGL_M, 0.0f, 1.0f);
+    float vne = vne_kt();
+    float fac_v = vne > 0.0f ? flt.vind / vne : 0.0f;
+    float thermal = cell_has_thermal() ? atm.thermal_vvi * con.fpmtomsc : 0.0f;
+    float s = lsin[deg_index(dir)], c = lcos[deg_index(dir)];
+    target_x = (amp * fltrand(-1.0f, 1.0f) - s * spd) * fac_xy;
+    target_y = (amp * fltrand(-1.0f, 1.0f) - c * spd) * fac_xy;
+    target_z = (amp * fltrand(-1.0f, 1.0f) + thermal) * fac_z;
+    target_P = amp_roll * fltrand(-1.0f, 1.0f) * fac_xy * fac_v;
+}
+
+static void maybe_start_shear()
+{
+    float scale = interp(1.0f, 300.0f, 5.0f, 60.0f, (float)atm.shear_prob);
+    if (atm.shear_prob <= 1 || height_agl_m() >= SHEAR_CEILING_AGL_M)
+        return;
+    if (fltrand(0.0f, scale) > SHEAR_START_DRAW)
+        return;
+    shear_type = intrand(1, 3);
+    shear_start_s = msc.tottime;
+    shear_stop_s = msc.tottime + fltrand(10.0f, 20.0f);
+    shear_spd_mps = fltrand(30.0f, 90.0f) * con.ktstomsc;
+    shear_vert_mps = fltrand(2000.0f, 8000.0f) * con.fpmtomsc;
+    if (pln.entype == JET && msc.warn_gpws)
+        play_buffer(SND_WNDSHEAR, 0);
+}
+
+// The shear's wind (m/s) now: a headwind pulse, a tailwind pulse, or a
+// microburst (headwind, then downdraft with still air at its peak, then
+// tailwind), all relative to the aircraft's heading.
+static void shear_wind(float *sx, float *sy, float *sz)
+{
+    *sx = *sy = *sz = 0.0f;
+    if (shear_type == 0)
+        maybe_start_shear();
+    if (shear_type != 0 && msc.tottime > shear_stop_s)
+        shear_type = 0;
+    atm.inshear = shear_type != 0;
+    if (shear_type == 0)
+        return;
+    float p = fltlim(interp(shear_start_s, 0.0f, shear_stop_s, 1.0f, msc.tottime), 0.0f, 1.0f);
+    float f = 0.0f, fz = 0.0f;
+    if (shear_type == 1) {
+        f = sinf(con.pi * p);
+    } else if (shear_type == 2) {
+        f = -sinf(con.pi * p);
+    } else {
+        f = sinf(con.pim2 * p);
+        fz = 0.5f * (cosf(con.pim2 * p) - 1.0f);
+    }
+    float psi = flt.psi * con.degtorad;
+    *sx = -shear_spd_mps * f * sinf(psi);
+    *sy = -shear_spd_mps * f * cosf(psi);
+    *sz = shear_vert_mps * fz;
+}
+
+void wxcalc()
+{
+    if (msc.cntr10 == NEW_TARGET_TICK)
+        draw_gust_targets();
+    float sx, sy, sz;
+    shear_wind(&sx, &sy, &sz);
+    transition(&atm.wind_x, target_x + sx, SMOOTH_NEW);
+    transition(&atm.wind_y, target_y + sy, SMOOTH_NEW);
+    transition(&atm.wind_z, target_z + sz, SMOOTH_NEW);
+    transition(&atm.wind_P, target_P, SMOOTH_NEW);
+}
+
+// A setting read from a file or typed in: NaN counts as the low bound.
+static float limit(float x, float lo, float hi)
+{
+    return std::isnan(x) ? lo : fltlim(x, lo, hi);
+}
+
+static void limit_clouds()
+{
+    float ft = con.fttomtrs;
+    if (atm.rain_tstm > 1)
+        atm.baseMSL = fltmin2(atm.baseMSL, 20000.0f * ft);
+    atm.clear = !(atm.baseMSL <= 18000.5f * ft);
+    if (!atm.clear) {
+        atm.baseMSL = limit(atm.baseMSL, env.fieldh + 50.0f * ft, 18000.0f * ft);
+        atm.topsMSL = limit(atm.topsMSL, atm.baseMSL + 2000.0f * ft, 20000.0f * ft);
+    } else {
+        atm.baseMSL = atm.topsMSL = 20001.0f * ft;
+    }
+    atm.baseAGL = atm.baseMSL - env.fieldh;
+}
+
+void limwx()
+{
+    limit_clouds();
+    atm.vis = limit(atm.vis, 0.2f * con.nmtomtrs, 20.0f * con.nmtomtrs);
+    atm.rain_tstm = intlim(atm.rain_tstm, 1, 5);
+    atm.wind_tbl = intlim(atm.wind_tbl, 1, 5);
+    atm.shear_prob = intlim(atm.shear_prob, 1, 5);
+    float max_wind = 99.0f * con.ktstomsc;
+    for (int i = 0; i < NWIND_LAYERS; i++) {
+        atm.wnddir[i] = wrap360(atm.wnddir[i]);
+        atm.shrdir[i] = limit(atm.shrdir[i], 0.0f, 180.0f);
+        atm.wndspd[i] = limit(atm.wndspd[i], 0.0f, max_wind);
+        atm.shrspd[i] = limit(atm.shrspd[i], 0.0f, max_wind);
+        atm.tbl[i] = limit(atm.tbl[i], 0.0f, 9.0f);
+    }
+    atm.wave_amp = limit(atm.wave_amp, 0.0f, 9.9f);
+    atm.wave_length = limit(atm.wave_length, 0.0f, 99.0f);
+    atm.wave_speed = limit(atm.wave_speed, 0.0f, 99.0f);
+    atm.wave_dir = (int)wrap360((float)atm.wave_dir);
+    atm.thermal_part = limit(atm.thermal_part, 0.0f, 0.99f);
+    atm.thermal_vvi = limit(atm.thermal_vvi, 0.0f, 999.0f);
+    // Far beyond any real day, and keeps every temperature above absolute zero.
+    atm.temp_SL = limit(atm.temp_SL, -100.0f, 150.0f);
+}
+
+void assign_wind_tbl(float newpart)
+{
+    if (newpart > 0.9f)
+        prevailing_deg = fltrand(0.0f, 359.0f);
+    float f = powf((float)(intlim(atm.wind_tbl, 1, 5) - 1) / 4.0f, 1.5f);
+    for (int i = 0; i < NWIND_LAYERS; i++) {
+        transition(&atm.wnddir[i], prevailing_deg + fltrand(-90.0f * f, 90.0f * f), newpart);
+        transition(&atm.wndspd[i], fltrand(0.0f, 90.0f * f) * con.ktstomsc, newpart);
+        transition(&atm.shrdir[i], fltrand(0.0f, 150.0f * f), newpart);
+        transition(&atm.shrspd[i], fltrand(0.0f, 30.0f * f) * con.ktstomsc, newpart);
+        transition(&atm.tbl[i], fltrand(0.0f, 15.0f * f), newpart);
+    }
+}
