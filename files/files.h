@@ -124,6 +124,8 @@ struct planestruct {
     // ---- derived by the aircraft loading, read by the airfoil lookup and
     // the element flow
     float AR[MAX_PARTS];             // aspect ratio
+    float s[MAX_PARTS][MAX_ELS];     // m^2, element area
+    float mac[MAX_PARTS][MAX_ELS];   // m, element mean chord
     float PIeAR[MAX_PARTS];          // pi x Oswald efficiency x AR
     float finite_fact[MAX_PARTS];    // alpha reduction factor for finite span
     float semi_sec_wi[MAX_PARTS];    // half an element's width / semispan, 0.5 / els
