@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "flight/local.h"
+#include "shell/shell.h"
 
 // Deflection losses of a plain flap-type control past 10 deg (fit to
 // wind-tunnel data of plain trailing-edge flaps): deflection (deg) and the
@@ -26,8 +27,18 @@ static float deflection_share(float def)
 
 float effrat(float def, int EN)
 {
-    float stall = flt.stalled[flight_part(EN)] ? STALLED_SHARE : 1.0f;
-    return stall * deflection_share(def);
+    EN = flight_part(EN);
+    float stall = flt.stalled[EN] ? STALLED_SHARE : 1.0f;
+    float share = deflection_share(def);
+    if (set.cycout) {
+        cyc_printf("The normal stall alpha for this foil is %.2f degrees\n", pln.alphamax[EN]);
+        cyc_printf("But the slat alpha-max-increase ratio is %.3f\n", flt.slat_effect[EN]);
+        cyc_printf("This gives us a stall alpha after slat effect of %.2f degrees\n", flt.alphamax[EN]);
+        cyc_printf("Our stalled surface control-effectiveness multiplier is therefore %.2f\n", stall);
+        cyc_printf("Due to the following control-surface deflection of %.2f deg, we encounter an additional "
+                   "effectiveness multiplier of %.3f\n", def, share);
+    }
+    return stall * share;
 }
 
 // Lifting-line induced angle cl / (pi AR), in degrees; the aspect ratio is

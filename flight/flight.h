@@ -145,3 +145,13 @@ void initvst12(int EN, int FLTEN);
 // surface's full-wash, upper and lower limit angles.
 // Reads: flt.av/sinalph/cosalph, pln.sin_vertcant/cos_vertcant/*_washdir.
 float partialwash(float dvinc, int EN, int sideindex);
+
+// ------------------------------------------------------------ force report
+// While set.cycout is on (one frame per "Cycle Dump" request), the flight
+// model writes its build-up through cyc_printf, which hands each piece of
+// text to cyc_sink. The data output points the sink at its report file;
+// null drops the text.
+extern void (*cyc_sink)(const char *text);
+// printf-style text into the report; nothing unless set.cycout is on and a
+// sink is set. Each call is cut at MAX_STR - 1 characters; no allocation.
+void cyc_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));

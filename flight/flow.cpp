@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "flight/local.h"
+#include "shell/shell.h"
 
 // Mach number of speed v at the current speed of sound; 0 while no air
 // state has been computed.
@@ -36,6 +37,19 @@ static void finish_element(int row, int el, float axial, float normal, float was
     flt.alpha[row][el] = alpha + flt.induced_alpha[row][el];
 }
 
+// The share rises from 0 at lo_washdir to 1 at max_washdir and falls back to
+// 0 at hi_washdir.
+static float wash_share(float ang, int EN)
+{
+    float lo = pln.lo_washdir[EN], mx = pln.max_washdir[EN], hi = pln.hi_washdir[EN];
+    if (ang > hi || ang < lo || !std::isfinite(ang))
+        return 0.0f;
+    if (ang == mx)
+        return 1.0f;
+    float f = ang < mx ? flight_lerp(lo, 0.0f, mx, 1.0f, ang) : flight_lerp(mx, 1.0f, hi, 0.0f, ang);
+    return fltlim(f, 0.0f, 1.0f);
+}
+
 float partialwash(float dvinc, int EN, int sideindex)
 {
     EN = flight_part(EN);
@@ -44,13 +58,13 @@ float partialwash(float dvinc, int EN, int sideindex)
         dvinc = 0.0f;
     float ang = atan2f(flt.av * flt.sinalph - pln.sin_vertcant[s] * dvinc,
                        pln.cos_vertcant[s] * dvinc + flt.av * flt.cosalph) * con.radtodeg;
-    float lo = pln.lo_washdir[EN], mx = pln.max_washdir[EN], hi = pln.hi_washdir[EN];
-    if (ang > hi || ang < lo || !std::isfinite(ang))
-        return 0.0f;
-    if (ang == mx)
-        return 1.0f;
-    float f = ang < mx ? flight_lerp(lo, 0.0f, mx, 1.0f, ang) : flight_lerp(mx, 1.0f, hi, 0.0f, ang);
-    return fltlim(f, 0.0f, 1.0f);
+    float f = wash_share(ang, EN);
+    if (set.cycout) {
+        cyc_printf("   propwash stream angle=%.2f deg\n", ang);
+        cyc_printf("   propwash acting on %s surface is %.1f%% of total due to propwash stream location\n",
+                   s ? "right" : "left ", f * 100.0f);
+    }
+    return f;
 }
 
 // Whole-degree sideslip of the sweep-normal speed, 0 for a NaN.
@@ -72,17 +86,65 @@ static void incidence_changes(int EN, int L, int R, int el)
     if ((EN == 2 || EN == 3) && pln.tilt[EN][el]) {
         flt.alpha[L][el] += pln.vertcant[0];
         flt.alpha[R][el] += pln.vertcant[1];
+        if (set.cycout)
+            cyc_printf("   alpha increment due wing piv=%.2f left, %.2f right\n", pln.vertcant[0], pln.vertcant[1]);
     }
     if (EN != 4)
         return;
     if (pln.hstabtype == 1) {
         flt.alpha[L][el] -= flt.lhstbdef;
         flt.alpha[R][el] -= flt.rhstbdef;
+        if (set.cycout)
+            cyc_printf("   alpha increment due hstab def=%.2f left, %.2f right\n", -flt.lhstbdef, -flt.rhstbdef);
     }
     if (pln.flying_stab) {
         float sign = pln.xarm[4][0] >= 0.0f ? -1.0f : 1.0f;
         flt.alpha[L][el] += flt.trim * sign;
         flt.alpha[R][el] += flt.trim * sign;
+        if (set.cycout)
+            cyc_printf("   alpha increment due hstab trim=%.2f\n", flt.trim * sign);
+    }
+}
+
+static void report_vector(const char *side, const char *when, float axial, float normal)
+{
+    cyc_printf("   vector form, %s %s: V=%.1f kt axial, pos aft, %.1f kt normal, pos up.\n", side, when,
+               axial * con.msctokts, normal * con.msctokts);
+}
+
+// One half's flow before the propwash: its geometric alpha and speed, and
+// the velocity before and after the body rates.
+static void report_half_start(int right, float a_geo, float V, float axial, float normal)
+{
+    const char *side = right ? "right" : "left ";
+    cyc_printf("   %s side before rotational velocities: alpha=%.2f deg, V=%.1f kt. (after incidence & dihedral)\n",
+               side, a_geo, V * con.msctokts);
+    report_vector(right ? "right," : "left, ", "BEFORE aircraft rotational velocities", V * cosf(a_geo * con.degtorad),
+                  V * sinf(a_geo * con.degtorad));
+    report_vector(right ? "right," : "left, ", "AFTER  aircraft rotational velocities", axial, normal);
+}
+
+static void report_half_end(int right, int row, int el, float wash)
+{
+    const char *side = right ? "right" : "left ";
+    cyc_printf("   alpha increment due downwash=%.2f deg\n", wash);
+    cyc_printf("   %s side is therefore at an alpha of=%.2f deg\n", side,
+               flt.alpha[row][el] - flt.induced_alpha[row][el]);
+    cyc_printf("   %s change in infinite flow dir due to rotation rates, propwash, and downwash is %.2f deg\n", side,
+               flt.deldir[row][el]);
+    cyc_printf("   effective alpha increased on %s by %.2f degrees by lift-incrementation devices.\n",
+               right ? "RIGHT" : "LEFT ", flt.induced_alpha[row][el]);
+}
+
+// The wash of engine `side` on one half, tilted with its thrust line.
+static void add_propwash(int EN, int side, float &axial, float &normal)
+{
+    float dv = flt.DVinc[side] * partialwash(flt.DVinc[side], EN, side);
+    axial += dv * pln.cos_vertcant[side];
+    normal -= dv * pln.sin_vertcant[side];
+    if (set.cycout) {
+        cyc_printf("   speed increment due propwash on %s=%.1f kt\n", side ? "right" : "left ", dv * con.msctokts);
+        report_vector(side ? "right" : "left ", "AFTER  propwash", axial, normal);
     }
 }
 
@@ -99,19 +161,24 @@ static void wing_element(int EN, int L, int R, int el, float VL, float VR, float
     float nmL = VL * sinf(aL * con.degtorad) + x * flt.Qrad - y * flt.Prad;
     float axR = VR * cosf(aR * con.degtorad) - z * flt.Qrad - y * flt.Rrad;
     float nmR = VR * sinf(aR * con.degtorad) + x * flt.Qrad + y * flt.Prad;
+    if (set.cycout) {
+        cyc_printf("\nELEMENT #%d\n", el + 1);
+        report_half_start(0, aL, VL, axL, nmL);
+        report_half_start(1, aR, VR, axR, nmR);
+    }
+    // Each half flies in its own engine's wash.
     if (washed) {
-        // Each half flies in its own engine's wash, tilted with its thrust line.
-        float dvL = flt.DVinc[0] * partialwash(flt.DVinc[0], EN, 0);
-        float dvR = flt.DVinc[1] * partialwash(flt.DVinc[1], EN, 1);
-        axL += dvL * pln.cos_vertcant[0];
-        nmL -= dvL * pln.sin_vertcant[0];
-        axR += dvR * pln.cos_vertcant[1];
-        nmR -= dvR * pln.sin_vertcant[1];
+        add_propwash(EN, 0, axL, nmL);
+        add_propwash(EN, 1, axR, nmR);
     }
     // The downwash cast by the surfaces ahead in the previous step.
     float dw = in_downwash(EN, el) ? flt.downwash[EN] : 0.0f;
     finish_element(L, el, axL, nmL, dw);
     finish_element(R, el, axR, nmR, dw);
+    if (set.cycout) {
+        report_half_end(0, L, el, dw);
+        report_half_end(1, R, el, dw);
+    }
 }
 
 void initwinghstb(int EN, int L, int R, const float *xarm, const float *yarm, const float *zarm)
@@ -123,6 +190,8 @@ void initwinghstb(int EN, int L, int R, const float *xarm, const float *yarm, co
     float VR = fabsf(lcos[deg_index((float)(pln.sweepnow[EN] + b))] * flt.av);
     set_row_air(L, VL);
     set_row_air(R, VR);
+    if (set.cycout)
+        cyc_printf("\n%s\n", EN == 2 ? "WING ONE" : (EN == 3 ? "WING TWO" : "HSTB"));
     // Dihedral as stored 0..359 (anhedral wrapped), used signed.
     int dih_deg = pln.dihed[EN] % 360;
     if (dih_deg < 0)
@@ -134,7 +203,32 @@ void initwinghstb(int EN, int L, int R, const float *xarm, const float *yarm, co
         wing_element(EN, L, R, el, VL, VR, dih, xarm[el], fabsf(yarm[el]), zarm[el],
                      washed_surface && pln.propwash[EN][el]);
         incidence_changes(EN, L, R, el);
+        if (set.cycout) {
+            cyc_printf("   FINALLY, left  side is at an alpha of=%.2f deg\n", flt.alpha[L][el]);
+            cyc_printf("   FINALLY, right side is at an alpha of=%.2f deg\n", flt.alpha[R][el]);
+        }
     }
+}
+
+static void report_fin(int el, float V, float a0, float wash_dv, float axial, float side)
+{
+    cyc_printf("\nELEMENT #%d\n", el + 1);
+    cyc_printf("   before aircraft rotational velocities, speed=%.1f kt, alpha=%.2f deg, positive causing lift to right.\n",
+               V * con.msctokts, a0);
+    cyc_printf("   using vector math, axial speed=%.1f kt, normal speed=%.1f kt\n",
+               V * cosf(a0 * con.degtorad) * con.msctokts, V * sinf(a0 * con.degtorad) * con.msctokts);
+    if (wash_dv != 0.0f)
+        cyc_printf("   axial speed increment due propwash=%.1f kt\n", wash_dv * con.msctokts);
+    cyc_printf("   after aircraft rotational velocities, axial speed=%.1f kt, normal speed=%.1f kt\n",
+               axial * con.msctokts, side * con.msctokts);
+}
+
+static void report_fin_end(int row, int el)
+{
+    cyc_printf("   change in infinite flow dir due to rotational velocities and propwash=%.2f deg\n",
+               flt.deldir[row][el]);
+    cyc_printf("   effective alpha on increased by %.2f degrees by rudder.\n", flt.induced_alpha[row][el]);
+    cyc_printf("   FINALLY, speed=%.1f kt, alpha=%.2f deg\n", flt.v_el[row][el] * con.msctokts, flt.alpha[row][el]);
 }
 
 void initvst12(int EN, int FLTEN)
@@ -145,15 +239,22 @@ void initvst12(int EN, int FLTEN)
     if (V < pln.vstabminv)
         V = pln.vstabminv;
     set_row_air(FLTEN, V);
+    if (set.cycout)
+        cyc_printf("\n%s\n", !(pln.foileq[5] && pln.foileq[6]) ? "VERT STAB"
+                                                                  : (EN == 5 ? "VERT STAB NUMBER 1" : "VERT STAB NUMBER 2"));
     int n = intlim(pln.els[EN], 0, MAX_ELS);
     for (int el = 0; el < n; el++) {
         float x = pln.xarm[EN][el], y = pln.yarm[EN][el], z = pln.zarm[EN][el];
         float a0 = pln.anginc[EN][el] + flt.Beta;
         flt.deldir[FLTEN][el] = -a0;
         float side = V * sinf(a0 * con.degtorad) + x * flt.Rrad - z * flt.Prad;
-        float axial = V * cosf(a0 * con.degtorad) - (y * flt.Rrad + z * flt.Qrad);
-        if (pln.propwash[EN][el])
-            axial += flt.DVinc[0];   // engine 1's wash, along the fin's chord
+        // Engine 1's wash, along the fin's chord.
+        float wash_dv = pln.propwash[EN][el] ? flt.DVinc[0] : 0.0f;
+        float axial = V * cosf(a0 * con.degtorad) - (y * flt.Rrad + z * flt.Qrad) + wash_dv;
+        if (set.cycout)
+            report_fin(el, V, a0, wash_dv, axial, side);
         finish_element(FLTEN, el, axial, side, 0.0f);
+        if (set.cycout)
+            report_fin_end(FLTEN, el);
     }
 }

@@ -73,6 +73,20 @@ static void table_lift_drag(float a, float alph, float index, int EN, int Re, in
     cl = clt[s] * w + clt[s + 1] * (1.0f - w);
 }
 
+static void report_lookup(float a, float cl, float cd, float cm, int Re, int RT)
+{
+    cyc_printf("These coefficients are using the %s Reynolds number airfoil\n", Re ? "HIGH" : "LOW");
+    cyc_printf("These coefficients are at the %s of the surface\n", RT ? "TIP" : "ROOT");
+    cyc_printf("At an effective angle of attack (after finite-wing and slat alpha reduction) of %.2f degrees\n", a);
+    if (fabsf(a) >= CL_TABLE_FROM_DEG) {
+        cyc_printf("We look up lift, drag, and moment coefficients in tables to get cl=%.4f cd=%.4f cm=%.4f\n",
+                   cl, cd, cm);
+        return;
+    }
+    cyc_printf("We look up drag coefficients in tables to get cd=%.4f\n", cd);
+    cyc_printf("We use straight-line lift and moment curves to get:\ncl=%.4f cm=%.4f\n", cl, cm);
+}
+
 void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT, int el)
 {
     EN = flight_part(EN);
@@ -104,12 +118,21 @@ void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT
         flt.stalled[EN] = 1;
 
     cm = moment_line(a, EN, Re, RT);
-    if (slatted)
+    if (set.cycout)
+        report_lookup(a, cl, cd, cm, Re, RT);
+    if (slatted) {
         cl *= slat_ratio(EN);
+        if (set.cycout)
+            cyc_printf("Slats are lowering the look-up alpha to %.1f%% of original,\n"
+                       "and boosting the resulting lift by %.1f%%, to a value of %.4f\n",
+                       100.0f / slat_ratio(EN), (slat_ratio(EN) - 1.0f) * 100.0f, cl);
+    }
     float ice = fltlim(msc.ice, 0.0f, 1.0f);
     if (ice > ICE_THRESHOLD) {
         cd *= 1.0f + ICE_DRAG_GAIN * ice;
         cl /= 1.0f + ICE_LIFT_LOSS * ice;
+        if (set.cycout)
+            cyc_printf("icing is changing cl and cd to %.4f and %.4f\n", cl, cd);
     }
 }
 
@@ -123,37 +146,60 @@ static float reynolds_weight(int EN, int RT, float Re)
     return fltlim((Re - pln.Re[EN][RT][0]) / del, 0.0f, 1.0f);
 }
 
-// One span station's coefficients, blended over Reynolds number when the
-// part has a high-Reynolds airfoil.
-static void station_coeffs(float alph, float c[3], int EN, float Re, int RT, int el)
+// Coefficients c[RT][Re][cl, cd, cm] of the airfoils the part has; the
+// missing Reynolds slot repeats the low one.
+static void station_coeffs(float alph, float c[2][3], int EN, int RT, int el)
 {
-    anyfoil(alph, c[0], c[1], c[2], EN, 0, RT, el);
-    if (!pln.diffRe[EN])
-        return;
-    float hi[3];
-    anyfoil(alph, hi[0], hi[1], hi[2], EN, 1, RT, el);
-    float w = reynolds_weight(EN, RT, Re);
-    for (int k = 0; k < 3; k++)
-        c[k] = hi[k] * w + c[k] * (1.0f - w);
+    anyfoil(alph, c[0][0], c[0][1], c[0][2], EN, 0, RT, el);
+    if (pln.diffRe[EN])
+        anyfoil(alph, c[1][0], c[1][1], c[1][2], EN, 1, RT, el);
+    else
+        for (int k = 0; k < 3; k++)
+            c[1][k] = c[0][k];
+}
+
+static void report_blend(const float c[2][2][3], const float out[3], float Re, float t)
+{
+    static const char *const NAMES[3] = {"CL", "CD", "CM"};
+    static const char *const LOWER[3] = {"cl", "cd", "cm"};
+    for (int k = 0; k < 3; k++) {
+        cyc_printf("%s Coeff summary:  ---------- --root--  --tip---\n", NAMES[k]);
+        cyc_printf("                   reyno 1   %8.4f  %8.4f\n", c[0][0][k], c[1][0][k]);
+        cyc_printf("                   reyno 2   %8.4f  %8.4f\n", c[0][1][k], c[1][1][k]);
+        cyc_printf("                   resultant %s=%.4f\n", LOWER[k], out[k]);
+    }
+    cyc_printf("                   flight RE=%.2f million\n", Re);
+    cyc_printf("                   element center=%.1f%% of span\n", t * 100.0f);
 }
 
 void Fco(float alph, float &cl, float &cd, float &cm, int EN, float Re, int el)
 {
     EN = flight_part(EN);
     el = flight_el(el);
-    float root[3];
-    station_coeffs(alph, root, EN, Re, 0, el);
-    if (pln.diffRT[EN]) {
-        float tip[3];
-        station_coeffs(alph, tip, EN, Re, 1, el);
-        // Span fraction of the element centre.
-        float t = pln.dblel[EN] > 0.0f ? (float)el / pln.dblel[EN] + pln.semi_sec_wi[EN] : 0.5f;
+    float c[2][2][3];   // [root/tip][lo/hi][cl, cd, cm]
+    float out[2][3];    // each station blended over Reynolds number
+    int nst = pln.diffRT[EN] ? 2 : 1;
+    for (int RT = 0; RT < nst; RT++) {
+        station_coeffs(alph, c[RT], EN, RT, el);
+        float w = pln.diffRe[EN] ? reynolds_weight(EN, RT, Re) : 0.0f;
         for (int k = 0; k < 3; k++)
-            root[k] = tip[k] * t + root[k] * (1.0f - t);
+            out[RT][k] = c[RT][1][k] * w + c[RT][0][k] * (1.0f - w);
     }
-    cl = root[0];
-    cd = root[1];
-    cm = root[2];
+    // Span fraction of the element centre.
+    float t = 0.0f;
+    if (nst == 2) {
+        t = pln.dblel[EN] > 0.0f ? (float)el / pln.dblel[EN] + pln.semi_sec_wi[EN] : 0.5f;
+        for (int k = 0; k < 3; k++)
+            out[0][k] = out[1][k] * t + out[0][k] * (1.0f - t);
+    } else {
+        for (int k = 0; k < 3; k++)
+            c[1][0][k] = c[1][1][k] = 0.0f;
+    }
+    cl = out[0][0];
+    cd = out[0][1];
+    cm = out[0][2];
+    if (set.cycout)
+        report_blend(c, out[0], Re, t);
 }
 
 float FRe(float rho, float v, float mac)
@@ -189,6 +235,20 @@ static int in_ground_effect(int EN)
     return pln.is_heli ? EN == 0 : (EN >= 2 && EN <= 4);
 }
 
+static void report_corrections(int EN, float cl, float cd, float cm, float machno, float machfac,
+                               int ground, float cdi, float diverge)
+{
+    cyc_printf("effective mach#=%.3f, Prandtl-Glauert cl and cm mach factor multiplier=%.3f\n", machno, machfac);
+    if (ground) {
+        cyc_printf("\nground effect cdi multiplier=%.3f\n", flt.CDIgrndeffect[EN]);
+        cyc_printf("ground effect cl  multiplier=%.3f\n", flt.CLgrndeffect[EN]);
+    }
+    cyc_printf("cdi=%.4f\n", cdi);
+    if (diverge > 0.0f)
+        cyc_printf("\ndrag divergent mach number exceeded, cd incremented by %.4f\n", diverge);
+    cyc_printf("FINAL COEFFS (after compressibility and ground-effects): cl=%.4f cd=%.4f cm=%.4f\n", cl, cd, cm);
+}
+
 void finitecompressible(int EN, float &cl, float &cd, float &cm, float machno, float machfac)
 {
     // Drag divergence: critical Mach 0.75 falling 0.2 per unit cl, and a
@@ -198,16 +258,20 @@ void finitecompressible(int EN, float &cl, float &cd, float &cm, float machno, f
     cl *= machfac;
     cm *= machfac;
     float cdi = pln.PIeAR[EN] > 0.01f ? cl * cl / pln.PIeAR[EN] : 0.0f;
-    if (cl > 0.0f && in_ground_effect(EN)) {
+    int ground = cl > 0.0f && in_ground_effect(EN);
+    if (ground) {
         cdi *= flt.CDIgrndeffect[EN];
         cl *= flt.CLgrndeffect[EN];
     }
     cd += cdi;
-    float md = MD_ZERO_CL - MD_PER_CL * cl;
+    float md = MD_ZERO_CL - MD_PER_CL * cl, diverge = 0.0f;
     if (machno > md) {
         float dm = fltlim(machno, 0.0f, 1.0f) - md;
-        cd += DIVERGE_GAIN * dm * dm;
+        diverge = DIVERGE_GAIN * dm * dm;
+        cd += diverge;
     }
+    if (set.cycout)
+        report_corrections(EN, cl, cd, cm, machno, machfac, ground, cdi, diverge);
 }
 
 void washawing(float &clin, float &cdin, int FLTEN, int el)
@@ -219,4 +283,12 @@ void washawing(float &clin, float &cdin, int FLTEN, int el)
     float cl = clin, cd = cdin;
     clin = c * cl + s * cd;
     cdin = c * cd - s * cl;
+    if (set.cycout) {
+        cyc_printf("\nThis element has an infinite flow-direction modification of %.2f degrees\n",
+                   flt.deldir[FLTEN][el]);
+        cyc_printf("This rotates the lift and drag vectors through the infinite flow-modification angle.\n");
+        cyc_printf("This rotation turns the initial cl of %.4f and cd of %.4f along the direction of the flight path\n",
+                   cl, cd);
+        cyc_printf("to the new values of cl=%.4f and cd=%.4f\n", clin, cdin);
+    }
 }
