@@ -56,9 +56,12 @@ static void set_up_wing()
     atm.a = 340.3f;
 }
 
+// Argument 1: root and tip at two Reynolds numbers each (four airfoils per
+// lookup); 0: a single airfoil.
 static void BM_WingLookup(benchmark::State &state)
 {
     set_up_wing();
+    pln.diffRe[2] = pln.diffRT[2] = (int)state.range(0);
     initwinghstb(2, 0, 1, pln.xarm[2], pln.yarm[2], pln.zarm[2]);
     for (auto _ : state) {
         float sum = 0.0f;
@@ -75,7 +78,7 @@ static void BM_WingLookup(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * 16);
 }
-BENCHMARK(BM_WingLookup);
+BENCHMARK(BM_WingLookup)->Arg(0)->Arg(1);
 
 static void BM_WingFlow(benchmark::State &state)
 {

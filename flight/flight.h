@@ -54,8 +54,8 @@ extern flightstruct flt;
 struct atmospherestruct {
     int clear;               // no clouds
     float vis;               // m
-    float rho;               // kg/m^3, density at the aircraft
-    float a;                 // m/s, speed of sound at the aircraft
+    float rho;               // kg/m^3, density at the aircraft (air state, each frame)
+    float a;                 // m/s, speed of sound at the aircraft (air state)
 };
 extern atmospherestruct atm;
 
@@ -66,7 +66,7 @@ extern atmospherestruct atm;
 // (lift above 10 deg, drag everywhere) or straight lift line, the piecewise
 // moment line and icing. Raises flt.stalled[EN] when the looked-up alpha
 // passes the airfoil's own stall angle (positive alpha only). Out-of-range
-// indices are clamped; the outputs are always finite.
+// indices are clamped; finite tables give finite outputs at any alpha.
 // Reads: afl, pln.finite_fact/slat, flt.slat_effect/alphamax, msc.ice.
 // Writes: cl, cd, cm, flt.stalled[EN].
 void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT, int el);
