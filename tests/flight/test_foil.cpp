@@ -329,3 +329,28 @@ TEST_F(FoilTest, RotationThroughFlowDirection)
     EXPECT_NEAR(cd, 0.1f * lcos[10] - 0.5f * lsin[10], 1e-6f);
     EXPECT_NEAR(cl * cl + cd * cd, 0.26f, 1e-6f);   // a rotation keeps the length
 }
+
+// A section whose lift peaks at 15 deg, flown on a wing with the loader's
+// finite-span factor: the stall flag must come on where the wing's lift
+// stops rising, not several degrees later.
+TEST_F(FoilTest, StallFlagMeetsTheLiftPeak)
+{
+    for (int s = 0; s < N_CL_SLOTS; s++) {
+        float a = alpha_of_index(s + 100);
+        afl.clpos[2][0][0][s] = a <= 15.0f ? 0.2f + 0.1f * a : 1.7f - 0.05f * (a - 15.0f);
+    }
+    const float ff = 0.83f;                    // AR 7.5, e 0.8
+    pln.finite_fact[2] = ff;
+    pln.alphamax[2] = flt.alphamax[2] = 15.0f / ff;
+    float best_cl = -1.0f, peak = 0.0f, flagged = 0.0f;
+    for (float alph = 5.0f; alph < 30.0f && flagged == 0.0f; alph += 0.05f) {
+        float cl, cd, cm;
+        look(alph, cl, cd, cm);
+        if (cl > best_cl)
+            best_cl = cl, peak = alph;
+        if (flt.stalled[2])
+            flagged = alph;
+    }
+    EXPECT_NEAR(peak, 15.0f / ff, 0.1f);
+    EXPECT_NEAR(flagged, 15.0f / ff, 0.1f);
+}
