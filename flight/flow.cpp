@@ -12,7 +12,8 @@
 // state has been computed.
 static float mach_of(float v)
 {
-    return atm.a > 1.0f ? v / atm.a : 0.0f;
+    float m = atm.a > 1.0f ? v / atm.a : 0.0f;
+    return std::isfinite(m) ? m : 0.0f;
 }
 
 static void set_row_air(int row, float v)
@@ -26,10 +27,16 @@ static void set_row_air(int row, float v)
 // components plus the downwash angle `wash`, completes the flow-direction
 // change (deldir holds minus the geometric alpha on entry) and adds the
 // induced alpha.
+// A broken aircraft state (a NaN speed or angle from upstream) leaves the
+// element in still air rather than spreading into every force.
 static void finish_element(int row, int el, float axial, float normal, float wash)
 {
-    float alpha = atan2f(normal, axial) * con.radtodeg + wash;
+    if (!(std::isfinite(axial) && std::isfinite(normal)))
+        axial = normal = 0.0f;
+    float alpha = atan2f(normal, axial) * con.radtodeg + (std::isfinite(wash) ? wash : 0.0f);
     flt.v_el[row][el] = sqrtf(axial * axial + normal * normal);
+    if (!std::isfinite(flt.deldir[row][el]))
+        flt.deldir[row][el] = 0.0f;
     flt.deldir[row][el] += alpha;
     int k = flight_round_deg(flt.deldir[row][el]);
     flt.sindeldir[row][el] = lsin[k];

@@ -372,13 +372,23 @@ TEST_F(FlowTest, NonFiniteStateStaysInsideTables)
     wing();
     EXPECT_TRUE(std::isfinite(flt.alpha[0][0]));
     flt.av = NAN;
+    flt.Alpha = NAN;
+    flt.downwash[2] = NAN;
+    pln.downwash[4][2][0] = 1;
     wing();
-    initvst12(5, 6);
-    for (int row = 0; row < 2; row++)
+    for (int row = 0; row < 2; row++) {
+        EXPECT_TRUE(std::isfinite(flt.machno[row]));
         for (int el = 0; el < 2; el++) {
+            EXPECT_TRUE(std::isfinite(flt.alpha[row][el]));
+            EXPECT_TRUE(std::isfinite(flt.v_el[row][el]));
+            EXPECT_TRUE(std::isfinite(flt.deldir[row][el]));
             EXPECT_TRUE(std::isfinite(flt.sindeldir[row][el]));
             EXPECT_TRUE(std::isfinite(flt.cosdeldir[row][el]));
         }
+    }
+    pln.els[5] = 1;
+    initvst12(5, 6);
+    EXPECT_TRUE(std::isfinite(flt.alpha[6][0]) && std::isfinite(flt.v_el[6][0]));
     atm.a = 0.0f;                              // no air state yet: Mach 0, not infinity
     flt.av = 50.0f;
     wing();
