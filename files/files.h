@@ -120,6 +120,20 @@ struct planestruct {
     char C_file[MAX_STR];    // file name
     char C_path[MAX_STR];    // full path
     char C_appdir[MAX_STR];  // program folder holding airfoils/ and flaps/ ('/'-terminated or empty)
+
+    // ---- derived by the aircraft loading, read by the airfoil lookup and
+    // the element flow
+    float AR[MAX_PARTS];             // aspect ratio
+    float s[MAX_PARTS][MAX_ELS];     // m^2, element area
+    float mac[MAX_PARTS][MAX_ELS];   // m, element mean chord
+    float PIeAR[MAX_PARTS];          // pi x Oswald efficiency x AR
+    float finite_fact[MAX_PARTS];    // alpha reduction factor for finite span
+    float semi_sec_wi[MAX_PARTS];    // half an element's width / semispan, 0.5 / els
+    float specwash[MAX_PARTS];       // deg of downwash cast per unit root cl
+    int downwash[MAX_PARTS][MAX_PARTS][MAX_ELS];  // [washer][washee][el] in the wash
+    float max_washdir[MAX_PARTS], hi_washdir[MAX_PARTS], lo_washdir[MAX_PARTS];  // deg, propwash stream
+    float sin_vertcant[2], cos_vertcant[2];   // of vertcant
+    // ---- end of the lookup and flow block
 };
 extern planestruct pln;
 

@@ -2,6 +2,12 @@
 #pragma once
 #include "common/common.h"
 #include "world/world.h"
+#include "files/formats.h"
+
+// Flight rows of the per-element flow values: 0/1 wing 1 left/right, 2/3
+// wing 2, 4/5 horizontal stabiliser, 6 and 7 the fins, 8 the fuselage.
+constexpr int MAX_FLT_ROWS = 9;
+constexpr int FLT_ROW_FUSE = 8;
 
 // Flight state. Written by the flight start (set_fltvars) and every frame by
 // the flight model; the controls write the *request fields.
@@ -14,6 +20,36 @@ struct flightstruct {
     float omega[2];          // rad/s, rotor speed
     float prop[2];           // rad/s, commanded rotor speed
     int cat_stage;           // catapult stage
+
+    // ---- airfoil lookup and local flow of the lifting elements
+    // Aircraft state read by the element flow; written by the integration.
+    float av;                // m/s, true airspeed
+    float Alpha, Beta;       // deg, angle of attack and sideslip
+    float sinalph, cosalph, sinbeta;
+    float Prad, Qrad, Rrad;  // rad/s, body rates (roll right, nose up, nose right)
+    float trim;              // deg added to a flying stabiliser's incidence
+    float lhstbdef, rhstbdef;   // deg, stabilator deflection of each half
+    // Per surface [part]. slat_effect, alphamax, CDIgrndeffect and
+    // CLgrndeffect by the flight events; stalled set by anyfoil, cleared by
+    // the force build-up each step; downwash (deg, negative down) rebuilt by
+    // the force build-up and read by the next step's flow.
+    float slat_effect[MAX_PARTS];    // stall-alpha stretch ratio, 1 slats in
+    float alphamax[MAX_PARTS];       // deg, slat_effect x pln.alphamax
+    int stalled[MAX_PARTS];
+    float CDIgrndeffect[MAX_PARTS], CLgrndeffect[MAX_PARTS];
+    float downwash[MAX_PARTS];       // deg
+    float DVinc[2];                  // m/s, propwash speed increment per engine
+    // Per flight row (see MAX_FLT_ROWS) and element; written by
+    // initwinghstb/initvst12 (the fuselage row by the integration) except
+    // induced_alpha, which the force build-up writes for the next step.
+    float machno[MAX_FLT_ROWS], machfac[MAX_FLT_ROWS];
+    float rho[MAX_FLT_ROWS];                   // kg/m^3 at the element
+    float v_el[MAX_FLT_ROWS][MAX_ELS];         // m/s
+    float alpha[MAX_FLT_ROWS][MAX_ELS];        // deg
+    float induced_alpha[MAX_FLT_ROWS][MAX_ELS];   // deg
+    float deldir[MAX_FLT_ROWS][MAX_ELS];       // deg, flow-direction change
+    float sindeldir[MAX_FLT_ROWS][MAX_ELS], cosdeldir[MAX_FLT_ROWS][MAX_ELS];
+    // ---- end of the airfoil lookup and local flow block
 };
 extern flightstruct flt;
 
@@ -106,3 +142,100 @@ float findarea(float x1, float y1, float z1, float x2, float y2, float z2,
 // Whole-number half-span x1..x2 of row *y of a circle of radius r, then
 // *y += 1. A row beyond the radius is a fatal error ("y>r").
 void work_down_circle(int r, int *y, int *x1, int *x2);
+
+// ------------------------------------------------------------ airfoil lookup
+// Coefficients of one stored airfoil of part EN (Reynolds slot Re 0 lo /
+// 1 hi, span station RT 0 root / 1 tip) at element `el` and angle of attack
+// `alph` (deg): the finite-span alpha reduction, the slat stretch, the table
+// (lift above 10 deg, drag everywhere) or straight lift line, the piecewise
+// moment line and icing. Raises flt.stalled[EN] when the looked-up alpha
+// passes the airfoil's own stall angle (positive alpha only). Out-of-range
+// indices are clamped; finite tables give finite outputs at any alpha.
+// Reads: afl, pln.finite_fact/slat, flt.slat_effect/alphamax, msc.ice.
+// Writes: cl, cd, cm, flt.stalled[EN].
+void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT, int el);
+// anyfoil blended between the low and high Reynolds-number airfoils at the
+// flight Reynolds number `Re` (millions; outside the pair the nearer airfoil
+// alone) and between root and tip at the span fraction of element `el`.
+// Reads: as anyfoil, pln.diffRe/diffRT/Re/delRe/dblel/semi_sec_wi.
+// Writes: cl, cd, cm, flt.stalled[EN].
+void Fco(float alph, float &cl, float &cd, float &cm, int EN, float Re, int el);
+// Reynolds number in millions of density rho (kg/m^3), speed v (m/s) and
+// chord mac (m).
+float FRe(float rho, float v, float mac);
+// Prandtl-Glauert factor 1/sqrt(|1 - M^2|), held within 1..2.
+float Fmachfac(float machno);
+// Density (kg/m^3) at an element flying at `machno` (held within 0..1), from
+// atm.rho through the isentropic relation. Reads: atm.rho.
+float thinair(float machno);
+// Scales cl and cm by machfac, adds the induced drag (with the ground-effect
+// multipliers on wings, stabiliser and main rotor) and the drag-divergence
+// increment past Mach 0.75 - 0.2 cl.
+// Reads: pln.PIeAR/is_heli, flt.CDIgrndeffect/CLgrndeffect. Writes: cl, cd, cm.
+void finitecompressible(int EN, float &cl, float &cd, float &cm, float machno, float machfac);
+// Control effectiveness of a deflection `def` (deg) on part EN: large
+// positive deflections lose effect, a stalled surface keeps a fifth.
+// Reads: flt.stalled[EN].
+float effrat(float def, int EN);
+// Induced angle (deg) of a lift-coefficient increment clmod on a surface of
+// aspect ratio AR (taken within 5..15).
+float induce_alpha(float clmod, float AR);
+// Lift, drag and moment derivatives per degree of a control of chord ratio
+// `rat` (0..1) and kind 13 aileron, 14 roll spoiler, 15 speedbrake, 16 drag
+// rudder, 17 elevator, 18 rudder. Called once per aircraft load.
+// Reads: pln.con_type (rivets and gaps). Writes: cl, cd, cm.
+void set_con_eff(float rat, float &cl, float &cd, float &cm, int kind);
+// Turns an element's cl and cd through its flow-direction change into the
+// flight-path directions. Reads: flt.sindeldir/cosdeldir[FLTEN][el].
+void washawing(float &clin, float &cdin, int FLTEN, int el);
+
+// ------------------------------------------------------------ element geometry
+// Arms of the elements of part EN (2..6) from the part root (arm slot 8),
+// the span arms, the current sweep and the dihedral. Called after loading
+// and whenever the sweep changes. Writes: pln.xarm/yarm/zarm[EN][0..els-1].
+void calcsweepgeo(int EN);
+// Load-time downwash set-up: flags every element of a surface (2..4) lying
+// behind another surface and inside its semispan, and sets the washer's
+// pln.specwash. `report`, when not null, receives the lines of the load
+// report one at a time. Reads: pln geometry. Writes: pln.downwash/specwash.
+void setup_downwash(void (*report)(const char *line));
+// Downwash angle (deg per unit lift coefficient) behind a surface of aspect
+// ratio AR and taper ratio TR at height and length separations hDs, xDs
+// (in the washer's semispans).
+float findspecwash(float hDs, float xDs, float AR, float TR);
+// Piecewise-bilinear interpolation on a 3x3 grid: x1 < x2 < x3, y1 > y2 > y3,
+// zij the value at (xi, yj); extrapolated outside. Equal break points give
+// the nearer value, never a NaN.
+float interp9(float x1, float x2, float x3, float y1, float y2, float y3,
+              float z11, float z21, float z31, float z12, float z22, float z32,
+              float z13, float z23, float z33, float x, float y);
+
+// ------------------------------------------------------------ local flow
+// Local flow of wing or stabiliser EN (2..4) on flight rows L and R, with
+// the arm rows of the part: sweep-normal speed, Mach, density, then per
+// element speed, alpha and flow-direction change from the body rates,
+// propwash and last step's downwash, and the incidence changes (tilt,
+// stabilator, flying stabiliser). Every physics step.
+// Reads: pln geometry, flt state and rates, flt.DVinc/downwash/
+// induced_alpha/trim/lhstbdef/rhstbdef, atm.a, atm.rho.
+// Writes: flt.machno/machfac/rho[L,R], v_el/alpha/deldir/sindeldir/cosdeldir[L,R][].
+void initwinghstb(int EN, int L, int R, const float *xarm, const float *yarm, const float *zarm);
+// Local flow of fin EN (5 or 6) on flight row FLTEN. Every physics step.
+// Reads: pln geometry, flt state and rates, flt.DVinc[0], atm.a, atm.rho.
+// Writes: the same row fields as initwinghstb.
+void initvst12(int EN, int FLTEN);
+// Share (0..1) of engine `sideindex`'s propwash increment dvinc (m/s) that
+// reaches surface EN, from the angle of the wash stream against the
+// surface's full-wash, upper and lower limit angles.
+// Reads: flt.av/sinalph/cosalph, pln.sin_vertcant/cos_vertcant/*_washdir.
+float partialwash(float dvinc, int EN, int sideindex);
+
+// ------------------------------------------------------------ force report
+// While set.cycout is on (one frame per "Cycle Dump" request), the flight
+// model writes its build-up through cyc_printf, which hands each piece of
+// text to cyc_sink. The data output points the sink at its report file;
+// null drops the text.
+extern void (*cyc_sink)(const char *text);
+// printf-style text into the report; nothing unless set.cycout is on and a
+// sink is set. Each call is cut at MAX_STR - 1 characters; no allocation.
+void cyc_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
