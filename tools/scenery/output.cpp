@@ -71,7 +71,7 @@ bool write_quadrant(const World &w, const QuadEntries &qe, const std::string &pa
     OUT(f, "%d cells west to east\n%d cells south to north\n", QUAD_CELLS_I, QUAD_CELLS_J);
     write_points(f, w, qe.quad);
     OUT(f, "1 navigation\n");
-    OUT(f, "a airport, n navaid, z end\n");
+    OUT(f, "records: a airport, n navaid, z end\n");
     for (const Entry &e : qe.entries)
         write_entry(f, e);
     OUT(f, "z\n");

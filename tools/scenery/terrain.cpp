@@ -14,7 +14,13 @@ constexpr double GRID_PER_DEG = 12.0;     // elevation grid: 5 arc-minutes
 constexpr double MASK_PER_DEG = 120.0;    // water mask: 30 arc-seconds
 constexpr float LAND_MIN_M = 1.0f;        // land stands clear of the sea
 constexpr float SEA_SHORE_MAX_M = 8.0f;   // a body whose shore lies lower is sea
-constexpr double SHORE_PERCENTILE = 0.2;  // of shore heights, for a lake's surface
+// A lake's surface is a low percentile of its shore's heights: the coarse
+// grid smears valley floors up the slopes, so small lakes in valleys and
+// canyons read high; the long shores of large lakes lie flatter and the
+// median matches their surface best (Great Lakes within about 10 m).
+constexpr double SMALL_LAKE_PERCENTILE = 0.2;
+constexpr double LARGE_LAKE_PERCENTILE = 0.5;
+constexpr size_t LARGE_LAKE_SHORE_POINTS = 300;
 
 // ---------------------------------------------------------------- quadrants
 Quad quad_of(double lat_deg, double lon_deg)
@@ -239,31 +245,39 @@ float field_point_z(const World &w, int64_t id)
     return NAN;
 }
 
+// Surface of the water a point touches (the lowest when it touches more
+// than one body); false when it touches none.
+static bool water_level_at(const World &w, int pi, int pj, float *level)
+{
+    Touching tt = touching(w, pi, pj);
+    bool wet = false;
+    *level = 1e30f;
+    for (int k = 0; k < tt.n; k++) {
+        Tile *tile = tt.tile[k];
+        int c = tile ? tile->comp[tt.cj[k] % QUAD_CELLS_J][tt.ci[k] % QUAD_CELLS_I][tt.t[k]] : -1;
+        if (!tile || c >= 0) {                    // beyond the built world: open sea
+            wet = true;
+            *level = std::min(*level, tile ? w.comp_level_m[c] : 0.0f);
+        }
+    }
+    return wet;
+}
+
 float point_z(const World &w, int pi, int pj)
 {
     float fz = field_point_z(w, point_id(pi, pj));
     if (!std::isnan(fz))
         return fz;
-    Touching tt = touching(w, pi, pj);
-    bool wet = false;
-    float level = 1e30f;
-    for (int k = 0; k < tt.n; k++) {
-        Tile *tile = tt.tile[k];
-        if (!tile) {                              // beyond the built world: open sea
-            wet = true;
-            level = 0;
-            continue;
-        }
-        int c = tile->comp[tt.cj[k] % QUAD_CELLS_J][tt.ci[k] % QUAD_CELLS_I][tt.t[k]];
-        if (c >= 0) {
-            wet = true;
-            level = std::min(level, w.comp_level_m[c]);
-        }
-    }
-    if (wet)
+    float level;
+    if (water_level_at(w, pi, pj, &level))
         return level;
-    float z = (float)terrain_m(w.src->terrain, cell_lat(pj), cell_lon(pi));
-    return std::max(z, LAND_MIN_M);
+    // Land: above the sea, and not below the water on the next point.
+    float z = std::max((float)terrain_m(w.src->terrain, cell_lat(pj), cell_lon(pi)), LAND_MIN_M);
+    const int step[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (auto &d : step)
+        if (water_level_at(w, pi + d[0], pj + d[1], &level))
+            z = std::max(z, level);
+    return z;
 }
 
 // ---------------------------------------------------------------- water bodies
@@ -385,13 +399,16 @@ int find_water_bodies(World *w)
         auto &s = shore[b];
         if (s.empty())
             continue;
-        size_t nth = (size_t)(SHORE_PERCENTILE * (s.size() - 1));
+        // Sea when a fifth of its shore lies near sea level.
+        size_t low = (size_t)(SMALL_LAKE_PERCENTILE * (s.size() - 1));
+        std::nth_element(s.begin(), s.begin() + low, s.end());
+        if (s[low] < SEA_SHORE_MAX_M)
+            continue;
+        size_t nth = s.size() >= LARGE_LAKE_SHORE_POINTS
+                         ? (size_t)(LARGE_LAKE_PERCENTILE * (s.size() - 1)) : low;
         std::nth_element(s.begin(), s.begin() + nth, s.end());
-        float level = s[nth];
-        if (level >= SEA_SHORE_MAX_M) {
-            w->comp_level_m[b] = level;
-            w->comp_is_sea[b] = 0;
-        }
+        w->comp_level_m[b] = s[nth];
+        w->comp_is_sea[b] = 0;
     }
     return nbody;
 }
