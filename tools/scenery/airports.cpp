@@ -225,6 +225,42 @@ static void attach_ils(Plan *plan, int index, const IlsByEnd &ils)
     plan->counts.ils_other_runway += (int)ils.size() - nused;
 }
 
+// One airport's usable runways, longest first (among equals the one with
+// the better approach); false when it has none or lies outside the grids.
+static bool plan_one_airport(const SrcAirport &a, const std::vector<const SrcRunway *> &runways,
+                             const IlsByEnd &ils, PlanCounts *n, AirportPlan *p)
+{
+    *p = AirportPlan{&a, 3, 0, quad_of(a.lat, a.lon), {}, 0, 0};
+    bool synth_here = false;
+    for (const SrcRunway *r : runways) {
+        RunwayPlan rp;
+        int synth = 0;
+        if (!plan_runway(a, *r, ils, &rp, &synth)) {
+            n->runways_unusable++;
+            continue;
+        }
+        n->runways_synthesised += synth == 2;
+        n->runways_one_end += synth == 1;
+        synth_here |= synth != 0;
+        p->runways.push_back(rp);
+    }
+    if (p->runways.empty()) {
+        n->no_runway++;
+        return false;
+    }
+    if (quad_index(p->quad) < 0) {
+        n->outside++;
+        return false;
+    }
+    std::stable_sort(p->runways.begin(), p->runways.end(), [&](auto &x, auto &y) {
+        if (x.length_ft != y.length_ft) return x.length_ft > y.length_ft;
+        return best_ils(ils, x.end_name[0]) > best_ils(ils, y.end_name[0]);
+    });
+    if (synth_here)
+        n->synthesised_ids.push_back(a.id);
+    return true;
+}
+
 void plan_airports(const Sources &src, Plan *plan)
 {
     std::map<std::string, std::vector<const SrcRunway *>> runways;
@@ -238,46 +274,22 @@ void plan_airports(const Sources &src, Plan *plan)
     n.runways_read = (int)src.runways.size();
     n.ils_read = (int)src.ils.size();
     std::vector<AirportPlan> all;
-    std::set<std::string> with_plan;
     for (auto &a : src.airports) {
-        AirportPlan p{&a, 3, 0, quad_of(a.lat, a.lon), {}, 0, 0};
-        const IlsByEnd &mine = ils[a.id];
-        bool synth_here = false;
-        for (const SrcRunway *r : runways[a.id]) {
-            RunwayPlan rp;
-            int synth = 0;
-            if (!plan_runway(a, *r, mine, &rp, &synth)) {
-                n.runways_unusable++;
-                continue;
-            }
-            n.runways_synthesised += synth == 2;
-            n.runways_one_end += synth == 1;
-            synth_here |= synth != 0;
-            p.runways.push_back(rp);
-        }
-        if (p.runways.empty()) { n.no_runway++; continue; }
-        if (quad_index(p.quad) < 0) { n.outside++; continue; }
-        // Longest first; among equals the one with the better approach.
-        std::stable_sort(p.runways.begin(), p.runways.end(), [&](auto &x, auto &y) {
-            if (x.length_ft != y.length_ft) return x.length_ft > y.length_ft;
-            return best_ils(mine, x.end_name[0]) > best_ils(mine, y.end_name[0]);
-        });
-        if (synth_here)
-            n.synthesised_ids.push_back(a.id);
-        all.push_back(std::move(p));
-    }
-    for (auto &p : all) {
-        const IlsByEnd &mine = ils[p.src->id];
+        AirportPlan p;
+        if (!plan_one_airport(a, runways[a.id], ils[a.id], &n, &p))
+            continue;
         for (int r = 0; r < (int)std::min<size_t>(2, p.runways.size()); r++)
             for (int e = 0; e < 2; e++)
-                if (best_ils(mine, p.runways[r].end_name[e])) p.ils_code |= 1 << r;
-        p.klass = classify_airport(*p.src, p);
-        p.elev_ft = field_elevation_ft(src, *p.src, p, &n.below_sea);
-        p.rank = p.runways[0].length_ft + (p.src->tower ? 5000 : 0) + (p.src->scheduled ? 3000 : 0);
+                if (best_ils(ils[a.id], p.runways[r].end_name[e])) p.ils_code |= 1 << r;
+        p.klass = classify_airport(a, p);
+        p.elev_ft = field_elevation_ft(src, a, p, &n.below_sea);
+        p.rank = p.runways[0].length_ft + (a.tower ? 5000 : 0) + (a.scheduled ? 3000 : 0);
+        all.push_back(std::move(p));
     }
     std::stable_sort(all.begin(), all.end(), [](auto &x, auto &y) {
         return std::tie(x.klass, y.rank, x.src->id) < std::tie(y.klass, x.rank, y.src->id);
     });
+    std::set<std::string> with_plan;
     for (auto &p : all) {
         if (!with_plan.insert(p.src->id).second) { n.duplicate++; continue; }
         plan->airports.push_back(std::move(p));

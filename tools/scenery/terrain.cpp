@@ -346,13 +346,10 @@ static void join_water(World *w, std::vector<int> &parent, std::vector<int64_t> 
         }
 }
 
-int find_water_bodies(World *w)
+// Numbers the bodies in cell order, so the result never depends on the
+// order in which tiles were built; returns their count.
+static int number_bodies(World *w, std::vector<int> &parent, const std::vector<int64_t> &base)
 {
-    std::vector<int> parent;
-    std::vector<int64_t> base;
-    join_water(w, parent, base);
-    // Number the bodies in cell order so the result never depends on the
-    // order in which tiles were built.
     std::vector<int> body_of_root(parent.size(), -1);
     int nbody = 0;
     for (int cj = 0; cj < NCELL_J; cj++)
@@ -371,13 +368,18 @@ int find_water_bodies(World *w)
                 tile->comp[lj][li][t] = body_of_root[root];
             }
         }
-    // Shore heights: every point touching both a body and land.
+    return nbody;
+}
+
+// Grid heights of every point that touches both a body and land, by body.
+static std::vector<std::vector<float>> shore_heights(const World &w, int nbody)
+{
     std::vector<std::vector<float>> shore(nbody);
     for (int pj = 0; pj <= NCELL_J; pj++)
         for (int pi = 0; pi <= NCELL_I; pi++) {
-            if (!world_tile(*w, std::min(pi, NCELL_I - 1), std::min(pj, NCELL_J - 1)))
+            if (!world_tile(w, std::min(pi, NCELL_I - 1), std::min(pj, NCELL_J - 1)))
                 continue;
-            Touching tt = touching(*w, pi, pj);
+            Touching tt = touching(w, pi, pj);
             int bodies[8], nb = 0;
             bool land = false;
             for (int k = 0; k < tt.n; k++) {
@@ -389,10 +391,20 @@ int find_water_bodies(World *w)
             }
             if (!land || nb == 0)
                 continue;
-            float z = (float)terrain_m(w->src->terrain, cell_lat(pj), cell_lon(pi));
+            float z = (float)terrain_m(w.src->terrain, cell_lat(pj), cell_lon(pi));
             for (int b = 0; b < nb; b++)
                 shore[bodies[b]].push_back(z);
         }
+    return shore;
+}
+
+int find_water_bodies(World *w)
+{
+    std::vector<int> parent;
+    std::vector<int64_t> base;
+    join_water(w, parent, base);
+    int nbody = number_bodies(w, parent, base);
+    std::vector<std::vector<float>> shore = shore_heights(*w, nbody);
     w->comp_level_m.assign(nbody, 0.0f);
     w->comp_is_sea.assign(nbody, 1);
     for (int b = 0; b < nbody; b++) {
