@@ -311,3 +311,44 @@ TEST(Converter, WrittenQuadrantReadsBackThroughTheStrictCheck)
     EXPECT_EQ(ndb->v[0], 382);
     EXPECT_NEAR(f.pt[2][2].z, 300, 1);
 }
+
+// ---------------------------------------------------------------- sources
+TEST(Converter, DamagedSourcesAreRefusedWithAMessage)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("vortan_src_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    auto put = [&](const char *name, const std::string &text) {
+        std::ofstream(dir / name, std::ios::binary) << text;
+    };
+    Grid16 g;
+    Mask1 m;
+    std::string error;
+    EXPECT_FALSE(read_png_grid16((dir / "missing.png").string(), &g, &error));
+    EXPECT_NE(error.find("cannot open"), std::string::npos);
+    put("junk.png", "\x89PNG\r\n\x1a\n this is no image at all");
+    error.clear();
+    EXPECT_FALSE(read_png_mask1((dir / "junk.png").string(), &m, &error));
+    EXPECT_FALSE(error.empty());
+    // A real grid cut short in its image data.
+    const char *src_dir = getenv("VORTAN_SOURCE_DIR");
+    std::string real = std::string(src_dir ? src_dir : VORTAN_BUILD_SOURCE_DIR) + "/data/scenery/terrain_etopo5.png";
+    std::ifstream in(real, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1000u);
+    put("cut.png", bytes.substr(0, bytes.size() / 2));
+    error.clear();
+    EXPECT_FALSE(read_png_grid16((dir / "cut.png").string(), &g, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(read_png_mask1(real, &m, &error));            // 16-bit is not a mask
+    EXPECT_TRUE(read_png_grid16(real, &g, &error));
+    EXPECT_EQ(g.cols, 1441);
+    // Tables: a row with a missing field is named by its line.
+    put("airports.csv", "id,kind,scheduled,tower,lat,lon,elev_ft,name\nABC,S,0,0,40,-100,1000\n");
+    Sources src;
+    error.clear();
+    EXPECT_FALSE(load_sources(dir.string(), &src, &error));
+    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    EXPECT_EQ(split_csv("a,,b").size(), 3u);
+    fs::remove_all(dir);
+}

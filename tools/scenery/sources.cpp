@@ -282,8 +282,16 @@ int mask_water(const Mask1 &mask, int row, int col)
 
 bool load_sources(const std::string &dir, Sources *src, std::string *error)
 {
-    return read_airports(dir, src, error) && read_runways(dir, src, error) &&
-           read_ils(dir, src, error) && read_navaids(dir, src, error) &&
-           read_png_grid16(dir + "/terrain_etopo5.png", &src->terrain, error) &&
-           read_png_mask1(dir + "/water_gshhg_30s.png", &src->water, error);
+    if (!(read_airports(dir, src, error) && read_runways(dir, src, error) &&
+          read_ils(dir, src, error) && read_navaids(dir, src, error) &&
+          read_png_grid16(dir + "/terrain_etopo5.png", &src->terrain, error) &&
+          read_png_mask1(dir + "/water_gshhg_30s.png", &src->water, error)))
+        return false;
+    // Both grids must cover the box exactly: 12 nodes and 120 pixels a degree.
+    if (src->terrain.rows != NQUAD_J * 12 + 1 || src->terrain.cols != NQUAD_I * 12 + 1 ||
+        src->water.rows != NQUAD_J * 120 || src->water.cols != NQUAD_I * 120) {
+        *error = "the elevation grid or the water mask does not cover 180W..60W, 15N..72N";
+        return false;
+    }
+    return true;
 }
