@@ -47,6 +47,31 @@ static std::vector<int> build_world(World *w, const Selection &sel)
     return files;
 }
 
+// The fullest region of 3 x 2 quadrants, and how many regions hold more
+// than nine tenths of the table.
+static void region_fill(const Selection &sel, int *most, Quad *where, int *nfull)
+{
+    std::vector<int> count(NQUAD_I * NQUAD_J, 0);
+    for (auto &qe : sel.quads)
+        count[quad_index(qe.quad)] = (int)qe.entries.size();
+    *most = *nfull = 0;
+    *where = Quad{0, 0};
+    for (int k = 0; k < NQUAD_I * NQUAD_J; k++) {
+        Quad sw = quad_at_index(k);
+        int n = 0;
+        for (int dj = 0; dj < 2; dj++)
+            for (int di = 0; di < 3; di++) {
+                int q = quad_index(Quad{sw.lat_s + dj, sw.lon_w - di});
+                n += q >= 0 ? count[q] : 0;
+            }
+        *nfull += n > 9 * MAX_REGION_ENTRIES / 10;
+        if (n > *most) {
+            *most = n;
+            *where = sw;
+        }
+    }
+}
+
 static void print_report(FILE *out, const Plan &plan, const Selection &sel, int nfiles,
                          int nsea_only, int nbodies, int nlakes, int nconflict, double seconds)
 {
@@ -77,8 +102,12 @@ static void print_report(FILE *out, const Plan &plan, const Selection &sel, int 
                  "frequency; %d navaids outside the grids\n",
             c.made[NAV_VOR], c.kept[NAV_VOR], c.vor_bad_freq, c.made[NAV_NDB], c.kept[NAV_NDB],
             c.ndb_bad_freq, c.outside);
-    fprintf(out, "capacity: %d quadrants at %d entries (a region of six holds at most %d)\n",
-            c.quads_full, MAX_QUAD_ENTRIES, 6 * MAX_QUAD_ENTRIES);
+    int most, nfull;
+    Quad where;
+    region_fill(sel, &most, &where, &nfull);
+    fprintf(out, "capacity: %d quadrants at %d entries; fullest region %d of %d entries (south-west "
+                 "quadrant %s), %d regions above nine tenths\n",
+            c.quads_full, MAX_QUAD_ENTRIES, most, MAX_REGION_ENTRIES, quad_file_name(where).c_str(), nfull);
     fprintf(out, "water: %d bodies, %d of them lakes above sea level\n", nbodies, nlakes);
     fprintf(out, "gps_dat: %d NDB, %d VOR, %d airports (%d kept airports left out for a leading "
                  "digit)\n", ngps[1], ngps[2], ngps[3], sel.gps_apt_skipped_digit);

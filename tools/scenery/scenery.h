@@ -22,7 +22,8 @@ constexpr int NCELL_J = NQUAD_J * QUAD_CELLS_J;  // global cell rows
 
 // Capacity: a region of six quadrants holds 200 navigation slots, so each
 // quadrant keeps a sixth; the country tables hold 2000 / 1100 / 3000.
-constexpr int MAX_QUAD_ENTRIES = 200 / 6;
+constexpr int MAX_REGION_ENTRIES = 200;
+constexpr int MAX_QUAD_ENTRIES = MAX_REGION_ENTRIES / 6;
 constexpr int MAX_GPS_NDB = 2000;
 constexpr int MAX_GPS_VOR = 1100;
 constexpr int MAX_GPS_APT = 3000;
