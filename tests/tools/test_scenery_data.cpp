@@ -148,16 +148,25 @@ TEST(SceneryData, KnownWatersAreWaterAndDenverIsLand)
     EXPECT_EQ(water_at(38.90, -77.04), 0) << "Washington";
 }
 
+// Height of the point at the south-west corner of the cell under (lat, lon).
+static float point_height(double lat, double lon)
+{
+    Quad q = quad_of(lat, lon);
+    const EnvFile *f = file_at(q.lat_s, q.lon_w);
+    if (!f)
+        return -1;
+    return f->pt[(int)((lat - q.lat_s) * QUAD_CELLS_J)][(int)((lon + q.lon_w) * QUAD_CELLS_I)].z;
+}
+
 TEST(SceneryData, LakesLieAboveTheSeaAndTheSeaAtZero)
 {
-    Quad tahoe = quad_of(39.09, -120.03), bay = quad_of(37.70, -122.28);
-    const EnvFile *t = file_at(tahoe.lat_s, tahoe.lon_w), *b = file_at(bay.lat_s, bay.lon_w);
-    ASSERT_TRUE(t && b);
-    int it = (int)((-120.03 + tahoe.lon_w) * QUAD_CELLS_I), jt = (int)((39.09 - tahoe.lat_s) * QUAD_CELLS_J);
-    int ib = (int)((-122.28 + bay.lon_w) * QUAD_CELLS_I), jb = (int)((37.70 - bay.lat_s) * QUAD_CELLS_J);
-    EXPECT_GT(t->pt[jt][it].z, 1500);    // the real surface is at 1,897 m
-    EXPECT_LT(t->pt[jt][it].z, 2400);
-    EXPECT_EQ(b->pt[jb][ib].z, 0.0f);
+    EXPECT_NEAR(point_height(43.5, -87.0), 176, 30) << "Lake Michigan";
+    EXPECT_NEAR(point_height(47.5, -88.0), 183, 30) << "Lake Superior";
+    EXPECT_NEAR(point_height(41.1, -112.55), 1280, 30) << "Great Salt Lake";
+    EXPECT_EQ(point_height(47.62, -122.45), 0.0f) << "Puget Sound";
+    EXPECT_GT(point_height(39.09, -120.03), 1500) << "Lake Tahoe (real surface 1,897 m)";
+    EXPECT_LT(point_height(39.09, -120.03), 2400) << "Lake Tahoe";
+    EXPECT_EQ(point_height(37.70, -122.28), 0.0f) << "San Francisco Bay";
 }
 
 TEST(SceneryData, SanFranciscoIls28RCarries11170)
