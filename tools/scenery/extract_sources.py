@@ -9,6 +9,7 @@ Only the Python 3 standard library is used.  Running it twice gives the
 same bytes.  See docs/scenery.md for what is kept and why.
 """
 import csv
+import math
 import os
 import shutil
 import struct
@@ -124,9 +125,9 @@ def build_aviation(src, dst):
         rows = [r for r in rows if r]
         if not rows:
             continue
+        lat, lon = reference_point(a, [nasr_rwy[k] for k in nasr_keys])
         apt_rows.append([code, kind, "1" if a["scheduled_service"] == "yes" else "0",
-                         "1" if a["id"] in towered else "0",
-                         fnum(a["latitude_deg"], 6), fnum(a["longitude_deg"], 6),
+                         "1" if a["id"] in towered else "0", fnum(lat, 6), fnum(lon, 6),
                          fnum(a["elevation_ft"], 0), ascii_text(a["name"])])
         rwy_rows.extend(rows)
 
@@ -149,6 +150,22 @@ def build_aviation(src, dst):
               ["id", "runway_end", "type", "category", "freq_mhz", "course_true", "gs_angle",
                "tch_ft", "disp_ft", "thr_elev_ft"], ils_rows)
     print("airports %d, runways %d, ils %d" % (len(apt_rows), len(rwy_rows), len(ils_rows)))
+
+
+def reference_point(a, nasr_runways):
+    """The airport's position; the middle of its FAA runway ends where the
+    OurAirports position lies more than 3 km from them (a typing error)."""
+    lat, lon = a["latitude_deg"], a["longitude_deg"]
+    ends = [(float(e["thr_lat"]), float(e["thr_lon"])) for r in nasr_runways for e in r if e["thr_lat"]]
+    if not ends:
+        return lat, lon
+    mlat = sum(e[0] for e in ends) / len(ends)
+    mlon = sum(e[1] for e in ends) / len(ends)
+    dy = (mlat - float(lat)) * 111120.0
+    dx = (mlon - float(lon)) * 111120.0 * math.cos(math.radians(mlat))
+    if math.hypot(dx, dy) > 3000:
+        return repr(mlat), repr(mlon)
+    return lat, lon
 
 
 def runway_from_nasr(code, e, oa):
