@@ -113,6 +113,8 @@ void MACIBM_create_submenu(int parent, int index, int position, const char *titl
 {
     check_menu_index(parent, "create_sub_menu");
     check_menu_index(index, "create_sub_menu");
+    if (!menus[parent].exists)
+        return;
     clear_menu(index, parent);
     copy_title(title, menus[index].title);
     mnw.menu[index] = &menus[index];
@@ -125,6 +127,8 @@ void MACIBM_create_submenu(int parent, int index, int position, const char *titl
 void MACIBM_append_menu(int menu_index, int item_index, int command_key_index, const char *C_string)
 {
     check_menu_index(menu_index, "append_menu");
+    if (!menus[menu_index].exists)
+        return;   // as the system does with a menu that was never made
     MenuItem *it = new_item(menu_index);
     if (C_string[0] == '-') {
         it->separator = 1;

@@ -160,6 +160,14 @@ int test_window_pixel(int index, int x, int y)
     return p.pixels[y * p.stride + x];
 }
 
+int test_window_outer(int index, int *x, int *y, int *w, int *h)
+{
+    if (index < 0 || index >= MAX_WINDOWS || !mnw.up[index])
+        return 0;
+    window_outer(index, x, y, w, h);
+    return 1;
+}
+
 int test_frame_pixel(int x, int y)
 {
     if (x < 0 || y < 0 || x >= FRAME_W || y >= FRAME_H)

@@ -58,6 +58,8 @@ int test_frame_pixel(int x, int y);
 void test_palette_entry(int index, int *r, int *g, int *b);
 void test_compose();
 int test_write_png(const char *path);
+// Outer rectangle of an open program window on the client area; 0 if closed.
+int test_window_outer(int index, int *x, int *y, int *w, int *h);
 // Where a bar menu's title and items are drawn (frame pixels); 0 if absent.
 int test_menu_title_pos(int index, int *x, int *y);
 int test_menu_item_rect(int index, int id, int *x, int *y, int *w, int *h);

@@ -10,6 +10,9 @@
 // run `simulate`. Returns 1 (failure) when the display cannot be opened;
 // never returns otherwise.
 int vortan_main();
+// The first half of it: records zeroed, the shell's handlers given to the
+// layer, the layer started (1) or no display (0).
+int vortan_start_layer();
 // Start-up and the endless loop; never returns (the program ends through
 // MACIBM_exitalert).
 [[noreturn]] void simulate();

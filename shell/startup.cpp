@@ -168,7 +168,7 @@ static void release_program()
     dispose_sound();
 }
 
-int vortan_main()
+int vortan_start_layer()
 {
     zero_records();
     LayerCallbacks cb = {};
@@ -180,7 +180,12 @@ int vortan_main()
     cb.alert_end = alert_end;
     cb.release = release_program;
     MACIBM_set_callbacks(&cb);
-    if (!MACIBM_init("Vortan", set_up_menus))
-        return 1;
+    return MACIBM_init("Vortan", set_up_menus);
+}
+
+int vortan_main()
+{
+    if (!vortan_start_layer())
+        return 1;   // no display: a failure, and the reason is on stderr
     simulate();
 }
