@@ -30,6 +30,10 @@ class LayerTest : public UserFolderTest {
   protected:
     void SetUp() override
     {
+        // ctest passes only the first of the environment entries the test
+        // list sets, so the headless drivers are named here as well
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
         UserFolderTest::SetUp();
         test_reset_layer();
         test_set_test_mode(1);
