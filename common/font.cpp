@@ -42,14 +42,8 @@ static const uint8_t FONT5X7[95][5] = {
 
 int text_width(const char *s) { return (int)strlen(s) * FONT_W; }
 
-static void put_pixel(const Port *p, int x, int y, int color)
-{
-    if (x < p->clip_x1 || y < p->clip_y1 || x >= p->clip_x2 || y >= p->clip_y2)
-        return;
-    p->pixels[y * p->stride + x] = (uint8_t)color;
-}
-
-static void draw_glyph(const Port *p, int x, int y, unsigned char c, int color)
+// One character, each lit dot a scale x scale square.
+static void draw_glyph(const Port *p, int x, int y, unsigned char c, int color, int scale)
 {
     if (c < 32 || c > 126)
         c = '?';
@@ -57,7 +51,8 @@ static void draw_glyph(const Port *p, int x, int y, unsigned char c, int color)
     for (int col = 0; col < 5; col++)
         for (int r = 0; r < 7; r++)
             if (g[col] >> r & 1)
-                put_pixel(p, x + col, y + r, color);
+                port_fill(p, x + col * scale, y + r * scale, x + (col + 1) * scale,
+                          y + (r + 1) * scale, color);
 }
 
 void port_text(const Port *p, int x, int y, const char *s, int color)
@@ -66,14 +61,13 @@ void port_text(const Port *p, int x, int y, const char *s, int color)
         if (x >= p->clip_x2)
             return;
         if (*s != ' ')
-            draw_glyph(p, x, y, (unsigned char)*s, color);
+            draw_glyph(p, x, y, (unsigned char)*s, color, 1);
     }
 }
 
 void port_underline(const Port *p, int x, int y, int ncell, int color)
 {
-    for (int k = 0; k < ncell * FONT_W - 1; k++)
-        put_pixel(p, x + k, y, color);
+    port_fill(p, x, y, x + ncell * FONT_W - 1, y + 1, color);
 }
 
 // Breaks at blanks; a word longer than the line is cut.
@@ -107,18 +101,9 @@ int wrap_text(const char *s, int width, char lines[][MAX_STR], int maxlines)
     return n;
 }
 
-// The same font enlarged `scale` times (each lit dot a square), for titles.
+// The same font enlarged `scale` times, for titles.
 void port_text_scaled(const Port *p, int x, int y, const char *s, int color, int scale)
 {
-    for (; *s; s++, x += FONT_W * scale) {
-        unsigned char c = (unsigned char)*s;
-        if (c < 32 || c > 126)
-            c = '?';
-        const uint8_t *g = FONT5X7[c - 32];
-        for (int col = 0; col < 5; col++)
-            for (int r = 0; r < 7; r++)
-                if (g[col] >> r & 1)
-                    port_fill(p, x + col * scale, y + r * scale, x + (col + 1) * scale,
-                              y + (r + 1) * scale, color);
-    }
+    for (; *s; s++, x += FONT_W * scale)
+        draw_glyph(p, x, y, (unsigned char)*s, color, scale);
 }

@@ -297,6 +297,8 @@ static void open_child(int d, int k)
     const ItemRect &r = lv.rect[k];
     int x = lv.x + r.x + r.w - 2;
     int sub = menus[lv.menu].items[k].submenu;
+    if (menus[sub].nitems == 0)
+        return;   // nothing to show until the region loader fills it
     open_level(d + 1, sub, x, lv.y + r.y - 2);
     if (levels[d + 1].x < x - 4)   // no room on the right: open to the left
         levels[d + 1].x = intmax2(0, lv.x + r.x - levels[d + 1].w + 2);
@@ -420,7 +422,8 @@ static int activate(int d, int k)
         levels[d].hl = k;
         nlevels = d + 1;
         open_child(d, k);
-        levels[d + 1].hl = -1;
+        if (nlevels > d + 1)
+            levels[d + 1].hl = -1;
         return 0;
     }
     return it.id;

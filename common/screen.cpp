@@ -14,7 +14,6 @@ void (*modal_overlay)(const Port *p);
 static SDL_Window *sdl_window;
 static SDL_Renderer *sdl_renderer;
 static SDL_Texture *sdl_texture;
-static uint32_t frame32[FRAME_W * FRAME_H];   // converted picture, made once per present
 static uint32_t palette32[256];
 
 void MACIBM_set_palette_entry(int index, int r, int g, int b)
@@ -139,9 +138,18 @@ void show_frame()
     for (int k = 0; k < 256; k++)
         palette32[k] = 0xFF000000u | palette_rgb[k][0] << 16 | palette_rgb[k][1] << 8 |
                        palette_rgb[k][2];
-    for (int k = 0; k < FRAME_W * FRAME_H; k++)
-        frame32[k] = palette32[frame8[k]];
-    SDL_UpdateTexture(sdl_texture, nullptr, frame32, FRAME_W * 4);
+    // Converted straight into the texture's memory: no second copy.
+    void *pixels;
+    int pitch;
+    if (SDL_LockTexture(sdl_texture, nullptr, &pixels, &pitch) != 0)
+        return;
+    for (int y = 0; y < FRAME_H; y++) {
+        uint32_t *d = (uint32_t *)((uint8_t *)pixels + (size_t)y * pitch);
+        const uint8_t *s = frame8 + y * FRAME_W;
+        for (int x = 0; x < FRAME_W; x++)
+            d[x] = palette32[s[x]];
+    }
+    SDL_UnlockTexture(sdl_texture);
     SDL_SetRenderDrawColor(sdl_renderer, 0, 0, 0, 255);
     SDL_RenderClear(sdl_renderer);
     SDL_RenderCopy(sdl_renderer, sdl_texture, nullptr, nullptr);

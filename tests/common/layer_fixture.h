@@ -4,7 +4,7 @@
 #pragma once
 #include <vector>
 
-#include "fatal_catch.h"
+#include "headless.h"
 
 inline std::vector<WinEvent> events;
 inline std::vector<int> closed;
@@ -26,17 +26,11 @@ inline void build_test_menus()
     MACIBM_finalize_menus();
 }
 
-class LayerTest : public UserFolderTest {
+class LayerTest : public HeadlessTest {
   protected:
     void SetUp() override
     {
-        // ctest passes only the first of the environment entries the test
-        // list sets, so the headless drivers are named here as well
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        UserFolderTest::SetUp();
-        test_reset_layer();
-        test_set_test_mode(1);
+        HeadlessTest::SetUp();
         events.clear();
         closed.clear();
         alerts_begun = alerts_ended = 0;
@@ -50,14 +44,6 @@ class LayerTest : public UserFolderTest {
         set_win_params(1, "Go To Airport", 158, 428);
         set_win_params(4, "Set Lat/Lon", 246, 165);
         events.clear();
-    }
-    void TearDown() override
-    {
-        test_shutdown_layer();
-        MACIBM_set_callbacks(nullptr);
-        test_reset_layer();
-        test_set_test_mode(0);
-        UserFolderTest::TearDown();
     }
     // Events of one kind, in order.
     std::vector<WinEvent> of(int message) const

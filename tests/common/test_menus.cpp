@@ -147,24 +147,16 @@ TEST_F(LayerTest, DeletedItemsAndMenusAreGone)
 
 TEST_F(LayerTest, MenuIndexLimits)
 {
-    auto message = [](auto call) {
-        try {
-            call();
-        } catch (const FatalExit &e) {
-            return e.s1;
-        }
-        return std::string("no exit");
-    };
-    EXPECT_EQ(message([] { MACIBM_create_menu(200, "x"); }), "Menu index out of range in create_menu!");
-    EXPECT_EQ(message([] { MACIBM_create_menu(0, "x"); }), "Menu index must be 1->235!");
-    EXPECT_EQ(message([] { MACIBM_append_menu(-3, 1, -1, "x"); }), "Menu index must be 1->235!");
-    EXPECT_EQ(message([] { MACIBM_append_menu(250, 1, -1, "x"); }),
+    EXPECT_EQ(fatal_message([] { MACIBM_create_menu(200, "x"); }), "Menu index out of range in create_menu!");
+    EXPECT_EQ(fatal_message([] { MACIBM_create_menu(0, "x"); }), "Menu index must be 1->235!");
+    EXPECT_EQ(fatal_message([] { MACIBM_append_menu(-3, 1, -1, "x"); }), "Menu index must be 1->235!");
+    EXPECT_EQ(fatal_message([] { MACIBM_append_menu(250, 1, -1, "x"); }),
               "Menu index out of range in append_menu!");
-    EXPECT_EQ(message([] { MACIBM_create_submenu(2, 200, 1, "x"); }),
+    EXPECT_EQ(fatal_message([] { MACIBM_create_submenu(2, 200, 1, "x"); }),
               "Menu index out of range in create_sub_menu!");
-    EXPECT_EQ(message([] { MACIBM_delete_menu_item(201, 1); }),
+    EXPECT_EQ(fatal_message([] { MACIBM_delete_menu_item(201, 1); }),
               "Menu index out of range in delete_menu_item!");
-    EXPECT_EQ(message([] { MACIBM_delete_menu(300); }), "Menu index out of range in delete_menu!");
+    EXPECT_EQ(fatal_message([] { MACIBM_delete_menu(300); }), "Menu index out of range in delete_menu!");
 }
 
 TEST_F(LayerTest, AFullMenuIsReportedNotOverrun)

@@ -28,21 +28,13 @@ TEST_F(LayerTest, WorldLifecycleAndItsMessages)
 
 TEST_F(LayerTest, WorldIndexAndStateChecks)
 {
-    auto message = [](auto call) {
-        try {
-            call();
-        } catch (const FatalExit &e) {
-            return e.s1;
-        }
-        return std::string("no exit");
-    };
-    EXPECT_EQ(message([] { MACIBM_initgworld(4, 8, 8); }), "Gworld index out of range!");
-    EXPECT_EQ(message([] { MACIBM_initgworld(-1, 8, 8); }), "Gworld index out of range!");
-    EXPECT_EQ(message([] { MACIBM_settogworld(2, 8, 8, 0, 0); }),
+    EXPECT_EQ(fatal_message([] { MACIBM_initgworld(4, 8, 8); }), "Gworld index out of range!");
+    EXPECT_EQ(fatal_message([] { MACIBM_initgworld(-1, 8, 8); }), "Gworld index out of range!");
+    EXPECT_EQ(fatal_message([] { MACIBM_settogworld(2, 8, 8, 0, 0); }),
               "Trying to set to a gworld that is not in use!");
-    EXPECT_EQ(message([] { MACIBM_copytoport(3, 0, 0, 0, 0, 8, 8, 1); }),
+    EXPECT_EQ(fatal_message([] { MACIBM_copytoport(3, 0, 0, 0, 0, 8, 8, 1); }),
               "Trying to copy from a gworld that is not in use!");
-    EXPECT_EQ(message([] { MACIBM_initgworld(0, 0, 10); }), "Can't create surface");
+    EXPECT_EQ(fatal_message([] { MACIBM_initgworld(0, 0, 10); }), "Can't create surface");
 }
 
 TEST_F(LayerTest, CopyWithoutBlitTheBlackLeavesPixelsUnderIndex11)

@@ -1,7 +1,7 @@
 // The simulator started as its entry starts it, up to the frame loop, with
 // private user folders, a frozen clock and no joystick.
 #pragma once
-#include "../common/fatal_catch.h"
+#include "../common/headless.h"
 #include "flight/flight.h"
 #include "shell/local.h"
 #include "view/view.h"
@@ -9,30 +9,14 @@
 
 #include <cmath>
 
-class SimTest : public UserFolderTest {
+class SimTest : public HeadlessTest {
   protected:
     void SetUp() override
     {
-        // ctest passes only the first of the environment entries the test
-        // list sets, so the headless drivers are named here as well
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        UserFolderTest::SetUp();
-        test_reset_layer();
-        test_set_test_mode(1);
+        HeadlessTest::SetUp();
         test_set_clock_ms(1000);
         test_set_joystick_state(JOY_NONE_PLUGGED);
         ASSERT_EQ(vortan_start_layer(), 1);
-    }
-    void TearDown() override
-    {
-        test_shutdown_layer();
-        test_set_joystick_state(-1);
-        test_set_audio_device(-1);
-        test_set_clock_ms(-1);
-        test_reset_layer();
-        test_set_test_mode(0);
-        UserFolderTest::TearDown();
     }
     // Start-up, then the loop's state as the later steps will leave it.
     void start(float prd_s = 0.05f)
