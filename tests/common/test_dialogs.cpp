@@ -18,6 +18,15 @@ TEST_F(LayerTest, AlertShowsItsFourLinesAndAnswersFromTheKeyboard)
     EXPECT_STREQ(test_alert_line(1, 1), "");
 }
 
+TEST_F(LayerTest, DesignersAlertsLeaveTheSoundsAlone)
+{
+    program_kind = PROG_FOILWRIGHT;
+    MACIBM_alert("quiet", "", "", "");
+    EXPECT_EQ(test_alert_count(), 1);
+    EXPECT_EQ(alerts_begun, 0);
+    EXPECT_EQ(alerts_ended, 0);
+}
+
 TEST_F(LayerTest, AlertIsDrawnOverTheFrame)
 {
     test_mouse_move(400, 300);   // one input, then the queue is dry

@@ -193,3 +193,17 @@ TEST_F(LayerTest, ProgramFolderAndPaths)
     EXPECT_EQ(std::string(path), std::string(app_path) + "x.acf");
     EXPECT_EQ(std::string(prefs_path), (dir / "config/vortan/Vortan.prf").string());
 }
+
+TEST_F(LayerTest, DrawingIsClippedToTheClipRectangle)
+{
+    MACIBM_startwind(4, 1);
+    MACIBM_setclip(10, 10, 20, 20);
+    sys_fill_rect(0, 0, 246, 165, 50);
+    EXPECT_EQ(test_window_pixel(4, 10, 10), 50);
+    EXPECT_EQ(test_window_pixel(4, 19, 19), 50);
+    EXPECT_EQ(test_window_pixel(4, 20, 19), 0);
+    EXPECT_EQ(test_window_pixel(4, 9, 15), 0);
+    MACIBM_setclip(-50, -50, 5000, 5000);   // limited to the window
+    sys_fill_rect(-10, -10, 300, 300, 51);
+    EXPECT_EQ(test_window_pixel(4, 245, 164), 51);
+}
