@@ -283,29 +283,55 @@ void check_display(int init_call, int w, int h, int bpp);
 // path = app_path + dir + "/" + file (no folder part when dir is empty).
 void ap_dir(const char *dir, const char *file, char *path);
 
-// Windows (index 0..17; 0..53 in the designers; others end the program).
+// Windows (index 0..17; 0..53 in the designers; any other index ends the
+// program with the function's own "out of bounds" message and the index).
+// Stores the title and places the window (set_wind_size).
 void set_win_params(int index, const char *name, int dx, int dy);
+// Window 0 covers the screen (designers: at (-2, -2), 804 x 604); others
+// are centred, 20 pixels above centre, client dx x dy.
 void set_wind_size(int index, int dx, int dy);
+// Opens the window if closed (sounds off, painted once), raises it and makes
+// it the dragging window when bringtofront is set, and makes its buffer the
+// current port in every case.
 void MACIBM_startwind(int index, int bringtofront);
+// Closes the window if open; its close handler then runs (once).
 void MACIBM_killwind(int index);
+// A window was closed: mark it, run the close handler, sounds on.
 void MACIBM_handlezap(int index);
+// Repaints the window now (its paint message, synchronously).
 void MACIBM_invalwind(int index);
+// Index of the open window with this handle; 0 when none or window 0 closed.
 int win_to_index(void *handle);
+// Changes the caption text.
 void set_win_title(int index, const char *text);
+// Refreshes the layer's idea of where the window is (after a move).
 void set_up_win_globals(int index);
 // Clips drawing in the current port to (x1, y1)-(x2, y2), right and bottom
 // excluded, within the port.
 void MACIBM_setclip(int x1, int y1, int x2, int y2);
+// Nothing to do on this system; kept for the callers.
 void update_mouse();
 
-// Menus (index 1..199).
+// Menus (index 1..199: above 199 ends the program with "Menu index out of
+// range in <function>!", below 1 with "Menu index must be 1->235!").
+// Empties the bar.
 void MACIBM_startmenus();
+// Makes menu `index` and puts it on the bar; the title's first letter is
+// its Alt mnemonic.
 void MACIBM_create_menu(int index, const char *title);
+// Makes menu `index` a pop-up item of `parent`; a position that is a
+// multiple of 25 starts a new column.
 void MACIBM_create_submenu(int parent, int index, int position, const char *title);
+// Appends item `item_index` ("-..." a separator) with the character at
+// command_key_index (-1 none) as its mnemonic; an item number that is a
+// multiple of 25 starts a new column. Too many items end the program.
 void MACIBM_append_menu(int menu_index, int item_index, int command_key_index, const char *C_string);
+// Removes an item; removes a whole menu from the bar or its parent.
 void MACIBM_delete_menu_item(int menu, int item);
 void MACIBM_delete_menu(int menu);
+// Shows the bar.
 void MACIBM_finalize_menus();
+// Check mark on when val is non-zero; greyed (does nothing) when val is 0.
 void MACIBM_check_menu(int menu_ind, int id, int val);
 void MACIBM_gray_menu(int menu_ind, int id, int val);
 
@@ -314,11 +340,17 @@ void MACIBM_gray_menu(int menu_ind, int id, int val);
 void MACIBM_alert(const char *s1, const char *s2, const char *s3, const char *s4);
 int MACIBM_respond_alert(const char *C_name);
 
-// Off-screen worlds 0..3.
+// Off-screen worlds 0..3 ("Gworld index out of range!" otherwise).
+// Makes world `index` of width x height; in use already ends the program.
 void MACIBM_initgworld(int index, int width, int height);
+// Fills (0, 0, dx, dy) with colour and locks the world: pix, row, locked.
 void MACIBM_settogworld(int w, int dx, int dy, int color, int fullfill);
+// Unlocks it and copies (x1, y1)-(x2, y2), right and bottom excluded, to the
+// current port at (x_offset + x1, y_offset + y1); without blit_the_black,
+// index 11 is not copied.
 void MACIBM_copytoport(int index, int x_offset, int y_offset, int x1, int y1, int x2, int y2,
                        int blit_the_black);
+// Frees the world; unused ones are left alone.
 void MACIBM_disposegworld(int index);
 
 // File dialogs: 1 with the chosen name in C_file and full path in C_path,

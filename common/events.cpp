@@ -4,6 +4,7 @@
 // window under the mouse (which keeps the mouse until the button is
 // released), captions move windows, close boxes close them.
 #include "common/local.h"
+#include "common/testsupport.h"
 
 #include <SDL2/SDL.h>
 #include <cstring>

@@ -73,6 +73,9 @@ struct LayerInput {
 // pending and, in test mode, when the test queue is empty.
 int input_next(LayerInput *in, int wait);
 int test_mode_on();
+// Test queue (test-support interface): add one input; forget all of them.
+void test_queue_input(const LayerInput *in);
+void test_clear_input();
 // The character a key gives with the shift state (US layout), 0 for none.
 int key_char(int key, int mods);
 

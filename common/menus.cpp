@@ -2,6 +2,7 @@
 // sub-menus, mnemonics (Alt + letter), check marks, greyed items, separators
 // and new columns, and the menu loop that runs while a menu is open.
 #include "common/local.h"
+#include "common/testsupport.h"
 
 #include <cctype>
 #include <cstring>

@@ -12,9 +12,6 @@ constexpr int MAX_ANSWERS = 32;
 constexpr int MAX_ALERTS_KEPT = 32;
 constexpr int MAX_LISTED = 1000;
 
-void test_queue_input(const LayerInput *in);
-void test_clear_input();
-
 static int alert_answers[MAX_ANSWERS], nalert_answers, alert_answer_next;
 static char dialog_answers[MAX_ANSWERS][MAX_STR];
 static int dialog_cancel[MAX_ANSWERS], ndialog_answers, dialog_answer_next;

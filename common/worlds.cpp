@@ -2,6 +2,7 @@
 // while one is locked, then copies to the current window, with palette
 // index 11 as the transparent colour unless every pixel is wanted.
 #include "common/local.h"
+#include "common/testsupport.h"
 
 #include <cstdlib>
 #include <cstring>
