@@ -38,9 +38,17 @@ void test_queue_input(const LayerInput *in)
     qcount++;
 }
 
+void test_system_quit()
+{
+    SDL_Event e = {};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
 void test_clear_input()
 {
     qhead = qcount = 0;
+    quit_pending = 0;
     capture = caption_drag = -1;
 }
 
@@ -115,8 +123,10 @@ int input_next(LayerInput *in, int wait)
     if (test_mode_on()) {   // only a quit (a signal) gets through
         SDL_Event e;
         while (SDL_PollEvent(&e))
-            if (e.type == SDL_QUIT && translate(e, in))
+            if (e.type == SDL_QUIT && translate(e, in)) {
+                quit_pending = wait;
                 return 1;
+            }
         return 0;
     }
     for (;;) {

@@ -123,6 +123,7 @@ void screen_release_all()
 {
     if (layer_cb.release)
         layer_cb.release();
+    modal_overlay = nullptr;   // a fatal exit may leave a modal panel mid-loop
     worlds_release();
     release_windows();
     menu_release();

@@ -37,6 +37,7 @@ void test_alt_mnemonic(char c);                    // Alt + c
 void test_menu_choice(int item);                   // as if the item were chosen
 void test_close_window(int index);                 // its close box
 void test_quit();                                  // the SDL window's close
+void test_system_quit();                           // a quit from the system (a signal)
 
 // Pre-answers, used in order: an alert's button (1 OK/Yes, 2 No,
 // 3 Cancel); a file dialog's typed name (null cancels).

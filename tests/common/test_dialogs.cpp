@@ -42,6 +42,17 @@ TEST_F(LayerTest, AlertIsDrawnOverTheFrame)
     EXPECT_GT(white, 100);
 }
 
+TEST_F(LayerTest, AQuitDuringAnAlertClosesItAndReachesThePumpAfterwards)
+{
+    test_system_quit();
+    EXPECT_EQ(MACIBM_respond_alert("x"), 3);
+    EXPECT_TRUE(of(MSG_QUIT).empty());
+    MACIBM_pump();
+    EXPECT_EQ(of(MSG_QUIT).size(), 1u);
+    MACIBM_pump();
+    EXPECT_EQ(of(MSG_QUIT).size(), 1u);
+}
+
 TEST_F(LayerTest, QuestionAnswersYesNoCancel)
 {
     test_key(KEY_ENTER, 0);
