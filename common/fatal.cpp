@@ -1,8 +1,9 @@
-// The program's end: MACIBM_exitalert logs a fatal message to "Error.out",
-// invalidates the simulator's preferences so the next start uses the
-// factory settings, and ends the process (non-zero after a failure, so a
-// script or desktop launcher sees it). Tests may catch it through a hook.
-#include "common/common.h"
+// The program's end: MACIBM_exitalert shows a fatal message (unless a world
+// is locked), logs it to "Error.out", invalidates the simulator's
+// preferences so the next start uses the factory settings, releases the
+// layer and ends the process (non-zero after a failure, so a script or
+// desktop launcher sees it). Tests may catch it through a hook.
+#include "common/local.h"
 #include "common/testsupport.h"
 
 #include <cstdio>
@@ -42,15 +43,24 @@ static void invalidate_prefs()
     fclose(f);
 }
 
+// A failure inside the alert or the release (re-entry) skips straight to
+// the log and the end.
 void MACIBM_exitalert(const char *s1, const char *s2, const char *s3, const char *s4)
 {
+    int reentered = layer_exiting;
+    layer_exiting = 1;
     if (s1) {
         fprintf(stderr, "%s\n%s\n%s\n%s\n", s1, s2 ? s2 : "", s3 ? s3 : "", s4 ? s4 : "");
+        if (!reentered && layer_up && !locked)
+            MACIBM_alert(s1, s2, s3, s4);
         log_error(s1, s2, s3, s4);
         if (program_kind == PROG_VORTAN)
             invalidate_prefs();
     }
     inf_close();
+    if (!reentered)
+        screen_release_all();
+    layer_exiting = 0;
     if (fatal_hook)
         fatal_hook(s1, s2, s3, s4);
     exit(s1 ? 1 : 0);

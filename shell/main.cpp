@@ -1,11 +1,8 @@
 // The simulator's process entry.
-#include "shell/shell.h"
+#include "shell/local.h"
 
 int main()
 {
     program_kind = PROG_VORTAN;
-    zero_records();
-    fill_constants();
-    set_record_defaults();
-    return 0;
+    return vortan_main();
 }

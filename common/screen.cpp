@@ -1,0 +1,165 @@
+// The one SDL window: the menu bar strip, the main window's client area and
+// the program windows composed into one 8-bit picture, converted through
+// the palette once per present and scaled (nearest neighbour, letterboxed)
+// into whatever size the user gives the window.
+#include "common/local.h"
+
+#include <SDL2/SDL.h>
+#include <cstring>
+
+uint8_t frame8[FRAME_W * FRAME_H];
+uint8_t palette_rgb[256][3];
+void (*modal_overlay)(const Port *p);
+
+static SDL_Window *sdl_window;
+static SDL_Renderer *sdl_renderer;
+static SDL_Texture *sdl_texture;
+static uint32_t palette32[256];
+
+void MACIBM_set_palette_entry(int index, int r, int g, int b)
+{
+    if (index < 0 || index > 255)
+        return;
+    palette_rgb[index][0] = (uint8_t)intlim(r, 0, 255);
+    palette_rgb[index][1] = (uint8_t)intlim(g, 0, 255);
+    palette_rgb[index][2] = (uint8_t)intlim(b, 0, 255);
+}
+
+// The twenty colours a desktop of the 256-colour era reserved for itself:
+// indices 0..9 and 246..255. The layer draws its own panels with them.
+void set_system_colors()
+{
+    static const uint8_t SYS[20][3] = {
+        {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+        {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
+        {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
+        {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
+    for (int k = 0; k < 10; k++)
+        MACIBM_set_palette_entry(k, SYS[k][0], SYS[k][1], SYS[k][2]);
+    MACIBM_set_palette_entry(10, 0, 0, 0);
+    for (int k = 10; k < 20; k++)
+        MACIBM_set_palette_entry(236 + k, SYS[k][0], SYS[k][1], SYS[k][2]);
+}
+
+int screen_open(const char *title)
+{
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return 0;
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    sdl_window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, FRAME_W,
+                                  FRAME_H, SDL_WINDOW_RESIZABLE);
+    if (!sdl_window)
+        return 0;
+    sdl_renderer = SDL_CreateRenderer(sdl_window, -1,
+                                      SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!sdl_renderer)
+        sdl_renderer = SDL_CreateRenderer(sdl_window, -1, SDL_RENDERER_SOFTWARE);
+    if (!sdl_renderer)
+        return 0;
+    SDL_RenderSetLogicalSize(sdl_renderer, FRAME_W, FRAME_H);
+    sdl_texture = SDL_CreateTexture(sdl_renderer, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, FRAME_W, FRAME_H);
+    if (!sdl_texture)
+        return 0;
+    SDL_SetWindowMinimumSize(sdl_window, FRAME_W / 2, FRAME_H / 2);
+    return 1;
+}
+
+void screen_close()
+{
+    if (sdl_texture)
+        SDL_DestroyTexture(sdl_texture);
+    if (sdl_renderer)
+        SDL_DestroyRenderer(sdl_renderer);
+    if (sdl_window)
+        SDL_DestroyWindow(sdl_window);
+    sdl_texture = nullptr;
+    sdl_renderer = nullptr;
+    sdl_window = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// Frame and caption of program window `index`; the topmost one has the
+// active caption colour.
+static void draw_window_frame(const Port *p, int index, int active)
+{
+    int x, y, w, h;
+    window_outer(index, &x, &y, &w, &h);
+    y += MENU_BAR_H;
+    port_bevel(p, x, y, w, h, 1);
+    int cx = x + FRAME_BORDER_PX, cy = y + FRAME_BORDER_PX;
+    int cw = w - 2 * FRAME_BORDER_PX;
+    port_fill(p, cx, cy, cx + cw, cy + FRAME_CAPTION_PX - 1, active ? UI_NAVY : UI_DARK);
+    port_text(p, cx + 4, cy + 6, mnw.windowname[index], active ? UI_WHITE : UI_GREY);
+    // close box: a raised square with an X
+    int bx = cx + cw - 18, by = cy + 2;
+    port_bevel(p, bx, by, 16, 14, 1);
+    for (int k = 0; k < 7; k++) {
+        port_fill(p, bx + 4 + k, by + 3 + k, bx + 6 + k, by + 4 + k, UI_BLACK);
+        port_fill(p, bx + 10 - k, by + 3 + k, bx + 12 - k, by + 4 + k, UI_BLACK);
+    }
+}
+
+static void copy_client(const Port *p, int index)
+{
+    Port src = window_port(index);
+    int ox, oy;
+    window_client_origin(index, &ox, &oy);
+    oy += MENU_BAR_H;
+    int x1 = intmax2(0, -ox), y1 = intmax2(0, MENU_BAR_H - oy);
+    int x2 = intmin2(src.width, p->width - ox), y2 = intmin2(src.height, p->height - oy);
+    for (int y = y1; y < y2; y++)
+        memcpy(p->pixels + (y + oy) * p->stride + ox + x1, src.pixels + y * src.stride + x1,
+               x2 - x1);
+}
+
+void compose_frame()
+{
+    Port p = frame_port();
+    menu_draw_bar(&p);
+    if (mnw.up[0])
+        copy_client(&p, 0);
+    else
+        port_fill(&p, 0, MENU_BAR_H, FRAME_W, FRAME_H, UI_BLACK);
+    Port body = p;
+    body.clip_y1 = MENU_BAR_H;
+    for (int k = 0; k < nzorder; k++) {
+        draw_window_frame(&body, zorder[k], k == nzorder - 1);
+        copy_client(&body, zorder[k]);
+    }
+    if (modal_overlay)
+        modal_overlay(&p);
+}
+
+void show_frame()
+{
+    if (!sdl_renderer)
+        return;
+    for (int k = 0; k < 256; k++)
+        palette32[k] = 0xFF000000u | palette_rgb[k][0] << 16 | palette_rgb[k][1] << 8 |
+                       palette_rgb[k][2];
+    // Converted straight into the texture's memory: no second copy.
+    void *pixels;
+    int pitch;
+    if (SDL_LockTexture(sdl_texture, nullptr, &pixels, &pitch) != 0)
+        return;
+    for (int y = 0; y < FRAME_H; y++) {
+        uint32_t *d = (uint32_t *)((uint8_t *)pixels + (size_t)y * pitch);
+        const uint8_t *s = frame8 + y * FRAME_W;
+        for (int x = 0; x < FRAME_W; x++)
+            d[x] = palette32[s[x]];
+    }
+    SDL_UnlockTexture(sdl_texture);
+    SDL_SetRenderDrawColor(sdl_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(sdl_renderer);
+    SDL_RenderCopy(sdl_renderer, sdl_texture, nullptr, nullptr);
+    SDL_RenderPresent(sdl_renderer);
+}
+
+void MACIBM_present()
+{
+    if (!layer_up)
+        return;
+    compose_frame();
+    show_frame();
+}

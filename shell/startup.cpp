@@ -1,0 +1,191 @@
+// The simulator's start: the process entry, the start-up sequence in its
+// fixed order, the general initialisation, the progress bar over the splash
+// and the joystick check. The frame loop itself is in loop.cpp.
+#include "shell/local.h"
+
+#include "atc/atc.h"
+#include "files/files.h"
+#include "flight/flight.h"
+#include "output/output.h"
+#include "panel/panel.h"
+#include "view/view.h"
+#include "world/world.h"
+
+int draw_init_loc;              // progress bar on during start-up
+static int init_loc;            // progress cells drawn so far
+static int64_t last_progress_ms;
+
+constexpr int PROGRESS_X0 = 59, PROGRESS_DX = 5, PROGRESS_Y = 541;
+constexpr int PROGRESS_CELLS = 43;   // last cell index
+constexpr int PROGRESS_COLOR = 24;
+constexpr int64_t PROGRESS_PRESENT_MS = 30;   // show at most this often
+
+void show_init()
+{
+    if (!draw_init_loc)
+        return;
+    init_loc++;
+    int saved = cur_window;
+    MACIBM_startwind(0, 0);
+    MACIBM_fillrect(PROGRESS_COLOR, PROGRESS_X0 + PROGRESS_DX * intlim(init_loc, 0, PROGRESS_CELLS),
+                    PROGRESS_Y, 3, 5, 1);
+    if (saved != 0 && mnw.up[saved])
+        MACIBM_startwind(saved, 0);
+    // Presenting may wait for the display's refresh: often enough to be seen.
+    int64_t now = clock_ms();
+    if (now - last_progress_ms >= PROGRESS_PRESENT_MS) {
+        last_progress_ms = now;
+        MACIBM_present();
+    }
+}
+
+// Standard-atmosphere density by height (slug/ft^3 at thousands of feet),
+// from the 1976 standard atmosphere tables; row 21 ends the table.
+static void fill_density_table()
+{
+    static const float KFT[22] = {0,  10, 20,  30,  40,  50,  60,  70,  80,  90,  100,
+                                  110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 259};
+    static const float SLUGS[22] = {0.0023769f, 0.001756f, 0.001267f, 0.0008907f, 0.0005873f,
+                                    0.0003639f, 0.0002256f, 0.0001399f, 8.594e-5f, 5.253e-5f,
+                                    3.211e-5f,  2.001e-5f,  1.27e-5f,   8.19e-6f,   5.364e-6f,
+                                    3.564e-6f,  2.433e-6f,  1.693e-6f,  1.2e-6f,    8.589e-7f,
+                                    6.061e-7f,  0.0f};
+    for (int i = 0; i < 22; i++)
+        assign_hr(i, KFT[i], SLUGS[i]);
+}
+
+// Titles and client sizes of windows 1..17 (window 2 is sized by the
+// region load).
+static void set_window_table()
+{
+    static const struct { const char *title; int dx, dy; } WIN[17] = {
+        {"Go To Airport", 158, 428},          {"Area Low Enroute", 0, 0},
+        {"United States", 621, 393},          {"Set Lat/Lon", 246, 165},
+        {"Set Data Output", 620, 400},        {"Set Time Of Day", 183, 128},
+        {"Set Weather Conditions", 607, 409}, {"Set Flight Mode", 349, 335},
+        {"Set Weights", 436, 252},            {"Set Reliability", 683, 558},
+        {"Set Sound", 292, 118},              {"Set Warnings", 549, 218},
+        {"Graphics Output", 620, 420},        {"3-D Flight Path", 600, 400},
+        {"Isometric Region", 760, 540},       {"", 421, 494},
+        {"Flight Plan", 589, 415}};
+    for (int k = 0; k < 17; k++)
+        set_win_params(k + 1, WIN[k].title, WIN[k].dx, WIN[k].dy);
+}
+
+void initgen()
+{
+    seed_rand((unsigned)(clock_ms() % 32000));
+    msc.sound_avail = init_sound();
+    if (!msc.sound_avail)
+        MACIBM_alert("Sound init failure!", "Sound will not be available, but you can still fly.",
+                     "Pretend you are wearing ANR headsets!", "");
+    msc.speech_avail = initspeechsynth();
+    fill_density_table();
+    for (int digit = 0; digit <= 9; digit++)
+        init_tape(digit);
+    init_nav_pic();
+    set_window_table();
+    init_stars();
+    build_mark();
+    build_vasi();
+    build_cable();
+    build_elev();
+    set_rlt_grf_choices();
+    cleargraph();
+    set_record_defaults();
+    open_output_streams();
+}
+
+int init_WIN95()
+{
+    switch (joystick_state()) {
+    case JOY_NO_SUPPORT: return 4;
+    case JOY_NONE_PLUGGED: return 5;
+    case JOY_OPEN_FAILED: return 6;
+    default: return 0;
+    }
+}
+
+int MACIBM_initjoy()
+{
+    int code = init_WIN95();
+    if (code == 0) {
+        ff_set_joystick_port(1);
+        ff_init_stick(0);
+        ff_enable_forces();
+        set.controls_type = 2;
+        return 1;
+    }
+    const char *why = "My system-checking indicates that there are no joysticks plugged in!";
+    if (code == 4)
+        why = "My system-checking indicates that Windows95 is NOT set up to handle any joysticks!";
+    if (code == 6)
+        why = "My system-checking indicates that there is no joystick DRIVER on this computer!";
+    MACIBM_alert(why, "", "", "");
+    set.controls_type = 3;
+    return 0;
+}
+
+void simulate_start()
+{
+    MACIBM_initgworld(0, 800, 568);
+    init_loc = 0;
+    draw_init_loc = 1;
+    initgen();
+    init_country_data();
+    initprefs();
+    load_region(0);
+    load_plane();
+    set_fltvars(4, 0);
+    draw_init_loc = 0;
+    msc.sound_ready = 1;
+    play_engine_and_wind();
+    if (MACIBM_initjoy())
+        MACIBM_alert("Center the trim on your joystick.",
+                     "Get your feet off the rudder pedals if you have them.", "",
+                     "Push the 'OK' button below, and don't touch your joystick or pedals for a few seconds.");
+    msc.mouse_is_joy = 0;
+    cal_stick();
+    reset_loop_state();
+}
+
+// The layer reaches the shell's handlers through these.
+static void alert_begin()
+{
+    stop_engine_and_wind();
+    play_buffer(18, 0);
+}
+
+static void alert_end()
+{
+    play_engine_and_wind();
+    set.dragging = 0;
+}
+
+static void release_program()
+{
+    close_output_streams();
+    dispose_sound();
+}
+
+int vortan_start_layer()
+{
+    zero_records();
+    LayerCallbacks cb = {};
+    cb.window_proc = handle_IBM_win;
+    cb.close_handler = process_zap;
+    cb.sounds_off = stop_engine_and_wind;
+    cb.sounds_on = play_engine_and_wind;
+    cb.alert_begin = alert_begin;
+    cb.alert_end = alert_end;
+    cb.release = release_program;
+    MACIBM_set_callbacks(&cb);
+    return MACIBM_init("Vortan", set_up_menus);
+}
+
+int vortan_main()
+{
+    if (!vortan_start_layer())
+        return 1;   // no display: a failure, and the reason is on stderr
+    simulate();
+}

@@ -1,0 +1,40 @@
+// The shipped program as a process: it starts headless, runs its frame loop
+// and ends cleanly when the system asks it to close.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+TEST(Process, VortanRunsHeadlessAndClosesCleanly)
+{
+    char self[4096];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    ASSERT_GT(n, 0);
+    self[n] = 0;
+    std::filesystem::path exe = std::filesystem::path(self).parent_path() / "../program/vortan";
+    ASSERT_TRUE(std::filesystem::exists(exe));
+    std::filesystem::path home = std::filesystem::temp_directory_path() /
+                                 ("vortan_process_" + std::to_string(getpid()));
+    std::filesystem::create_directories(home);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    pid_t pid;
+    char *argv[] = {(char *)exe.c_str(), nullptr};
+    ASSERT_EQ(posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ), 0);
+    usleep(700 * 1000);   // start-up and a good many frames
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, WNOHANG), 0) << "ended on its own";
+    kill(pid, SIGTERM);   // SDL turns it into the window's close
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(std::filesystem::exists(home / "data/vortan/Error.out"));
+    std::filesystem::remove_all(home);
+}
