@@ -76,7 +76,6 @@ void play_engine_and_wind();
 void stop_engine_and_wind();
 void maintain_engine_sound();
 void maintain_wind_sound();
-void assign_hr(int i, float kft, float slugs);
 void init_tape(int digit);
 void init_nav_pic();
 void init_stars();

@@ -23,7 +23,6 @@ void stop_engine_and_wind() {}        // TODO(lead): built by the sound step
 void maintain_engine_sound() {}       // TODO(lead): built by the sound step
 void maintain_wind_sound() {}         // TODO(lead): built by the sound step
 
-void assign_hr(int, float, float) {}  // TODO(lead): built by the atmosphere step
 void init_tape(int) {}                // TODO(lead): built by the panel step
 void init_nav_pic() {}                // TODO(lead): built by the panel step
 void init_stars() {}                  // TODO(lead): built by the scene step

@@ -39,21 +39,6 @@ void show_init()
     }
 }
 
-// Standard-atmosphere density by height (slug/ft^3 at thousands of feet),
-// from the 1976 standard atmosphere tables; row 21 ends the table.
-static void fill_density_table()
-{
-    static const float KFT[22] = {0,  10, 20,  30,  40,  50,  60,  70,  80,  90,  100,
-                                  110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 259};
-    static const float SLUGS[22] = {0.0023769f, 0.001756f, 0.001267f, 0.0008907f, 0.0005873f,
-                                    0.0003639f, 0.0002256f, 0.0001399f, 8.594e-5f, 5.253e-5f,
-                                    3.211e-5f,  2.001e-5f,  1.27e-5f,   8.19e-6f,   5.364e-6f,
-                                    3.564e-6f,  2.433e-6f,  1.693e-6f,  1.2e-6f,    8.589e-7f,
-                                    6.061e-7f,  0.0f};
-    for (int i = 0; i < 22; i++)
-        assign_hr(i, KFT[i], SLUGS[i]);
-}
-
 // Titles and client sizes of windows 1..17 (window 2 is sized by the
 // region load).
 static void set_window_table()
