@@ -71,7 +71,6 @@ void set_fltvars(int kind, int index);
 int init_sound();
 int initspeechsynth();
 void dispose_sound();
-void play_buffer(int index, int loop);
 void play_engine_and_wind();
 void stop_engine_and_wind();
 void maintain_engine_sound();

@@ -17,7 +17,6 @@ void set_fltvars(int, int) {} // TODO(lead): built by the flight step
 int init_sound() { return MACIBM_open_audio(); }
 int initspeechsynth() { return 0; }   // TODO(lead): built by the sound step
 void dispose_sound() {}               // TODO(lead): built by the sound step
-void play_buffer(int, int) {}         // TODO(lead): built by the sound step
 void play_engine_and_wind() {}        // TODO(lead): built by the sound step
 void stop_engine_and_wind() {}        // TODO(lead): built by the sound step
 void maintain_engine_sound() {}       // TODO(lead): built by the sound step

@@ -2,6 +2,7 @@
 // fixed order, the general initialisation, the progress bar over the splash
 // and the joystick check. The frame loop itself is in loop.cpp.
 #include "shell/local.h"
+#include "sound/sound.h"
 
 #include "atc/atc.h"
 #include "files/files.h"
@@ -138,7 +139,7 @@ void simulate_start()
 static void alert_begin()
 {
     stop_engine_and_wind();
-    play_buffer(18, 0);
+    play_buffer(SND_ALERT, 0);
 }
 
 static void alert_end()
