@@ -12,8 +12,8 @@ namespace foilwright {
 AFLderived afd;
 
 // Beyond +-20 deg every section tends to a flat plate: no lift at 90 deg,
-// drag 1.28 there (normal-force coefficient of a flat plate across the flow,
-// Hoerner, "Fluid-Dynamic Drag", 1965, ch. 3), moment -+0.32 at +-90 deg.
+// drag 1.28 there (the handbook drag coefficient of a flat plate broadside
+// to the flow), moment -+0.32 at +-90 deg (as the simulator's lookup).
 constexpr float CD_AT_90 = 1.28f;
 constexpr float CM_AT_90 = -0.32f;
 constexpr float LINE_END_DEG = 10.0f;     // end of the straight lift line
