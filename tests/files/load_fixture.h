@@ -21,6 +21,13 @@ void test_reset_layer();
 int test_alert_count();
 const char *test_alert_line(int n, int line);
 
+// The source tree, which holds the shipped data/.
+inline std::string source_tree()
+{
+    const char *src = getenv("VORTAN_SOURCE_DIR");
+    return src && *src ? src : VORTAN_SOURCE_TREE;
+}
+
 class LoadTest : public UserFolderTest {
   protected:
     std::string prog;
