@@ -54,7 +54,9 @@ void part_geometry(int p)
         pln.s[p][i] = (c1 + c2) * 0.5f * R / n;
         pln.mac[p][i] = c1 + c2 > LOAD_TINY ? ((c1 + c2) - c1 * c2 / (c1 + c2)) * 2.0f / 3.0f : 0.0f;
     }
-    if (p <= 1)
+    // Parts 0 and 1 exist by the engines (a jet keeps no propellers, a single
+    // engine no second one), so only the ones that will turn are reported.
+    if (p <= 1 && pln.foileq[p])
         rotor_geometry(p, R, cr, ct);
 }
 

@@ -8,9 +8,16 @@
 
 using Load = LoadTest;
 
+static int progress_steps;
+static void count_progress() { progress_steps++; }
+
 TEST_F(Load, ReportStartsWithTheSeparatedHeader)
 {
-    load_trainer_with([](airwright::planestruct &) {}, "Trainer.acf");
+    DEFAULT_AIRCRAFT[0].build();
+    save("Trainer.acf");
+    progress_steps = 0;
+    load_plane(count_progress);
+    EXPECT_EQ(progress_steps, 2 * 17);   // twice per section: 100..103, 105..117
     std::string sep(100, (char)0xA5);
     std::string head = sep + "\nSimulating Aircraft/Trainer.acf\n" + sep + "\n";
     std::string out = report();
