@@ -217,9 +217,10 @@ static void airspeed_dial()
     ins.indtoASI = 330.0f / (powf(pln.Vmax, pln.ASpwr) - powf(pln.Vmin, pln.ASpwr));
 }
 
-// Stall estimate at maximum weight and a lift coefficient of 1.5 over the
-// wings' and stabiliser's area, both halves (els x root-element area is one
-// half of a surface); a helicopter or a wingless design gets a fixed speed.
+// Stall estimate at maximum weight and a lift coefficient of 1.5 (a plain
+// wing's typical maximum, flaps up) over the wings' and stabiliser's area,
+// both halves (els x root-element area is one half of a surface); a
+// helicopter or a wingless design gets a fixed speed.
 static float estimated_stall_speed()
 {
     if (pln.is_heli)

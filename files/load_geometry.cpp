@@ -70,8 +70,10 @@ void set_control_effectiveness()
     set_con_eff(pln.rudd_crat, pln.clrudd, pln.cdrudd, pln.cmrudd, 18);
 }
 
-// Oswald efficiency of two stacked wings of gap/span ratio r and span ratio
-// mu (a fit of the classical biplane charts).
+// Oswald efficiency of two stacked wings: Prandtl's biplane result
+// e = 2 mu^2 / (1 + 2 sigma mu + mu^2) with span ratio mu and his
+// interference factor sigma, here a quartic fit of sigma against the
+// gap-to-span ratio r.
 static float biplane_e()
 {
     float r = fabsf(pln.zarm[2][MAX_ELS] - pln.zarm[3][MAX_ELS]) / (pln.semiB[2] + pln.semiB[3]);
@@ -82,8 +84,10 @@ static float biplane_e()
     return safe_div(2.0f * mu * mu, 1.0f + 2.0f * sigma * mu + mu * mu, 1.0f);
 }
 
-// Oswald efficiency by aspect ratio and sweep (empirical fits for straight
-// and swept wings, blended linearly up to 30 degrees of sweep). The cosine
+// Oswald efficiency by aspect ratio and sweep: Raymer's empirical estimates
+// for straight and swept wings (Aircraft Design: A Conceptual Approach,
+// the Oswald span-efficiency equations of the drag chapter), blended
+// linearly up to 30 degrees of sweep. The cosine
 // is held at 0 or above: at 90 degrees the float cosine can come out a hair
 // below zero, and its 0.15th power would be a NaN.
 static float monoplane_e(int p)
@@ -162,8 +166,12 @@ static void report_finite(int p, int biplane, float k, float fl, float fm)
 }
 
 // Finite-span factors of part p. The lift slope of a finite wing is
-// k = 1 / (2 pi / (pi e AR) + 1) of the section's, written here as
-// PIeAR / (2 pi + PIeAR) so no aspect ratio divides by zero.
+// k = 1 / (2 pi / (pi e AR) + 1) of the section's (lifting-line theory with
+// a section slope of 2 pi), written here as PIeAR / (2 pi + PIeAR) so no
+// aspect ratio divides by zero; the alpha and lift shares of that reduction
+// are 0.68 and 0.32. The moment factor AR cos^2 / (AR + 2 cos) is the
+// finite-wing zero-lift moment correction of the USAF stability and
+// control handbook.
 static void finite_wing(int p)
 {
     int biplane;
