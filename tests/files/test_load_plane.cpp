@@ -66,6 +66,17 @@ TEST_F(Load, FileChosenAnywhereLoadsFromItsPath)
     EXPECT_EQ(test_alert_count(), 0);
 }
 
+TEST_F(Load, AbsentPartOpensNoAirfoil)
+{
+    DEFAULT_AIRCRAFT[0].build();
+    C_to_C("never written.afl", airwright::pln.Rafl0[3]);   // wing 2 has no span
+    save("Trainer.acf");
+    std::filesystem::remove(prog + "airfoils/never written.afl");
+    load_plane(nullptr);
+    EXPECT_FALSE(pln.foileq[3]);
+    EXPECT_EQ(test_alert_count(), 0);
+}
+
 TEST_F(Load, ShortFileNameIsKeptWhole)
 {
     load_trainer_with([](airwright::planestruct &) {}, "abc");
