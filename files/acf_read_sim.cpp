@@ -176,8 +176,10 @@ static void decide_engine_parts()
 
 static void grab_part_block(int part)
 {
-    float scratch[MAX_ELS];
-    float *span_arms = part <= 1 ? pln.xarm[part] : part <= 4 ? pln.spanarm[part] : scratch;
+    // Propellers and rotors keep their ring radii as element arms; wings,
+    // stabiliser and fins their span arms, from which calcsweepgeo places
+    // the elements.
+    float *span_arms = part <= 1 ? pln.xarm[part] : pln.spanarm[part];
     grabapart(PART_CHECKPOINT[part], part, span_arms);
     if (part == 1)
         decide_engine_parts();

@@ -54,7 +54,7 @@ struct planestruct {
     int propwash[MAX_PARTS][MAX_ELS];
     int foileq[MAX_PARTS];   // part exists
     int sweepnow[MAX_PARTS]; // deg, sweep1 or (auto-swept) sweep2
-    float spanarm[MAX_PARTS][MAX_ELS];   // m, element centre from the root (parts 2..4)
+    float spanarm[MAX_PARTS][MAX_ELS];   // m, element centre from the root (parts 2..6)
     // element device rows [part][element] and the aircraft-wide flags
     int strp[MAX_PARTS];
     int ailn[MAX_PARTS][MAX_ELS], splr[MAX_PARTS][MAX_ELS], flap[MAX_PARTS][MAX_ELS];
@@ -134,6 +134,30 @@ struct planestruct {
     float max_washdir[MAX_PARTS], hi_washdir[MAX_PARTS], lo_washdir[MAX_PARTS];  // deg, propwash stream
     float sin_vertcant[2], cos_vertcant[2];   // of vertcant
     // ---- end of the lookup and flow block
+
+    // ---- derived by the aircraft loading (files/load_*.cpp)
+    char C_name[MAX_STR];            // file name without its suffix
+    float e[MAX_PARTS];              // Oswald efficiency
+    float ringarea[2][MAX_ELS];      // m^2, propwash ring of each blade element
+    float discarea[2];               // m^2
+    float miprop[2];                 // kg m^2, blades of each propeller or rotor
+    float mi_engine;                 // kg m^2, engine
+    float slat_effect[MAX_PARTS];    // stall-alpha ratio with slats out (parts 2..4)
+    float sfuse;                     // m^2, fuselage frontal area
+    float clfusealph, clfusebeta;    // fuselage lift / side force per deg
+    float fusexcent, fusezcent;      // m from the cg, fuselage surface centroid
+    float Jxx_unitmass, Jyy_unitmass, Jzz_unitmass;   // m^2, squared radii of gyration
+    float gearcon, geardmp, skidcon, skiddmp;         // N/m, N s/m
+    float h_eqlbm;                   // m, cg height at rest
+    float the_eqlbm;                 // deg 0..360, pitch at rest
+    float delnose_eqlbm;             // m, nose-gear compression at rest
+    int fwd_foil;                    // foremost existing part of 2..6
+    // control effectiveness per degree of deflection
+    float clailn, cdailn, cmailn, clsplr, cdsplr, cmsplr, clsbrk, cdsbrk, cmsbrk;
+    float cldrud, cddrud, cmdrud, clelev, cdelev, cmelev, clrudd, cdrudd, cmrudd;
+    // airspeed dial: needle angle = (v^ASpwr - Vmin^ASpwr) x ins.indtoASI
+    float ASpwr, Vmin, Vmax;
+    // ---- end of the aircraft loading block
 };
 extern planestruct pln;
 
@@ -196,3 +220,32 @@ void checkRediff(const char *file_lo, const char *file_hi, int EN, int RT);
 // Reads the flap file at `path` into pln.clflap/cdflap/cmflap (51 rows).
 // Missing, of the wrong kind or damaged ends the program.
 void grabflaps(const char *path);
+
+// ------------------------------------------------------------ aircraft loading
+// The open dialog's kind for aircraft files (MACIBM_open, common/).
+constexpr int FILE_TYPE_AIRCRAFT = 308;
+
+// Loads the aircraft pln.C_file (relative to the program folder
+// pln.C_appdir, or a full path): finds it (alert and open dialog while it
+// cannot be opened; cancelling ends the program), reads it, loads its
+// airfoils and flaps, derives everything the flight model needs, checks the
+// design (a bad one ends the program with its message) and writes the load
+// report to "Vortan.out" in the user data folder. `progress`, when not
+// null, is the start-up progress display, advanced twice per section.
+// Writes: pln, afl, flt.m_fuel/m_water/m_fixed, ins scalings, msc.est_Vs.
+void load_plane(void (*progress)());
+
+// Airfoil loading and the finite-span corrections of every existing part
+// (after readin_plane and the element geometry): e, PIeAR, finite_fact,
+// table scaling, alphamax; the report lines go to the load report.
+void finish_readin();
+
+// The geometry report of the loaded aircraft into the load report; also sets
+// semi_sec_wi of each existing part and sets up the downwash.
+void dump_geo();
+
+// The load report: "Vortan.out" in the user data folder, opened afresh by
+// load_plane. load_printf writes into it (nothing when it is not open).
+int load_report_open();
+void load_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+void load_report_close();

@@ -50,6 +50,10 @@ struct flightstruct {
     float deldir[MAX_FLT_ROWS][MAX_ELS];       // deg, flow-direction change
     float sindeldir[MAX_FLT_ROWS][MAX_ELS], cosdeldir[MAX_FLT_ROWS][MAX_ELS];
     // ---- end of the airfoil lookup and local flow block
+
+    // ---- loads, set by the aircraft loading and burned or dropped in flight
+    float m_fuel, m_water, m_fixed;   // kg
+    // ---- end of the loads block
 };
 extern flightstruct flt;
 

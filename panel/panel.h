@@ -8,6 +8,16 @@ struct inststruct {
     float map_range, arg_range, rad_range;  // nm
     float baro;              // inHg, altimeter setting
     int tickle_all, tickle_gps, tickle_map; // redraw requests
+
+    // ---- needle scalings, set by the aircraft loading (value to degrees)
+    float indtoASI;          // per (kt or mph)^ASpwr
+    float msctoVVI;          // per m/s
+    float tactoINS;          // per rad/s
+    float n1_toINS;          // per percent
+    float mprtoINS;          // per inHg
+    float trqtoINS;          // per N m
+    float eprtoINS;          // per unit pressure ratio
+    // ---- end of the scalings block
 };
 extern inststruct ins;
 
