@@ -31,3 +31,5 @@ void build_towns(int quadrant);
 // The markings of runway r (threshold x, y, z; l x w m; heading h 0..359;
 // its number and side letter) into rwy.
 void paint_runway(int r, float x, float y, float z, float l, float w, int h, int number, char side);
+// Items the location menus list now: VORs (type 5), NDBs (4) or airports.
+int listed_navaid_items(int type);

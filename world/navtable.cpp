@@ -119,7 +119,7 @@ void rway_to_cs(int number, char side, int is_pad, char *text)
 
 static char reciprocal_side(char side) { return side == 'x' ? 'x' : side == 'L' ? 'R' : 'L'; }
 
-void tack_on_runway_items(int menu, int first_id, int slot)
+int tack_on_runway_items(int menu, int first_id, int slot)
 {
     int id = first_id;
     for (int r = 0; r < 2; r++) {
@@ -133,6 +133,7 @@ void tack_on_runway_items(int menu, int first_id, int slot)
         rway_to_cs(intwrap(number + 18, 1, 36), reciprocal_side(side), pad, text);
         MACIBM_append_menu(menu, ++id, -1, text);
     }
+    return id - first_id;
 }
 
 static void remove_old_items()
@@ -182,6 +183,11 @@ static void add_navaid_items()
         MACIBM_append_menu(12, 1201 + n, -1, env.navname[env.vor_to_index[n]]);
     for (int n = 0; n < listed_ndbs; n++)
         MACIBM_append_menu(13, 1301 + n, -1, env.navname[env.ndb_to_index[n]]);
+}
+
+int listed_navaid_items(int type)
+{
+    return type == NAV_VOR ? listed_vors : type == NAV_NDB ? listed_ndbs : listed_apts;
 }
 
 static void mark_beacon_cells()

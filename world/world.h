@@ -152,8 +152,9 @@ int find_var(int lat, int lon);
 int inUS();
 // Menu text of a runway end: "Rwy 09L", or "Pad 09" for a pad.
 void rway_to_cs(int number, char side, int is_pad, char *text);
-// The runway items of airport `slot` into `menu`, ids first_id + 1..4.
-void tack_on_runway_items(int menu, int first_id, int slot);
+// The runway items of airport `slot` into `menu`, ids first_id + 1..4;
+// returns how many (2 for one runway, 4 for two).
+int tack_on_runway_items(int menu, int first_id, int slot);
 
 // ---------------------------------------------------------------- country database
 // Reads DATA/gps_dat once; a missing file ends the program.
