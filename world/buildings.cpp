@@ -26,6 +26,9 @@ void free_all_buildings()
     for (int b = 0; b < MAX_BLOCK; b++)
         block_dz[b] = -1.0f;
     bldng_cursor = block_cursor = 1;
+    for (int i = 0; i < MESH_I; i++)
+        for (int j = 0; j < MESH_J; j++)
+            bldng_index[i][j] = block_index[i][j] = -1;
 }
 
 int get_next_free_bldng()

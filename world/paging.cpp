@@ -158,7 +158,7 @@ static void page_step(int direction)
 {
     const PagePlan &p = PLANS[direction];
     drop_old_quadrants(direction);
-    env.lon_west -= p.di;
+    env.lon_west += p.di;   // longitudes count westward
     env.lat_south -= p.dj;
     env.act_in = -1;
     for (int n = 0; n < p.n_incoming; n++) {

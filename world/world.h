@@ -200,7 +200,8 @@ int get_next_free_block();
 int ok_to_build(int i, int j);
 // Frees the buildings and blocks of quadrant 1..6.
 void drop_bld_quad(int quadrant);
-// Marks every building and block slot free and the cursors at the start.
+// Marks every building and block slot free, no cell holding one, and the
+// cursors at the start.
 void free_all_buildings();
 void fill_a_sector_with_ocast(int i, int j);
 void gen_wx_for_a_sector(int i, int j);
