@@ -62,10 +62,8 @@ int winsup();
 // ---------------------------------------------------------------- pending
 // Functions of later steps (empty in pending.cpp until they land).
 extern int osthr;   // panel's throttle-quadrant offset, pixels
-void init_country_data();
 void initprefs();
 void dump_prefs();
-void load_region(int reload);
 void load_plane();
 void set_fltvars(int kind, int index);
 int init_sound();

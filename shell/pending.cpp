@@ -2,13 +2,19 @@
 // procedure already call. Each step deletes its functions from here (and
 // their prototypes from local.h) when it lands.
 #include "shell/local.h"
+#include "world/world.h"
 
 int osthr;   // TODO(lead): built by the panel step
 
-void init_country_data() {}   // TODO(lead): built by the scenery step
-void initprefs() {}           // TODO(lead): built by the preferences step
+// TODO(lead): built by the preferences step; until then every start takes
+// the factory region and airport (the scenery folder defaults in load_region).
+void initprefs()
+{
+    env.lat_south = 33;
+    env.lon_west = 119;
+    msc.loc_apt = 41;
+}
 void dump_prefs() {}          // TODO(lead): built by the preferences step
-void load_region(int) {}      // TODO(lead): built by the scenery step
 void load_plane() {}          // TODO(lead): built by the aircraft-loading step
 void set_fltvars(int, int) {} // TODO(lead): built by the flight step
 
@@ -64,6 +70,7 @@ void process_zap(int) {}              // TODO(lead): built by the events step
 void handle_simkey(char) {}           // TODO(lead): built by the events step
 void handle_funkey(int) {}            // TODO(lead): built by the events step
 void panplot() {}                     // TODO(lead): built by the panel step
+void setnav(int, int, int) {}         // TODO(lead): built by the radios step
 
 // TODO(lead): built by the rasterizer step; until then only the window
 // path, the system fill of (x, y)-(x + l, y + h).
