@@ -10,6 +10,7 @@
 uint8_t *pix;
 int row;
 int locked;
+int lock_w, lock_h;
 
 struct World {
     int inuse;
@@ -52,6 +53,8 @@ void MACIBM_settogworld(int index, int dx, int dy, int color, int fullfill)
         memset(w->pixels + (size_t)y * w->width, (uint8_t)color, fw);
     pix = w->pixels;
     row = w->width;
+    lock_w = w->width;
+    lock_h = w->height;
     locked = 1;
 }
 
