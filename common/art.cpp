@@ -84,8 +84,8 @@ static void slanted_text(const char *s, int x, int y, int cell, int slant, int c
                     continue;
                 int color = r < 4 ? color_top : color_bottom;
                 int x0 = gx + col * cell + (6 - r) * slant, y0 = y + r * cell;
-                MACIBM_poly4(color, x0 + slant, y0, x0 + cell + slant, y0, x0 + cell, y0 + cell - 1,
-                             x0, y0 + cell - 1, 1);
+                MACIBM_poly4(color, x0 + slant, y0, x0 + cell + slant, y0, x0 + cell, y0 + cell, x0,
+                             y0 + cell, 1);
             }
     }
 }
@@ -115,23 +115,28 @@ static void ridge(int color, int horizon, int base_y, int amp, int seed, int ste
 }
 
 // Fields in perspective: bands that widen toward the viewer, cut by lines
-// from the vanishing point, each patch its own shade of green, hazier far off.
+// from the vanishing point, each patch its own shade of green, hazier far
+// off, over a haze ramp that carries the ground into the horizon.
 static void paint_fields(int horizon, int vx)
 {
-    constexpr int NBANDS = 12, NCUTS = 17;
+    static const int GROUND[] = {scene(2, 9), scene(2, 7), scene(1, 5), scene(1, 3)};
+    vertical_ramp(0, SCREEN_W - 1, horizon + 1, horizon + 60, GROUND, 4);
+    constexpr int NBANDS = 14, NCUTS = 41;
+    const float depth = (float)(SCREEN_H - horizon);
     for (int b = 0; b < NBANDS; b++) {
         float t0 = (float)b / NBANDS, t1 = (float)(b + 1) / NBANDS;
-        int y0 = horizon + (int)((SCREEN_H - horizon) * t0 * t0);
-        int y1 = horizon + (int)((SCREEN_H - horizon) * t1 * t1);
-        int haze = intlim(7 - b * 2 / 3 - (b > 6), 0, 9);
+        int y0 = horizon + 1 + (int)(depth * t0 * t0), y1 = horizon + 1 + (int)(depth * t1 * t1);
+        if (y1 <= y0)
+            continue;
+        int haze = intlim(8 - (b * 3) / 4, 0, 9);
         for (int c = 0; c < NCUTS; c++) {
-            float u0 = (c - NCUTS / 2) * 230.0f, u1 = u0 + 230.0f;
-            auto at = [&](float u, float t) { return vx + (int)(u * (0.02f + t * t)); };
-            int k = (b * 7 + c * 3) % 5 + (b * c) % 3;   // level shade 0..6
-            if ((b * 5 + c * 11) % 13 == 0)
-                k = K_WATER;                               // a pond here and there
-            MACIBM_poly4(scene(k, haze), at(u0, t0), y0, at(u1, t0), y0, at(u1, t1), y1,
-                         at(u0, t1), y1, 1);
+            float u0 = (c - NCUTS / 2) * 160.0f, u1 = u0 + 160.0f;
+            auto at = [&](float u, int y) { return vx + (int)(u * (y - horizon) / depth); };
+            int k = (b * 7 + c * 3) % 4 + (b * c) % 3;    // level shade 0..5
+            if ((b * 5 + c * 11) % 37 == 3)
+                k = K_WATER;                                // a pond here and there
+            MACIBM_poly4(scene(k, haze), at(u0, y0), y0, at(u1, y0), y0, at(u1, y1), y1,
+                         at(u0, y1), y1, 1);
         }
     }
 }
@@ -168,7 +173,7 @@ void paint_splash(const Port *p)
     ridge(scene(K_HILL + 1, 7), HORIZON, HORIZON - 6, 24, 4, 12);
     paint_fields(HORIZON, VANISH_X);
     paint_runway(HORIZON, VANISH_X);
-    shape(14, PLANE, 12, 250, 238, 6.0f, -12.0f);
+    shape(13, PLANE, 12, 215, 250, 4.5f, -8.0f);
     slanted_text("VORTAN", 186 + 5, 60 + 5, 10, 3, C_NAVY, C_NAVY);   // shadow
     slanted_text("VORTAN", 186, 60, 10, 3, C_WHITE, C_LIGHT_BLUE);
     port_text_scaled(p, 400 - 16 * 18 / 2 + 2, 154 + 2, "FLIGHT SIMULATOR", C_NAVY, 3);

@@ -118,3 +118,12 @@ int test_world_pixel(int index, int x, int y)
         return -1;
     return w.pixels[(size_t)y * w.width + x];
 }
+
+// Test support: a world as a palette PNG (0 when unused or not written).
+int test_write_world_png(int index, const char *path)
+{
+    if (index < 0 || index >= MAX_GWORLDS || !worlds[index].inuse)
+        return 0;
+    const World &w = worlds[index];
+    return write_indexed_png(path, w.pixels, w.width, w.height, w.width);
+}
