@@ -164,7 +164,7 @@ TEST_F(DigitTest, StringsStopOrWrapBeforeAWordThatPassesTheirEnd)
 {
     lock_world(60, 30, 70);
     HS_plot_string(0, 0, 23, "AB CD", 20, 0);   // "CD" would end at 30
-X
+    EXPECT_EQ(cells(0, 1, 1, 23), "#");          // A's left column
     EXPECT_EQ(count(23) > 0, true);
     int ab = count(23);
     HS_plot_string(0, 10, 23, "AB CD", 20, 1);   // wraps to y 20 at x 0
