@@ -57,28 +57,21 @@ static void glyph(const uint8_t *lit, const uint8_t *any, int nrows, int c1, int
     }
 }
 
-static int digit_ok(int d) { return d >= 0 && d <= 9; }
+static void one_glyph(int big, int erase, int d, int c1, int c2, int x, int y)
+{
+    require_locked();
+    if (d < 0 || d > 9)
+        return;
+    if (big)
+        glyph(BIG[d], BIG_ANY, 7, c1, c2, erase, x, y);
+    else
+        glyph(SMALL[d], SMALL_ANY, 5, c1, c2, erase, x, y);
+}
 
-void ADD_b_e(int d, int c1, int c2, int x, int y)
-{
-    require_locked();
-    if (digit_ok(d)) glyph(BIG[d], BIG_ANY, 7, c1, c2, 1, x, y);
-}
-void ADD_b_ne(int d, int c, int x, int y)
-{
-    require_locked();
-    if (digit_ok(d)) glyph(BIG[d], BIG_ANY, 7, c, c, 0, x, y);
-}
-void ADD_s_e(int d, int c1, int c2, int x, int y)
-{
-    require_locked();
-    if (digit_ok(d)) glyph(SMALL[d], SMALL_ANY, 5, c1, c2, 1, x, y);
-}
-void ADD_s_ne(int d, int c, int x, int y)
-{
-    require_locked();
-    if (digit_ok(d)) glyph(SMALL[d], SMALL_ANY, 5, c, c, 0, x, y);
-}
+void ADD_b_e(int d, int c1, int c2, int x, int y) { one_glyph(1, 1, d, c1, c2, x, y); }
+void ADD_b_ne(int d, int c, int x, int y) { one_glyph(1, 0, d, c, c, x, y); }
+void ADD_s_e(int d, int c1, int c2, int x, int y) { one_glyph(0, 1, d, c1, c2, x, y); }
+void ADD_s_ne(int d, int c, int x, int y) { one_glyph(0, 0, d, c, c, x, y); }
 
 #define VORTAN_GLYPHS(n) \
     void ADD_b_##n##e(int c1, int c2, int x, int y) { ADD_b_e(n, c1, c2, x, y); } \

@@ -51,13 +51,17 @@ void ADD_point(int color, int x, int y)
         pix[(size_t)y * row + x] = (uint8_t)color;
 }
 
+// A run of n pixels from a (negative n: the |n| before a) as start and count.
+static inline void run(int a, int n, int64_t *start, int64_t *count)
+{
+    *start = n < 0 ? (int64_t)a + n : a;
+    *count = n < 0 ? -(int64_t)n : n;
+}
+
 void ADD_hline(int color, int x, int y, int dx)
 {
-    int64_t xa = x, n = dx;
-    if (n < 0) {
-        xa += n;
-        n = -n;
-    }
+    int64_t xa, n;
+    run(x, dx, &xa, &n);
     if (n == 0)
         return;
     if (locked)
@@ -68,11 +72,8 @@ void ADD_hline(int color, int x, int y, int dx)
 
 void ADD_vline(int color, int x, int y, int dy)
 {
-    int64_t ya = y, n = dy;
-    if (n < 0) {
-        ya += n;
-        n = -n;
-    }
+    int64_t ya, n;
+    run(y, dy, &ya, &n);
     if (n == 0)
         return;
     if (!locked) {
