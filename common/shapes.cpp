@@ -51,7 +51,7 @@ void port_polygon(const Port *p, const int *xs, const int *ys, int n, int color)
             double ya = ys[k], yb = ys[j];
             if ((ya <= cy) == (yb <= cy))
                 continue;
-            hits[nh++] = xs[k] + (cy - ya) * (xs[j] - xs[k]) / (yb - ya);
+            hits[nh++] = xs[k] + (cy - ya) * ((double)xs[j] - xs[k]) / (yb - ya);
         }
         sort_small(hits, nh);
         for (int k = 0; k + 1 < nh; k += 2) {

@@ -92,8 +92,15 @@ void ADD_vline(int color, int x, int y, int dy)
         *p = (uint8_t)color;
 }
 
+// Sizes beyond any screen are cut so that sums of coordinates stay in int.
+constexpr int MAX_RECT_SIZE = 1 << 24;
+
 void MACIBM_fillrect(int color, int x, int y, int l, int h, int)
 {
+    x = intlim(x, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    y = intlim(y, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    l = intlim(l, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    h = intlim(h, -MAX_RECT_SIZE, MAX_RECT_SIZE);
     if (!locked) {
         sys_fill_rect(x, y, x + l, y + h, color);
         return;
@@ -111,6 +118,10 @@ void MACIBM_fillrect(int color, int x, int y, int l, int h, int)
 
 void MACIBM_framerect(int color, int x, int y, int l, int h, int)
 {
+    x = intlim(x, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    y = intlim(y, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    l = intlim(l, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    h = intlim(h, -MAX_RECT_SIZE, MAX_RECT_SIZE);
     if (!locked) {
         if (l <= 0 || h <= 0)
             return;
@@ -255,8 +266,8 @@ static void locked_triangle(int color, int x0, int y0, int x1, int y1, int x2, i
     int xmin = intmin3(x0, x1, x2), xmax = intmax3(x0, x1, x2);
     if (y2 < 0 || y0 >= lock_h || xmax < 0 || xmin >= lock_w)
         return;   // wholly outside: nothing to step
-    int m = intmax2(intmax2(-xmin, xmax), intmax2(-y0, y2));
-    if (m <= FIXED_SAFE_COORD)
+    if (xmin >= -FIXED_SAFE_COORD && xmax <= FIXED_SAFE_COORD && y0 >= -FIXED_SAFE_COORD &&
+        y2 <= FIXED_SAFE_COORD)
         fill_triangle<Fixed>(color, x0, y0, x1, y1, x2, y2);
     else
         fill_triangle<WideFixed>(color, x0, y0, x1, y1, x2, y2);

@@ -276,3 +276,31 @@ TEST_F(RasterTest, CirclesAndArcsDrawNothingWhileLocked)
     MACIBM_arc(30, 20, 20, 2, 5, 0, 180);
     EXPECT_EQ(count(30), 0);
 }
+
+TEST_F(RasterTest, ExtremeCoordinatesNeverWriteOutsideTheWorld)
+{
+    const int E[] = {INT32_MIN, -70000, -1, 0, 5, 39, 40, 70000, INT32_MAX};
+    lock_world(40, 30);
+    for (int a : E)
+        for (int b : E) {
+            MACIBM_fillrect(30, a, b, b, a, 1);
+            MACIBM_framerect(30, a, b, a, b, 1);
+            ADD_hline(30, a, b, b);
+            ADD_vline(30, a, b, a);
+            ADD_point(30, a, b);
+            MACIBM_line(30, a, b, b, a, 1);
+            MACIBM_poly3(30, a, b, b, a, a, a, 1);
+            MACIBM_poly4(30, a, b, b, a, 0, 0, b, b, 1);
+        }
+    EXPECT_GT(count(30), 0);   // ASan/UBSan builds check the rest
+    MACIBM_disposegworld(1);
+    ww = 0;
+    MACIBM_startwind(0, 0);
+    for (int a : E)
+        for (int b : E) {
+            MACIBM_fillrect(31, a, b, b, a, 1);
+            MACIBM_framerect(31, a, b, a, b, 1);
+            MACIBM_line(31, a, b, b, a, 1);
+            MACIBM_poly3(31, a, b, b, a, a, a, 1);
+        }
+}
