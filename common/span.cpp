@@ -214,7 +214,7 @@ template <typename F>
 static void fill_half(int ya, int yb, F &x, F d, F xs, F ds, bool long_left, int color)
 {
     int y0 = intmax2(ya, 0), y1 = intmin2(yb, lock_h);
-    F xl = f_skip(x, d, y0 - ya), xr = f_skip(xs, ds, y0 - ya);
+    F xl = f_skip(x, d, (int64_t)y0 - ya), xr = f_skip(xs, ds, (int64_t)y0 - ya);
     x = f_skip(x, d, (int64_t)yb - ya);
     if (!long_left) {
         F t = xl; xl = xr; xr = t;
