@@ -173,10 +173,10 @@ static void locked_line(int color, int x1, int y1, int x2, int y2)
     if (n < 1)
         return;
     int64_t sx = fixed_div_raw(dx, n), sy = fixed_div_raw(dy, n);   // |step| <= 1
-    int64_t px = (int64_t)x1 * 65536, py = (int64_t)y1 * 65536;
+    int64_t px = wide_from_int(x1).v, py = wide_from_int(y1).v;
     int64_t k0 = 0, k1 = n;
-    clip_steps(px, sx, (int64_t)lock_w * 65536, &k0, &k1);
-    clip_steps(py, sy, (int64_t)lock_h * 65536, &k0, &k1);
+    clip_steps(px, sx, wide_from_int(lock_w).v, &k0, &k1);
+    clip_steps(py, sy, wide_from_int(lock_h).v, &k0, &k1);
     if (k0 >= k1)
         return;
     // Inside the world from here on, so the 16.16 values fit a Fixed.
