@@ -95,12 +95,17 @@ void ADD_vline(int color, int x, int y, int dy)
 // Sizes beyond any screen are cut so that sums of coordinates stay in int.
 constexpr int MAX_RECT_SIZE = 1 << 24;
 
+static void limit_rect(int *x, int *y, int *l, int *h)
+{
+    *x = intlim(*x, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    *y = intlim(*y, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    *l = intlim(*l, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    *h = intlim(*h, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+}
+
 void MACIBM_fillrect(int color, int x, int y, int l, int h, int)
 {
-    x = intlim(x, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    y = intlim(y, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    l = intlim(l, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    h = intlim(h, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    limit_rect(&x, &y, &l, &h);
     if (!locked) {
         sys_fill_rect(x, y, x + l, y + h, color);
         return;
@@ -118,10 +123,7 @@ void MACIBM_fillrect(int color, int x, int y, int l, int h, int)
 
 void MACIBM_framerect(int color, int x, int y, int l, int h, int)
 {
-    x = intlim(x, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    y = intlim(y, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    l = intlim(l, -MAX_RECT_SIZE, MAX_RECT_SIZE);
-    h = intlim(h, -MAX_RECT_SIZE, MAX_RECT_SIZE);
+    limit_rect(&x, &y, &l, &h);
     if (!locked) {
         if (l <= 0 || h <= 0)
             return;
