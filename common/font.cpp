@@ -40,14 +40,19 @@ static const uint8_t FONT5X7[95][5] = {
     {0x00, 0x41, 0x36, 0x08, 0x00}, {0x08, 0x04, 0x08, 0x10, 0x08},
 };
 
+const uint8_t *font_glyph(unsigned char c)
+{
+    if (c < 32 || c > 126)
+        c = '?';
+    return FONT5X7[c - 32];
+}
+
 int text_width(const char *s) { return (int)strlen(s) * FONT_W; }
 
 // One character, each lit dot a scale x scale square.
 static void draw_glyph(const Port *p, int x, int y, unsigned char c, int color, int scale)
 {
-    if (c < 32 || c > 126)
-        c = '?';
-    const uint8_t *g = FONT5X7[c - 32];
+    const uint8_t *g = font_glyph(c);
     for (int col = 0; col < 5; col++)
         for (int r = 0; r < 7; r++)
             if (g[col] >> r & 1)

@@ -107,6 +107,7 @@ int MACIBM_init(const char *main_name, void (*build_menus)())
     set_res(1);
     set_system_colors();
     set_program_colors();
+    screen_set_icon();
     set_win_params(0, main_name, 0, 0);
     MACIBM_startwind(0, 1);
     MACIBM_startmenus();

@@ -47,6 +47,7 @@ void compose_frame();            // everything into frame8
 void show_frame();               // frame8 through the palette to the display
 void set_system_colors();
 void set_program_colors();
+void screen_set_icon();          // the window's icon from bitmap 100
 
 // ---------------------------------------------------------------- drawing
 Port frame_port();               // frame8 as a port
@@ -106,3 +107,24 @@ void layer_tell(const char *s1, const char *s2);
 
 // ---------------------------------------------------------------- worlds
 void worlds_release();
+
+// ---------------------------------------------------------------- rasterizer
+// Size of the locked world (set with pix/row by MACIBM_settogworld); every
+// locked-path primitive clips to it.
+extern int lock_w, lock_h;
+// The layer font's glyph for character c (5 column bytes, low bit at top).
+const uint8_t *font_glyph(unsigned char c);
+// The program state of DrawSources, with its defaults.
+int draw_time();
+float draw_lamp();
+int draw_dashtype();
+void draw_mouse(int *mx, int *my);
+// System drawing into a port (the unlocked path): a line with both ends, a
+// filled polygon of up to 8 vertices (pixel centres inside, alternate
+// fill) with its outline.
+void port_line(const Port *p, int x1, int y1, int x2, int y2, int color);
+void port_polygon(const Port *p, const int *xs, const int *ys, int n, int color);
+// Variable-pitch text of the layer font; returns its width.
+int port_text_prop(const Port *p, int x, int y, const char *s, int color);
+// Writes w x h palette indices as a palette PNG with the current palette.
+int write_indexed_png(const char *path, const uint8_t *pixels, int w, int h, int stride);

@@ -65,6 +65,29 @@ int screen_open(const char *title)
     return 1;
 }
 
+// The window's icon: bitmap resource 100 through the palette, index 11
+// transparent.
+void screen_set_icon()
+{
+    const BitmapResource *r = find_bitmap(ICON_BITMAP);
+    static uint8_t idx[64 * 64];
+    if (!sdl_window || !r || r->width > 64 || r->height > 64 || !paint_bitmap(ICON_BITMAP, idx))
+        return;
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, r->width, r->height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!s)
+        return;
+    for (int y = 0; y < r->height; y++) {
+        uint32_t *d = (uint32_t *)((uint8_t *)s->pixels + y * s->pitch);
+        for (int x = 0; x < r->width; x++) {
+            const uint8_t *c = palette_rgb[idx[y * r->width + x]];
+            uint32_t a = idx[y * r->width + x] == TRANSPARENT_INDEX ? 0u : 255u;
+            d[x] = a << 24 | (uint32_t)c[0] << 16 | (uint32_t)c[1] << 8 | c[2];
+        }
+    }
+    SDL_SetWindowIcon(sdl_window, s);
+    SDL_FreeSurface(s);
+}
+
 void screen_close()
 {
     if (sdl_texture)

@@ -182,7 +182,7 @@ void test_palette_entry(int index, int *r, int *g, int *b)
 
 void test_compose() { compose_frame(); }
 
-int test_write_png(const char *path)
+int write_indexed_png(const char *path, const uint8_t *pixels, int w, int h, int stride)
 {
     FILE *f = fopen(path, "wb");
     if (!f)
@@ -195,16 +195,35 @@ int test_write_png(const char *path)
         return 0;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, FRAME_W, FRAME_H, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_color pal[256];
     for (int k = 0; k < 256; k++)
         pal[k] = png_color{palette_rgb[k][0], palette_rgb[k][1], palette_rgb[k][2]};
     png_set_PLTE(png, info, pal, 256);
     png_write_info(png, info);
-    for (int y = 0; y < FRAME_H; y++)
-        png_write_row(png, frame8 + y * FRAME_W);
+    for (int y = 0; y < h; y++)
+        png_write_row(png, pixels + (size_t)y * stride);
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return fclose(f) == 0;
+}
+
+int test_write_png(const char *path) { return write_indexed_png(path, frame8, FRAME_W, FRAME_H, FRAME_W); }
+
+int test_write_window_png(int index, const char *path)
+{
+    if (index < 0 || index >= MAX_WINDOWS || !mnw.up[index])
+        return 0;
+    Port p = window_port(index);
+    return p.pixels && write_indexed_png(path, p.pixels, p.width, p.height, p.stride);
+}
+
+int test_write_bitmap_png(int ID, const char *path)
+{
+    static uint8_t pixels[MAX_BITMAP_W * MAX_BITMAP_H];
+    const BitmapResource *r = find_bitmap(ID);
+    if (!r || !paint_bitmap(ID, pixels))
+        return 0;
+    return write_indexed_png(path, pixels, r->width, r->height, r->width);
 }

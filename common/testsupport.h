@@ -59,6 +59,11 @@ int test_frame_pixel(int x, int y);
 void test_palette_entry(int index, int *r, int *g, int *b);
 void test_compose();
 int test_write_png(const char *path);
+// The same for an open window's client buffer, a world in use, and bitmap
+// resource ID painted in its start-up colours (palette as it is now).
+int test_write_window_png(int index, const char *path);
+int test_write_world_png(int index, const char *path);
+int test_write_bitmap_png(int ID, const char *path);
 // Outer rectangle of an open program window on the client area; 0 if closed.
 int test_window_outer(int index, int *x, int *y, int *w, int *h);
 // Where a bar menu's title and items are drawn (frame pixels); 0 if absent.

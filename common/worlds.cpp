@@ -10,6 +10,7 @@
 uint8_t *pix;
 int row;
 int locked;
+int lock_w, lock_h;
 
 struct World {
     int inuse;
@@ -52,6 +53,8 @@ void MACIBM_settogworld(int index, int dx, int dy, int color, int fullfill)
         memset(w->pixels + (size_t)y * w->width, (uint8_t)color, fw);
     pix = w->pixels;
     row = w->width;
+    lock_w = w->width;
+    lock_h = w->height;
     locked = 1;
 }
 
@@ -114,4 +117,13 @@ int test_world_pixel(int index, int x, int y)
     if (x < 0 || y < 0 || x >= w.width || y >= w.height)
         return -1;
     return w.pixels[(size_t)y * w.width + x];
+}
+
+// Test support: a world as a palette PNG (0 when unused or not written).
+int test_write_world_png(int index, const char *path)
+{
+    if (index < 0 || index >= MAX_GWORLDS || !worlds[index].inuse)
+        return 0;
+    const World &w = worlds[index];
+    return write_indexed_png(path, w.pixels, w.width, w.height, w.width);
 }

@@ -106,7 +106,6 @@ void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
 void panplot();
-void MACIBM_fillrect(int color, int x, int y, int l, int h, int fast);
 void staclick();
 void latclick(int i);
 void datclick();

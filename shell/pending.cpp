@@ -71,11 +71,3 @@ void handle_simkey(char) {}           // TODO(lead): built by the events step
 void handle_funkey(int) {}            // TODO(lead): built by the events step
 void panplot() {}                     // TODO(lead): built by the panel step
 void setnav(int, int, int) {}         // TODO(lead): built by the radios step
-
-// TODO(lead): built by the rasterizer step; until then only the window
-// path, the system fill of (x, y)-(x + l, y + h).
-void MACIBM_fillrect(int color, int x, int y, int l, int h, int)
-{
-    if (!locked)
-        sys_fill_rect(x, y, x + l, y + h, color);
-}

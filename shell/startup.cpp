@@ -166,6 +166,9 @@ int vortan_start_layer()
     cb.alert_end = alert_end;
     cb.release = release_program;
     MACIBM_set_callbacks(&cb);
+    // Panel lighting follows the time of day and lamp; widgets read the mouse.
+    static const DrawSources sources = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
+    set_draw_sources(&sources);
     return MACIBM_init("Vortan", set_up_menus);
 }
 

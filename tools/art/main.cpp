@@ -1,0 +1,112 @@
+// Writes the program's painted art as palette PNG files for review: any
+// bitmap resource (as painted, or as drawn at a time of day), every
+// resource at once, or a world with a sample of every rasterizer primitive.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/common.h"
+#include "common/testsupport.h"
+
+static void usage()
+{
+    fprintf(stderr,
+            "usage: vortan_art list\n"
+            "       vortan_art bitmap ID OUT.png [TIME [DASHTYPE [LAMP]]]\n"
+            "       vortan_art all DIR\n"
+            "       vortan_art world DIR   (a world of sample primitives)\n");
+}
+
+// A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
+static int lit_bitmap(int id, const char *out, int time, int dashtype, float lamp)
+{
+    const BitmapResource *r = find_bitmap(id);
+    if (!r)
+        return 0;
+    DrawSources src = {&time, &lamp, &dashtype, nullptr, nullptr};
+    set_draw_sources(&src);
+    set_xsys_colors();
+    set_fixed_scene_colors();
+    MACIBM_startwind(0, 0);
+    MACIBM_fillrect(11, 0, 0, SCREEN_W, SCREEN_H, 1);
+    MACIBM_bitmap(0, 0, id);
+    int ok = test_write_window_png(0, out);
+    set_draw_sources(nullptr);
+    return ok;
+}
+
+static int sample_world(const char *dir)
+{
+    MACIBM_initgworld(0, SCREEN_W, 568);
+    MACIBM_settogworld(0, SCREEN_W, 568, 62, 1);
+    for (int k = 0; k < 40; k++)
+        MACIBM_poly3(65 + k * 4, 20 + k * 19, 300, 40 + k * 19, 560, 5 + k * 19, 520, 1);
+    for (int k = 0; k < 36; k++)
+        MACIBM_line(23, 200, 150, 200 + iround(120 * lsin[k * 10]), 150 - iround(120 * lcos[k * 10]), 1);
+    MACIBM_framerect(29, 400, 40, 200, 100, 1);
+    for (int k = 0; k < 10; k++) {
+        ADD_be(24, 11, 420 + k * 18, 60, k * 111);
+        ADD_se(29, 11, 420 + k * 18, 80, k * 111);
+        digit(420 + k * 16, 100, 5, 30, k, 1);
+    }
+    MACIBM_drstring(23, 620, 60, "THE QUICK BROWN FOX 0123456789", 1);
+    fltnum(640, 100, -12.345f, 5, 3, 24, 6, 1, 3);
+    char path[MAX_STR];
+    snprintf(path, sizeof path, "%s/world_sample.png", dir);
+    int ok = test_write_world_png(0, path);
+    MACIBM_copytoport(0, 0, 0, 0, 0, SCREEN_W, 568, 1);
+    MACIBM_disposegworld(0);
+    if (ok)
+        printf("%s\n", path);
+    return ok;
+}
+
+static int all_bitmaps(const char *dir)
+{
+    for (int n = 0; bitmap_at(n); n++) {
+        const BitmapResource *r = bitmap_at(n);
+        char path[MAX_STR];
+        snprintf(path, sizeof path, "%s/bitmap_%d_%s.png", dir, r->id, r->name ? r->name : "");
+        if (!test_write_bitmap_png(r->id, path))
+            return 0;
+        printf("%s\n", path);
+    }
+    return 1;
+}
+
+int main(int argc, char **argv)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    test_set_test_mode(1);
+    if (!MACIBM_init("Vortan", nullptr))
+        return 1;
+    int ok = 0;
+    if (!strcmp(argv[1], "list")) {
+        for (int n = 0; bitmap_at(n); n++)
+            printf("%d %dx%d %s\n", bitmap_at(n)->id, bitmap_at(n)->width, bitmap_at(n)->height,
+                   bitmap_at(n)->name ? bitmap_at(n)->name : "");
+        ok = 1;
+    } else if (!strcmp(argv[1], "bitmap") && argc >= 4) {
+        int id = atoi(argv[2]);
+        if (argc >= 5)
+            ok = lit_bitmap(id, argv[3], atoi(argv[4]), argc >= 6 ? atoi(argv[5]) : 1,
+                            argc >= 7 ? (float)atof(argv[6]) : 0.0f);
+        else
+            ok = test_write_bitmap_png(id, argv[3]);
+    } else if (!strcmp(argv[1], "all") && argc >= 3) {
+        ok = all_bitmaps(argv[2]);
+    } else if (!strcmp(argv[1], "world") && argc >= 3) {
+        ok = sample_world(argv[2]);
+    } else {
+        usage();
+    }
+    if (!ok)
+        fprintf(stderr, "vortan_art: nothing written\n");
+    test_shutdown_layer();
+    return ok ? 0 : 1;
+}
