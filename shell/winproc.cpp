@@ -152,6 +152,8 @@ static void choose_view(int item)
     set_mon(0, 0.0f);
 }
 
+constexpr int ALTERNATE_ENV_ITEM = 701;   // "Select Alternate Environment"
+
 void handlemenu(int item)
 {
     set.dragging = 0;
@@ -163,6 +165,8 @@ void handlemenu(int item)
         choose_view(item);
     else if (item == 617 || item == 618)
         set_mon(-1, item == 617 ? 2.0f : 0.5f);
+    else if (item == ALTERNATE_ENV_ITEM && select_alternate_environment())
+        set_fltvars(4, 0);   // the flight starts again in the new region
     // TODO(lead): the events step adds the other commands.
     set.dragging = 0;
 }

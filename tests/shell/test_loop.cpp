@@ -166,3 +166,15 @@ TEST_F(SimTest, ChoosingAViewChecksItAndResetsTheZoom)
     EXPECT_NEAR(con.zom_pp45, 600.0f, 1e-3f);
     EXPECT_EQ(con.gwor_y_size, 568);
 }
+
+TEST_F(SimTest, AlternateEnvironmentCancelledKeepsTheRegion)
+{
+    start();
+    int lat = env.lat_south, lon = env.lon_west;
+    test_answer_file_dialog(nullptr);
+    test_menu_choice(701);
+    passes(1);
+    EXPECT_EQ(alerts_starting("File-selection failed or cancelled."), 1);
+    EXPECT_EQ(env.lat_south, lat);
+    EXPECT_EQ(env.lon_west, lon);
+}
