@@ -38,7 +38,7 @@ static void tail_devices()
 
 // Single-engine trainer, modelled on a 160 hp four-seat high-wing trainer
 // with fixed tricycle gear and a fixed-pitch propeller.
-// Published (the type's owner's handbook and specification sheet):
+// Published (the type's owner's handbook and data sheet):
 //   span 36 ft 1 in, wing area 174 sq ft, length 27 ft 2 in,
 //   maximum weight 2,450 lb, empty weight about 1,680 lb,
 //   160 hp at 2,700 rpm, two-blade fixed-pitch propeller of 75 in,
@@ -111,7 +111,7 @@ static void build_twin()
 
 // Small jet, modelled on a light straight-wing twin-turbofan business jet
 // with retractable gear and a T-tail.
-// Published (the type's specification sheet): span about 47 ft, wing area
+// Published (the type's data sheet): span about 47 ft, wing area
 //   about 260 sq ft, length about 43 ft, maximum weight about 10,800 lb,
 //   empty weight about 6,400 lb, two turbofans of 2,500 lbf, usable fuel
 //   about 3,650 lb, Vmo 262 KIAS, Mmo 0.70, stall about 85 KIAS flaps
