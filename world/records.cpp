@@ -3,3 +3,6 @@
 
 environmentstruct env;
 runwaystruct rwy;
+
+// Filled by the region loader.
+int on_water[MESH_I][MESH_J][2];

@@ -13,6 +13,13 @@ struct environmentstruct {
     float localh;            // m, terrain height under the aircraft
     float fieldh;            // m, elevation of the current airport
     int mvar;                // deg, magnetic variation, east positive
+
+    // ---- the deck under the aircraft: set by the carrier and ship logic,
+    // read by the ground contact
+    int over_carr, over_boat;         // over the carrier's deck, a ship's deck
+    float carrz;                      // m, carrier deck height
+    float boatx[4], boaty[4], boatz[4];   // m, ship deck corners
+    // ---- end of the deck block
 };
 extern environmentstruct env;
 
@@ -35,3 +42,7 @@ extern int planediv[MESH_I][MESH_J];    // 0: diagonal [i+1][j]-[i][j+1]
 // on the edge itself is outside when the margin is 0. A zero-length edge
 // contains nothing.
 int inside_cw_reg(float x1, float y1, float x2, float y2, float x, float y, float margin);
+
+// ---- land use of each terrain triangle [i][j][t], filled by the region
+// loader; the ground contact reads the aircraft's cell.
+extern int on_water[MESH_I][MESH_J][2];
