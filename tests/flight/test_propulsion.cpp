@@ -174,3 +174,28 @@ TEST_F(ForceTest, TwinWashReachesItsOwnSide)
     }
     EXPECT_GT(flt.DVinc[0], flt.DVinc[1] + 1.0f);
 }
+
+TEST_F(ForceTest, HelicopterRotorsTurnTogether)
+{
+    load("Helicopter.acf", 0.0f);
+    initpower(1.0f);
+    flt.eng_running[0] = 1;
+    mixture_ratios();
+    fly(0.0f, 0.0f, 0.0f);
+    for (int i = 0; i < 100; i++) {
+        flt.L = flt.M = flt.N = 0.0f;
+        props();
+    }
+    EXPECT_NEAR(flt.omega[1], flt.omega[0] * pln.trotor_rat, 1e-2f);
+    EXPECT_GT(flt.omega[0], 0.5f * pln.omegamax);
+    EXPECT_GE(flt.Etq[0], 0.0f);
+    EXPECT_TRUE(std::isfinite(flt.L) && std::isfinite(flt.M) && std::isfinite(flt.N));
+    // The engine never drives the rotor backwards, stopped or not.
+    flt.eng_running[0] = 0;
+    apropengine(0);
+    EXPECT_EQ(flt.Etq[0], 0.0f);
+    // A failed tail rotor stops turning with the main rotor.
+    rel.tro = 0;
+    props();
+    EXPECT_EQ(flt.omega[1], 1.0f);
+}
