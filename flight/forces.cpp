@@ -28,47 +28,36 @@ void addFaero(float faxil_path, float fside_path, float fnrml_path, float x, flo
     flt.N -= side * x + axial * y;
 }
 
-void addFaprop(float faxil, float y, float z)
+// The three kinds of force the body and heading accumulators take, each
+// with its moment: along the axis (pitch and yaw), sideways (roll and yaw),
+// normal (roll and pitch).
+static void add_axial(float *acc, float f, float y, float z)
 {
-    flt.faxilprop += faxil;
-    flt.M -= faxil * z;
-    flt.N -= faxil * y;
+    *acc += f;
+    flt.M -= f * z;
+    flt.N -= f * y;
 }
 
-void addFsprop(float fside, float x, float z)
+static void add_side(float *acc, float f, float x, float z)
 {
-    flt.fsideprop += fside;
-    flt.L += fside * z;
-    flt.N -= fside * x;
+    *acc += f;
+    flt.L += f * z;
+    flt.N -= f * x;
 }
 
-void addFnprop(float fnrml, float x, float y)
+static void add_normal(float *acc, float f, float x, float y)
 {
-    flt.fnrmlprop += fnrml;
-    flt.L -= fnrml * y;
-    flt.M -= fnrml * x;
+    *acc += f;
+    flt.L -= f * y;
+    flt.M -= f * x;
 }
 
-void addFagear(float faxil, float y, float z)
-{
-    flt.faxilgear += faxil;
-    flt.M -= faxil * z;
-    flt.N -= faxil * y;
-}
-
-void addFsgear(float fside, float x, float z)
-{
-    flt.fsidegear += fside;
-    flt.L += fside * z;
-    flt.N -= fside * x;
-}
-
-void addFngear(float fnrml, float x, float y)
-{
-    flt.fnrmlgear += fnrml;
-    flt.L -= fnrml * y;
-    flt.M -= fnrml * x;
-}
+void addFaprop(float faxil, float y, float z) { add_axial(&flt.faxilprop, faxil, y, z); }
+void addFsprop(float fside, float x, float z) { add_side(&flt.fsideprop, fside, x, z); }
+void addFnprop(float fnrml, float x, float y) { add_normal(&flt.fnrmlprop, fnrml, x, y); }
+void addFagear(float faxil, float y, float z) { add_axial(&flt.faxilgear, faxil, y, z); }
+void addFsgear(float fside, float x, float z) { add_side(&flt.fsidegear, fside, x, z); }
+void addFngear(float fnrml, float x, float y) { add_normal(&flt.fnrmlgear, fnrml, x, y); }
 
 void earth_forces(float *f_east, float *f_north, float *f_up)
 {

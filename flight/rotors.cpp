@@ -87,9 +87,14 @@ static void blade_position(int eng, int el, int b, float rot, float dvn, float p
         res.T[b] = 0.0f;
 }
 
-static void apply_thrust(int eng, float T, float x, float y, float z)
+// Sine and cosine of the side cant of the disc being worked (set by aprop).
+struct Cant {
+    float sc, cc;
+};
+
+static void apply_thrust(int eng, const Cant &k, float T, float x, float y, float z)
 {
-    float sc = sinf(pln.sidecant[eng] * con.degtorad), cc = cosf(pln.sidecant[eng] * con.degtorad);
+    float sc = k.sc, cc = k.cc;
     addFaprop(cc * pln.cos_vertcant[eng] * T, y, z);
     addFsprop(sc * T, x, z);
     addFnprop(cc * pln.sin_vertcant[eng] * T, x, y);
@@ -98,22 +103,22 @@ static void apply_thrust(int eng, float T, float x, float y, float z)
 
 // Each position's thrust acts a quarter turn later in the sense of
 // rotation; a tail rotor's acts at its hub.
-static void apply_ring(int eng, const RingResult &res, float r, float x, float y, float z)
+static void apply_ring(int eng, const Cant &k, const RingResult &res, float r, float x, float y, float z)
 {
     if (pln.is_heli && eng == 1) {
         for (int b = 1; b <= 4; b++)
-            apply_thrust(eng, res.T[b], x, y, z);
+            apply_thrust(eng, k, res.T[b], x, y, z);
         return;
     }
     float sv = pln.sin_vertcant[eng], cv = pln.cos_vertcant[eng];
     int cw = pln.propdir[eng] > 0.0f;
-    apply_thrust(eng, res.T[cw ? 4 : 2], x + sv * r, y, z + cv * r);
-    apply_thrust(eng, res.T[cw ? 1 : 3], x, y + r, z);
-    apply_thrust(eng, res.T[cw ? 2 : 4], x - sv * r, y, z - cv * r);
-    apply_thrust(eng, res.T[cw ? 3 : 1], x, y - r, z);
+    apply_thrust(eng, k, res.T[cw ? 4 : 2], x + sv * r, y, z + cv * r);
+    apply_thrust(eng, k, res.T[cw ? 1 : 3], x, y + r, z);
+    apply_thrust(eng, k, res.T[cw ? 2 : 4], x - sv * r, y, z - cv * r);
+    apply_thrust(eng, k, res.T[cw ? 3 : 1], x, y - r, z);
 }
 
-static void ring(int eng, int el, float pre, float diskalpha_sin, float x, float y, float z)
+static void ring(int eng, const Cant &k, int el, float pre, float diskalpha_sin, float x, float y, float z)
 {
     float dvn = flt.ringDVinc[eng][el] + pre;
     float prepitch = pln.anginc[eng][el] + flt.proppitch[eng];
@@ -126,7 +131,7 @@ static void ring(int eng, int el, float pre, float diskalpha_sin, float x, float
     blade_position(eng, el, 3, base, dvn, prepitch, res);
     blade_position(eng, el, 4, base - adv, dvn, prepitch, res);
     flt.Dtq[eng] += std::isfinite(res.dtq) ? res.dtq : 0.0f;
-    apply_ring(eng, res, r, x, y, z);
+    apply_ring(eng, k, res, r, x, y, z);
     float T = res.T[1] + res.T[2] + res.T[3] + res.T[4];
     flt.ringthrust[eng][el] = T;
     float Vr = away_from_zero(fabsf(flt.ringDVinc[eng][el] + fltmax2(pre, 0.0f)), RING_MIN_V);
@@ -154,9 +159,10 @@ void aprop(int eng, float x, float y, float z)
     float dsin = (pln.is_heli && eng == 1) ? 0.0f : lsin[flight_round_deg(flt.Alpha)];
     if (set.cycout)
         cyc_printf("\n%s %d\n", pln.is_heli ? "ROTOR" : "PROPELLER", eng + 1);
+    Cant k = {sinf(pln.sidecant[eng] * con.degtorad), cosf(pln.sidecant[eng] * con.degtorad)};
     int n = intlim(pln.els[eng], 0, MAX_ELS);
     for (int el = 0; el < n; el++)
-        ring(eng, el, pre, dsin, x, y, z);
+        ring(eng, k, el, pre, dsin, x, y, z);
     if (!(pln.is_heli && eng == 1)) {
         float t = pln.propdir[eng] * flt.Etq[eng];
         flt.L -= pln.cos_vertcant[eng] * t;
