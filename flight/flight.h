@@ -51,6 +51,60 @@ struct flightstruct {
     float sindeldir[MAX_FLT_ROWS][MAX_ELS], cosdeldir[MAX_FLT_ROWS][MAX_ELS];
     // ---- end of the airfoil lookup and local flow block
 
+    // ---- force build-up, propulsion, contact and the integration state
+    // Controls and settings of the flight step (the controls and flight
+    // events write them; the force build-up reads them).
+    float slat, slatrequest;         // 0..1
+    int sbrk;                        // speedbrake 0 in, 1 half, 2 full (-1 armed)
+    float sweep, sweeprequest;       // 0..1
+    int vectrequest;                 // deg
+    int flap, flaprequest;           // flap index 0..50
+    int wired;                       // caught by an arresting wire
+    // Force accumulators (N), cleared and rebuilt by set_a each step:
+    // *prop in body axes, *aero in flight-path axes, *gear in heading axes
+    // (along the heading, across it, vertical); positive forward, right, up.
+    float faxilprop, fsideprop, fnrmlprop;
+    float faxilaero, fsideaero, fnrmlaero;
+    float faxilgear, fsidegear, fnrmlgear;
+    float M, N, L;                   // N m about the cg: nose up, nose right, roll right
+    float Pdot, Qdot, Rdot;          // deg/s^2, body axes
+    float P, Q, R;                   // deg/s, body rates
+    float thedot, psidot, phidot;    // deg/s
+    float the180, psi180, phi180;    // deg, -180..180
+    float ax, ay, az;                // m/s^2, earth axes (east, north, up)
+    double vx, vy, vz;               // m/s, earth axes
+    float v;                         // m/s, speed over the ground frame
+    float vaxial;                    // m/s, along the body axis
+    float vu;                        // m/s, vertical speed
+    float Qstatic;                   // Pa, dynamic pressure
+    float Qratio;                    // (vind / Vne)^2
+    float hpath, vpath, ahpath, avpath;   // deg: ground and air path angles
+    float sinphi, cosphi, sinphi_path, cosphi_path, sinthe, costhe, sinpsi, cospsi;
+    float cosbeta, sinhpath, coshpath, sinvpath, cosvpath;
+    float sinahpath, cosahpath, sinavpath, cosavpath;
+    int psi_int;                     // deg, rounded heading
+    float magpsi;                    // deg, magnetic heading
+    int magpsi_int;
+    float ringthrust[2][MAX_ELS];    // N, per blade ring
+    float ringDVinc[2][MAX_ELS];     // m/s, induced speed through each ring
+    // Control deflections (deg; positive lowers the element's lift).
+    float lailndef, railndef, lsplrdef, rsplrdef, ldruddef, rdruddef;
+    float ailncyclic, elevcyclic, ruddef;
+    int onground;                    // some contact point is down this step
+    float geard[3], gearf[3];        // m wheel compression, N wheel force
+    int eng_running[2];
+    // Engines and rotors [engine]: W, N m, N m, rad/s (omega above), inHg,
+    // deg, 0..1, 0..1, N, percent, ratio, 0..1, ratios, lb/h.
+    float power[2], Etq[2], Dtq[2], mp[2], proppitch[2], mix[2];
+    float parteqlbmthrust[2], thrust[2], n1[2], epr[2], egt[2];
+    float mix_powr_rat[2], mix_temp_rat[2], ff_lbhr[2];
+    float m_total;                   // kg, set each flight step
+    float jatoleft;                  // s of JATO burn left
+    int stall_warn, over_vfe, over_vne;
+    int revving_thrust[2];
+    float L_rotor, M_rotor;          // N m, smoothed main-rotor roll and pitch moments
+    // ---- end of the force build-up block
+
     // ---- loads, set by the aircraft loading and burned or dropped in flight
     float m_fuel, m_water, m_fixed;   // kg
     // ---- end of the loads block
@@ -243,3 +297,87 @@ extern void (*cyc_sink)(const char *text);
 // printf-style text into the report; nothing unless set.cycout is on and a
 // sink is set. Each call is cut at MAX_STR - 1 characters; no allocation.
 void cyc_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// ------------------------------------------------------------ force build-up
+// Catapult stages: held on the deck, launching, free (every other value,
+// including the zero of a fresh record, also counts as free).
+constexpr int CAT_HELD = 34, CAT_LAUNCH = 35, CAT_FREE = 36;
+// 1 while the catapult holds or launches the aircraft (stage 34 or 35).
+int catapult_engaged();
+// One physics step's forces and moments: propulsion, JATO, puffers, every
+// wing, stabiliser and fin element, the fuselage, contact, gear drag, then
+// the earth-axis accelerations and the body angular accelerations.
+// Reads: pln, afl, atm, flt state, rates and controls, set (CT*, gear,
+// brakes, cycout), msc.prd/tottime/ice/est_Vs, ins.jato_on, car.catang,
+// env (surface under the aircraft), on_water.
+// Writes: flt accumulators, L/M/N, ax/ay/az, Pdot/Qdot/Rdot, induced_alpha,
+// stalled, downwash, onground, gear, engine state, jatoleft, cat_stage.
+void set_a();
+// Accumulators: each adds a force (N) at an arm (m from the cg, x aft,
+// y right, z up) and its moment. addFaero takes flight-path axes and turns
+// the force through Beta then Alpha into body axes for the moment.
+void addFaero(float faxil_path, float fside_path, float fnrml_path, float x, float y, float z);
+void addFaprop(float faxil, float y, float z);
+void addFsprop(float fside, float x, float z);
+void addFnprop(float fnrml, float x, float y);
+void addFagear(float faxil, float y, float z);
+void addFsgear(float fside, float x, float z);
+void addFngear(float fnrml, float x, float y);
+// Earth-axis force (N: east, north, up) of the nine accumulators at the
+// current attitude and path angles. Reads: flt accumulators, angles.
+void earth_forces(float *f_east, float *f_north, float *f_up);
+// Aerodynamic forces of wings, stabiliser (both halves) and fins, with their
+// control and flap increments and the downwash they cast (steps of set_a).
+void surface_forces();
+// Fuselage drag, lift and side force.
+void fuselage_forces();
+
+// ------------------------------------------------------------ propulsion
+// All propellers or rotors (engine types 1, 2): engine torque, blade
+// elements, governors and rotor speed. Reads: pln engine and rotor fields,
+// flt engine state, atm, msc.prd, rel.tro, set.recip_hel_thrt_type.
+// Writes: flt.omega/Etq/Dtq/power/thrust/DVinc/ringthrust/ringDVinc/
+// proppitch/throtrequest/n1, the prop accumulators and L, M, N.
+void props();
+// Engine torque and power of engine `eng` (a helicopter's from rotor 0).
+void apropengine(int eng);
+// Blade-element forces of disc `eng` (0, 1) with its hub at x, y, z (m).
+void aprop(int eng, float x, float y, float z);
+// All jets; one jet's spool and thrust at its arm.
+void jets();
+void ajet(int eng, float x, float y, float z);
+// Engine state at a start, power setting pwr 0..1 (both engines).
+void initpower(float pwr);
+// Mixture power and temperature ratios of both engines from flt.mix, the
+// throttle and atm.crtsig (each flight step). Writes: flt.mix_powr_rat,
+// flt.mix_temp_rat.
+void mixture_ratios();
+// First-order lag: now moves towards term at `rate` per second over msc.prd,
+// never past it (a long step lands on the term).
+float closer(float now, float term, float rate);
+
+// ------------------------------------------------------------ contact
+// Spring-damper force (N) of penetration p (m) closing at v (m/s) on a
+// spring k (N/m) and damper gamma (N s/m), within +-5 m_max g.
+float dampedforce(float p, float v, float k, float gamma);
+// One contact point: kind w (0 first wheel, 1 left main, 2 right main,
+// 3 skid corner, 4 other), arm (m). Adds to the gear accumulators.
+void handle_contact_point(int w, float xarm, float yarm, float zarm);
+// Buoyancy, planing and drag of one float whose centre is depth h (m) below
+// the water, at its arm, half length, width and bow rise (m).
+void float_force(float h, float xarm, float yarm, float zarm, float semilength, float width, float noseup);
+// The floats on the water under the aircraft, with the waves.
+void water_floats();
+// Every contact point, the floats and the crash checks (step 12 of set_a).
+void ground_contact();
+// Gear handle and wheels up (0) or down (1; fixed gear is always down),
+// brakes released, partbrake 0.25. Writes: set.gear_handle/gear_stat/
+// partbrake, ins.brake_on.
+void setgear(int setting);
+// Sound of a wheel coming down at vertical speed vel (m/s, negative down).
+int touchdown_sound(float vel);
+// Crash: sounds, force feedback, the damage picture, the explanations and
+// a restart on the selected runway; instant 1 for a crash at once.
+void bendmetal(int instant);
+// Places and resets the aircraft (built by the flight step).
+void set_fltvars(int type_start, int spec);

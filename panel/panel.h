@@ -8,6 +8,10 @@ struct inststruct {
     float map_range, arg_range, rad_range;  // nm
     float baro;              // inHg, altimeter setting
     int tickle_all, tickle_gps, tickle_map; // redraw requests
+    // ---- switches the flight model reads and clears
+    int brake_on;            // wheel brakes on (brake light)
+    int jato_on;             // JATO burning
+    // ---- end of the switches block
 
     // ---- needle scalings, set by the aircraft loading (value to degrees)
     float indtoASI;          // per (kt or mph)^ASpwr

@@ -13,3 +13,8 @@ enum SoundIndex {
 
 // Plays sound `index` from its start, looping when `loop` is non-zero.
 void play_buffer(int index, int loop);
+
+// The engine and wind loops: start them, stop them (around an alert, a
+// window opening, a crash).
+void play_engine_and_wind();
+void stop_engine_and_wind();

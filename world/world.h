@@ -54,6 +54,10 @@ struct environmentstruct {
     int red_ALS[2], ext_REIL[2], ext_ALS[2], runoff[2];
     // Sequenced flasher: start 1050 m before the threshold and step (m).
     float rabbitsx[2], rabbitsy[2], rabbitsz[2], rabbitdx[2], rabbitdy[2], rabbitdz[2];
+    // ---- the deck under the aircraft: set by the carrier and ship logic,
+    // read by the ground contact
+    int over_carr, over_boat;         // over the carrier's deck, a ship's deck
+    float carrz;                      // m, carrier deck height
 };
 extern environmentstruct env;
 
