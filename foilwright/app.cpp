@@ -3,6 +3,8 @@
 // window procedure and the start-up with its progress bar.
 #include "foilwright/foilwright.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace foilwright {
@@ -221,8 +223,26 @@ void foilwright_start()
     MACIBM_invalwind(0);
 }
 
+int another_instance_running()
+{
+    char lock_path[MAX_STR];
+    if (!user_file_path(USER_DATA, "foilwright.lock", lock_path))
+        return 0;   // nowhere to keep the lock: run rather than refuse
+    // Held open for the life of the process; the system drops the lock at
+    // any end, so a crashed run never blocks the next.
+    int fd = open(lock_path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return 0;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return 0;
+    close(fd);
+    return 1;
+}
+
 int foilwright_main()
 {
+    if (another_instance_running())
+        return 0;
     if (!foilwright_start_layer())
         return 1;
     foilwright_start();

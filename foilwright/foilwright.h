@@ -53,6 +53,9 @@ void donewdeal(int action, int device);
 void dothing(int action, int device);
 void handlemenu(int item);
 void handle_IBM_win(const WinEvent *ev);
+// 1 when another Foilwright holds the instance lock (this one then ends);
+// otherwise takes the lock for the rest of the process.
+int another_instance_running();
 // Layer callbacks, draw sources and the layer itself; 0 without a screen.
 int foilwright_start_layer();
 // Start-up bar, records, first part; then the loop (foilwright_main only).

@@ -95,3 +95,21 @@ TEST_F(FoilTest, FailedSaveKeepsTheChangesFlagAndSaysSo)
     menu(201);
     EXPECT_FLOAT_EQ(afl.clB, 1.25f);
 }
+
+TEST_F(FoilTest, ExitEndsAtOnceUnlessTheQuestionIsCancelled)
+{
+    click(9 + 5, 85 + 5);
+    test_answer_alert(3);
+    EXPECT_EQ(fatal_message([] { handlemenu(206); }), "no exit");
+    EXPECT_EQ(test_alert_count(), 1);
+    test_answer_alert(2);
+    EXPECT_EQ(fatal_message([] { handlemenu(206); }), "");   // no message
+    msc.devicemod = 0;
+    EXPECT_EQ(fatal_message([] { handlemenu(206); }), "");
+}
+
+TEST_F(FoilTest, ASecondInstanceIsRefused)
+{
+    EXPECT_EQ(another_instance_running(), 0);   // takes the lock
+    EXPECT_EQ(another_instance_running(), 1);   // a second opener is refused
+}
