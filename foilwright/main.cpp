@@ -1,9 +1,8 @@
 // The foilwright process entry.
-#include "common/common.h"
+#include "foilwright/foilwright.h"
 
 int main()
 {
     program_kind = PROG_FOILWRIGHT;
-    fill_constants();
-    return 0;
+    return foilwright::foilwright_main();
 }

@@ -1,0 +1,256 @@
+// Foilwright's state and commands: the default part, the device switch, the
+// menus, New/Open/Save/Save As/Exit with the save-changes question, the
+// window procedure and the start-up with its progress bar.
+#include "foilwright/foilwright.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace foilwright {
+
+miscstruct msc;
+float cls = 0.5f, cds = 50.0f, cms = 1.0f;
+int lastx = -1;
+float readout[4];
+float startup_pause_s = 0.05f;   // per progress cell; tests set 0
+
+void initfoilwright()
+{
+    for (int k = 0; k < PART_TABLE_SLOTS; k++)
+        cl[k] = cd[k] = cm[k] = 0.0f;
+}
+
+void retitle()
+{
+    set_win_title(0, msc.C_openfile);
+}
+
+void reset_to_default()
+{
+    int airfoil = msc.device != DEVICE_FLAP;
+    if (airfoil)
+        default_airfoil();
+    else
+        default_flap();
+    C_to_C(airfoil ? "Untitled Airfoil.afl" : "Untitled Flap.flp", msc.C_openfile);
+    ap_dir(airfoil ? "airfoils" : "flaps", msc.C_openfile, msc.path_name);
+    retitle();
+    msc.haveaname = 0;
+    msc.devicemod = 0;
+}
+
+void switchmode(int device)
+{
+    msc.device = device == DEVICE_FLAP ? DEVICE_FLAP : DEVICE_AIRFOIL;
+    retitle();
+    msc.devicemod = 0;
+}
+
+int savepart()
+{
+    if (writeoutpart(msc.path_name, msc.device)) {
+        msc.devicemod = 0;
+        return 1;
+    }
+    // The old file is untouched and the edits are still only in memory.
+    MACIBM_alert("The part could not be saved!", msc.path_name,
+                 "Your changes are not saved yet.", "");
+    return 0;
+}
+
+int saveasproc()
+{
+    char file[MAX_STR], path[MAX_STR];
+    C_to_C(msc.C_openfile, file);
+    C_to_C(msc.path_name, path);
+    if (!MACIBM_save(file, path, msc.device))
+        return 0;
+    C_to_C(file, msc.C_openfile);
+    C_to_C(path, msc.path_name);
+    msc.haveaname = 1;
+    retitle();
+    return savepart();
+}
+
+static void openpart()
+{
+    char file[MAX_STR], path[MAX_STR];
+    C_to_C(msc.C_openfile, file);
+    C_to_C(msc.path_name, path);
+    if (!MACIBM_open(file, path, FILE_PART))
+        return;
+    readinpart(path, msc.device, switchmode);
+    C_to_C(file, msc.C_openfile);
+    C_to_C(path, msc.path_name);
+    msc.haveaname = 1;
+    msc.devicemod = 0;
+    retitle();
+}
+
+void dothing(int action, int device)
+{
+    switch (action) {
+    case 0: reset_to_default(); break;
+    case 1: openpart(); break;
+    case 2: MACIBM_exitalert(nullptr, nullptr, nullptr, nullptr);
+    case 3:
+        switchmode(device);
+        reset_to_default();
+        break;
+    }
+}
+
+void donewdeal(int action, int device)
+{
+    if (!msc.devicemod) {
+        dothing(action, device);
+    } else {
+        int answer = MACIBM_respond_alert(msc.C_openfile);
+        if (answer == 1) {
+            // A cancelled or failed save must not lose the edits.
+            if (msc.haveaname ? savepart() : saveasproc())
+                dothing(action, device);
+        } else if (answer == 2) {
+            dothing(action, device);
+        }
+    }
+    MACIBM_invalwind(0);
+}
+
+static void set_view(int view)
+{
+    msc.view = view;
+    MACIBM_check_menu(3, VIEW_ALPHA, view == VIEW_ALPHA);
+    MACIBM_check_menu(3, VIEW_POLAR, view == VIEW_POLAR);
+    MACIBM_invalwind(0);
+}
+
+void handlemenu(int item)
+{
+    switch (item) {
+    case 201: donewdeal(0, msc.device); break;
+    case 202: donewdeal(1, msc.device); break;
+    case 203:
+        if (msc.haveaname)
+            savepart();
+        else
+            saveasproc();
+        MACIBM_invalwind(0);
+        break;
+    case 204: saveasproc(); MACIBM_invalwind(0); break;
+    case 206: donewdeal(2, msc.device); break;
+    case DEVICE_AIRFOIL:
+    case DEVICE_FLAP: donewdeal(3, item); break;
+    case VIEW_ALPHA:
+    case VIEW_POLAR: set_view(item); break;
+    case 501:
+        MACIBM_alert("Foilwright", "The airfoil and flap designer of Vortan.",
+                     "Shapes lift, drag and moment curves for the aircraft to use.", "");
+        break;
+    }
+}
+
+static void set_up_menus()
+{
+    MACIBM_create_menu(1, "File");
+    MACIBM_append_menu(1, 201, 0, "New");
+    MACIBM_append_menu(1, 202, 0, "Open");
+    MACIBM_append_menu(1, 203, 0, "Save");
+    MACIBM_append_menu(1, 204, 5, "Save As");
+    MACIBM_append_menu(1, 205, -1, "-");
+    MACIBM_append_menu(1, 206, 1, "Exit");
+    MACIBM_create_menu(2, "Part");
+    MACIBM_append_menu(2, DEVICE_AIRFOIL, 0, "Airfoil");
+    MACIBM_append_menu(2, DEVICE_FLAP, 0, "Flap");
+    MACIBM_create_menu(3, "View");
+    MACIBM_append_menu(3, VIEW_ALPHA, 0, "Cl Cd Cm VS. Alpha");
+    MACIBM_append_menu(3, VIEW_POLAR, 3, "Cd Cm VS. Cl");
+    MACIBM_create_menu(4, "About");
+    MACIBM_append_menu(4, 501, 0, "About");
+    MACIBM_finalize_menus();
+    MACIBM_check_menu(3, VIEW_ALPHA, 1);
+}
+
+void handle_IBM_win(const WinEvent *ev)
+{
+    switch (ev->message) {
+    case MSG_COMMAND: handlemenu(ev->item); break;
+    case MSG_QUIT: donewdeal(2, msc.device); break;
+    case MSG_MOUSEMOVE:
+        msc.mx = ev->x;
+        msc.my = ev->y;
+        break;
+    case MSG_BUTTONDOWN:
+        msc.mx = ev->x;
+        msc.my = ev->y;
+        handleclick(0);
+        msc.devicemod = 1;   // any click on the window counts as a change
+        break;
+    case MSG_PAINT: update_screen(ev->index); break;
+    }
+    lineup(0);
+}
+
+int foilwright_start_layer()
+{
+    msc = miscstruct{};
+    msc.device = DEVICE_AIRFOIL;
+    msc.view = VIEW_ALPHA;
+    lastx = -1;
+    register_backgrounds();
+    LayerCallbacks cb = {};
+    cb.window_proc = handle_IBM_win;
+    MACIBM_set_callbacks(&cb);
+    // No lighting in the designer; the number fields read the mouse.
+    static const DrawSources sources = {nullptr, nullptr, nullptr, &msc.mx, &msc.my};
+    set_draw_sources(&sources);
+    return MACIBM_init("Foilwright", set_up_menus);
+}
+
+void foilwright_start()
+{
+    MACIBM_startwind(0, 0);
+    for (int x = 59; x <= 274; x += 5) {
+        MACIBM_fillrect(CL_COLOR, x, 541, 3, 5, 1);
+        MACIBM_present();
+        if (startup_pause_s > 0)
+            delay(startup_pause_s);
+    }
+    initfoilwright();
+    switchmode(DEVICE_AIRFOIL);
+    reset_to_default();
+    MACIBM_invalwind(0);
+}
+
+int another_instance_running()
+{
+    char lock_path[MAX_STR];
+    if (!user_file_path(USER_DATA, "foilwright.lock", lock_path))
+        return 0;   // nowhere to keep the lock: run rather than refuse
+    // Held open for the life of the process; the system drops the lock at
+    // any end, so a crashed run never blocks the next.
+    int fd = open(lock_path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return 0;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return 0;
+    close(fd);
+    return 1;
+}
+
+int foilwright_main()
+{
+    if (another_instance_running())
+        return 0;
+    if (!foilwright_start_layer())
+        return 1;
+    foilwright_start();
+    for (;;) {
+        MACIBM_pump();
+        MACIBM_present();
+        usleep(10000);
+    }
+}
+
+}  // namespace foilwright
