@@ -657,3 +657,13 @@ const BitmapResource *bitmap_at(int n);
 // Paints resource ID into `out` (width x height bytes of the resource,
 // stride = width) with its start-up colours. 0 when unknown.
 int paint_bitmap(int ID, uint8_t *out);
+
+// ---------------------------------------------------------------- single instance
+// Takes the lock file `name` in the user data folder for the life of the
+// process (the system drops it at any end, so a crashed run never blocks the
+// next). Returns 0 when another process holds it, 1 otherwise (also when no
+// lock can be kept: better to run than to refuse).
+int claim_single_instance(const char *name);
+// Sleeps `ms` milliseconds: the designers' idle loop between passes (the
+// simulator's loop never sleeps).
+void MACIBM_idle(int ms);

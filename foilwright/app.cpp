@@ -3,9 +3,6 @@
 // window procedure and the start-up with its progress bar.
 #include "foilwright/foilwright.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace foilwright {
 
@@ -225,18 +222,7 @@ void foilwright_start()
 
 int another_instance_running()
 {
-    char lock_path[MAX_STR];
-    if (!user_file_path(USER_DATA, "foilwright.lock", lock_path))
-        return 0;   // nowhere to keep the lock: run rather than refuse
-    // Held open for the life of the process; the system drops the lock at
-    // any end, so a crashed run never blocks the next.
-    int fd = open(lock_path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return 0;
-    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
-        return 0;
-    close(fd);
-    return 1;
+    return !claim_single_instance("foilwright.lock");
 }
 
 int foilwright_main()
@@ -249,7 +235,7 @@ int foilwright_main()
     for (;;) {
         MACIBM_pump();
         MACIBM_present();
-        usleep(10000);
+        MACIBM_idle(10);   // a designer waits for the user: no busy loop
     }
 }
 
