@@ -175,4 +175,31 @@ TEST_F(StepTest, FlapsMoveOneIndexPerEventUpdate)
     EXPECT_EQ(events, 30);
 }
 
+TEST_F(StepTest, GroundEffectOnlyForSurfacesThatExist)
+{
+    load("Trainer.acf", 0.0f);
+    set_fltvars(8, 0);
+    env.localh = 0.0f;
+    flt.the = 0.0f; flt.sinthe = 0.0f; flt.costhe = 1.0f;
+    pln.foileq[2] = 1; pln.semiB[2] = 8.0f; pln.AR[2] = 8.0f; pln.zarm[2][8] = 0.0f;
+    pln.foileq[3] = 0;   // no second wing: its factors stay 1
+    flt.CDIgrndeffect[3] = flt.CLgrndeffect[3] = 1.0f;
+    flt.h = 1.0f;        // hb = 1 / 8 = 0.125
+    msc.cntr10 = 5;
+    mod_evt();
+    EXPECT_NEAR(flt.CDIgrndeffect[2], 0.5f, 1e-4f);
+    EXPECT_NEAR(flt.CLgrndeffect[2], 1.0f + 3.0f * (powf(513.0f, 0.04f) - 1.0f) / 8.0f, 1e-4f);
+    EXPECT_EQ(flt.CDIgrndeffect[3], 1.0f);
+    EXPECT_EQ(flt.CLgrndeffect[3], 1.0f);
+}
+
+TEST_F(StepTest, BackwardsOverTheGroundIsACourseWrap)
+{
+    flt.psi = 10.0f;
+    flt.hpath = 350.0f;
+    EXPECT_FALSE(crs_wrapped());
+    flt.hpath = 200.0f;   // a tailwind stronger than the airspeed
+    EXPECT_TRUE(crs_wrapped());
+}
+
 }   // namespace
