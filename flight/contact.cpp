@@ -122,7 +122,9 @@ void handle_contact_point(int w, float xarm, float yarm, float zarm)
     } else if (N < 0.0f) {
         N = 0.0f;
     }
-    float part = fltlim(flt.v, 0.0f, 1.0f);
+    // Friction builds up fully by 0.2 m/s (a gentler ramp lets a braked
+    // aircraft creep at idle; a steeper one rings at long sub-steps).
+    float part = fltlim(flt.v * 5.0f, 0.0f, 1.0f);
     if (fabsf(beta_gnd) > 90.0f)
         part = -part;   // rolling backwards
     float axial = axial_friction(w, N, part);

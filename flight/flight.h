@@ -381,3 +381,33 @@ int touchdown_sound(float vel);
 void bendmetal(int instant);
 // Places and resets the aircraft (built by the flight step).
 void set_fltvars(int type_start, int spec);
+
+// ------------------------------------------------------------ flight step
+// One frame of flight over msc.prd (the simulation loop calls it while not
+// paused): mass, throttle lag, terrain and air under the aircraft, stall
+// warning, the event update every msc.evup frames, then two half-period
+// sub-steps of set_a, integ_v, integ_x, and the watchdog.
+// Reads: pln, msc.prd/cntr/evup/est_Vs, set, rel.thr, atm, env.
+// Writes: flt (whole state), env.localh/i,j,t_aircraft, atm air state.
+void deg2integ();
+// Body rates, nose-wheel yaw, Euler rates and earth velocities over msc.prd.
+// Reads: flt P/Q/R dots, ax/ay/az, set.damp/YK*, atm.wind_P, pln gear.
+// Writes: flt.P/Q/R, Prad/Qrad/Rrad, thedot/psidot/phidot, vx/vy/vz.
+void integ_v();
+// Attitude (wrapped, re-expressed past the vertical), position, speeds,
+// path angles, alpha and beta with their sines and cosines.
+// Reads: flt velocities and rates, atm wind/rho/crtsig/a, env.mvar, pln.Vne.
+// Writes: flt attitude, position, speeds, angles; con.*PLAN* attitude.
+void integ_x();
+// 1 when the ground track is more than 90 degrees off the heading.
+int crs_wrapped();
+// Event update (moving surfaces, fuel, gravity, stall alpha, ground effect,
+// the flight-path record), every msc.evup frames.
+// Reads: pln, flt, msc.cntr10/evup/prd, set. Writes: flt, atm.g, pat.
+void mod_evt();
+// Times the watchdog restored a non-finite state since the last reset, and
+// its reset (a new flight).
+extern int flight_watchdog_trips;
+void flight_watchdog_reset();
+// Clears the flight-path record.
+void resetpat();

@@ -4,6 +4,7 @@
 // until those steps land.
 #pragma once
 #include "shell/shell.h"
+#include "flight/flight.h"   // set_fltvars, deg2integ
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -65,7 +66,6 @@ extern int osthr;   // panel's throttle-quadrant offset, pixels
 void initprefs();
 void dump_prefs();
 void load_plane();
-void set_fltvars(int kind, int index);
 int init_sound();
 int initspeechsynth();
 void dispose_sound();
@@ -88,7 +88,6 @@ void cal_stick();
 void updatepanel();
 void start_looking();
 void control();
-void deg2integ();
 void grfload();
 void grfdrag();
 void play_movie();

@@ -16,7 +16,6 @@ void initprefs()
 }
 void dump_prefs() {}          // TODO(lead): built by the preferences step
 void load_plane() {}          // TODO(lead): built by the aircraft-loading step
-void set_fltvars(int, int) {} // TODO(lead): built by the flight step
 
 // TODO(lead): built by the sound step (voices and the 22 sounds); until then
 // opening the device is all there is.
@@ -44,7 +43,6 @@ void cal_stick() {}                   // TODO(lead): built by the controls step
 void updatepanel() {}                 // TODO(lead): built by the panel step
 void start_looking() {}               // TODO(lead): built by the scene step
 void control() {}                     // TODO(lead): built by the controls step
-void deg2integ() {}                   // TODO(lead): built by the flight step
 void grfload() {}                     // TODO(lead): built by the output step
 void grfdrag() {}                     // TODO(lead): built by the output step
 void play_movie() {}                  // TODO(lead): built by the replay step
