@@ -379,8 +379,11 @@ int touchdown_sound(float vel);
 // Crash: sounds, force feedback, the damage picture, the explanations and
 // a restart on the selected runway; instant 1 for a crash at once.
 void bendmetal(int instant);
-// Places and resets the aircraft (built by the flight step).
-void set_fltvars(int type_start, int spec);
+// Places and resets the aircraft for a start of kind `type_start` (4 at the
+// selected airport and runway by msc.typestart, 5 and 8 the custom location,
+// 6 and 7 over the VOR or NDB in navigation slot `slot`). Writes flt, and
+// clears the weather state, path record and watchdog.
+void set_fltvars(int type_start, int slot);
 
 // ------------------------------------------------------------ flight step
 // One frame of flight over msc.prd (the simulation loop calls it while not

@@ -152,13 +152,13 @@ void clear_state()
 
 }   // namespace
 
-void set_fltvars(int type_start, int spec)
+void set_fltvars(int type_start, int slot)
 {
     Start s;
     if (type_start == 5 || type_start == 8)
         s = custom_start(type_start);
     else if (type_start == 6 || type_start == 7)
-        s = navaid_start(spec);
+        s = navaid_start(slot);
     else
         s = airport_start();
     clear_state();
