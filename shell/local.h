@@ -65,7 +65,6 @@ int winsup();
 extern int osthr;   // panel's throttle-quadrant offset, pixels
 void initprefs();
 void dump_prefs();
-void load_plane();
 int init_sound();
 int initspeechsynth();
 void dispose_sound();

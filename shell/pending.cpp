@@ -2,20 +2,22 @@
 // procedure already call. Each step deletes its functions from here (and
 // their prototypes from local.h) when it lands.
 #include "shell/local.h"
+#include "files/files.h"
 #include "world/world.h"
 
 int osthr;   // TODO(lead): built by the panel step
 
 // TODO(lead): built by the preferences step; until then every start takes
-// the factory region and airport (the scenery folder defaults in load_region).
+// the factory region, airport and aircraft (the scenery folder defaults in
+// load_region).
 void initprefs()
 {
     env.lat_south = 33;
     env.lon_west = 119;
     msc.loc_apt = 41;
+    C_to_C("Aircraft/Trainer.acf", pln.C_file);   // the default aircraft
 }
 void dump_prefs() {}          // TODO(lead): built by the preferences step
-void load_plane() {}          // TODO(lead): built by the aircraft-loading step
 
 // TODO(lead): built by the sound step (voices and the 22 sounds); until then
 // opening the device is all there is.

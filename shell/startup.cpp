@@ -121,7 +121,8 @@ void simulate_start()
     init_country_data();
     initprefs();
     load_region(0);
-    load_plane();
+    C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ lie beside the program
+    load_plane(show_init);
     set_fltvars(4, 0);
     draw_init_loc = 0;
     msc.sound_ready = 1;
