@@ -65,8 +65,9 @@ TEST(WorldClouds, OvercastSectorBordersStayAndTheDeckIsClamped)
     float lo = 0, hi = -1000;
     for (int i = 0; i < CLOUD_I; i++)
         for (int j = 0; j < CLOUD_J; j++) {
-            if (i % 8 == 0 || j % 8 == 0)
+            if (i % 8 == 0 || j % 8 == 0) {
                 EXPECT_NEAR(cloudz[i][j], -304.8f, 1e-3) << i << " " << j;
+            }
             lo = fminf(lo, cloudz[i][j]);
             hi = fmaxf(hi, cloudz[i][j]);
         }

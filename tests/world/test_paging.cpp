@@ -34,8 +34,9 @@ static void expect_slots_consistent()
 static void expect_table_consistent()
 {
     for (int k = 0; k < MAX_NAV; k++)
-        if (env.navmsc[k][0] != NAV_EMPTY)
+        if (env.navmsc[k][0] != NAV_EMPTY) {
             EXPECT_TRUE(env.nav_quad[k] >= 1 && env.nav_quad[k] <= 6) << k;
+        }
     for (int n = 0; n <= env.apt_max; n++)
         EXPECT_TRUE(is_airport(env.navmsc[env.apt_to_index[n]][0]));
     for (int n = 0; n <= env.vor_max; n++)

@@ -121,8 +121,9 @@ TEST_F(RealWorld, LongFlightPagesRepeatedlyWithoutJumps)
         int ci = env.i_aircraft, cj = env.j_aircraft, ct = env.t_aircraft;
         EXPECT_TRUE(find_ijt_with_loc((float)x, (float)y, &ci, &cj, &ct, 0));
         for (int k = 0; k < MAX_NAV; k++)
-            if (env.navmsc[k][0] != NAV_EMPTY)
+            if (env.navmsc[k][0] != NAV_EMPTY) {
                 ASSERT_TRUE(env.nav_quad[k] >= 1 && env.nav_quad[k] <= 6);
+            }
     }
     EXPECT_GE(flown, 1000e3);
     EXPECT_GE(env.pages, 10);
