@@ -1,0 +1,89 @@
+// The headless batch flight runner: a scenario file of commands flies the
+// real flight model over the real scenery with the real aircraft loading,
+// without window or sound, at a fixed frame period, and writes chosen
+// columns of the flight state as CSV. Tests drive the same code in-process.
+#pragma once
+#include <cstdio>
+
+#include "common/common.h"
+
+constexpr int MAX_BATCH_COMMANDS = 1000;   // scenario lines that carry a command
+constexpr int MAX_BATCH_COLUMNS = 64;
+constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
+
+enum BatchVerb {
+    BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
+    BV_TRIM, BV_SET, BV_OUTPUT, BV_RUN
+};
+enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
+enum BatchControl {
+    BC_THROTTLE, BC_MIXTURE, BC_PROP, BC_ELEVATOR, BC_AILERON, BC_RUDDER, BC_TRIM, BC_FLAPS,
+    BC_BRAKES, BC_GEAR, N_BATCH_CONTROLS
+};
+
+// One scenario command, as parsed. `at_s` is negative for a command that
+// runs where it stands, else the simulated time it waits for.
+struct BatchCommand {
+    int line;                // 1-based line in the scenario file
+    int verb;                // BatchVerb
+    float at_s;
+    int kind;                // BatchWeather, BatchControl, or 1 for an ILS final
+    float v[5];              // numbers in the order of the command's syntax
+    char text[MAX_STR];      // aircraft file, or airport id
+    char runway[8];          // runway name as written ("27L")
+    int ncols, cols[MAX_BATCH_COLUMNS];   // output columns
+};
+
+struct BatchScript {
+    int n;
+    BatchCommand cmd[MAX_BATCH_COMMANDS];
+};
+
+// ---------------------------------------------------------------- scenario
+// Parses one scenario line (comment and blank lines give 0 and no error).
+// Returns 1 with *c filled, 0 for nothing to do, -1 with the reason in
+// `why` (MAX_STR) for a bad line.
+int batch_parse_line(const char *line, int line_no, BatchCommand *c, char *why);
+// Reads a whole scenario file into *s; on the first bad line writes
+// "<file>:<line>: <message>" to `err` and returns 0.
+int batch_read_script(const char *path, BatchScript *s, FILE *err);
+// Column index of a name, -1 when unknown; and the name of an index.
+int batch_column_index(const char *name);
+const char *batch_column_name(int col);
+
+// ---------------------------------------------------------------- flying
+// The headless simulator: constants, density table, record defaults, the
+// program folder (VORTAN_PROGRAM_DIR or the executable's folder), a frozen
+// clock and the country navigation data. Call once per process.
+void batch_init();
+// Loads an aircraft: a path relative to the program folder, or a full one.
+// 0 with the reason in `why` when the file does not exist.
+int batch_load_aircraft(const char *file, char *why);
+// On runway `runway` ("09", "27L") of airport `id`, a takeoff start (kind
+// 900) or a final (1000 VFR, 1100 ILS). 0 with the reason when the airport
+// or runway is unknown.
+int batch_start_airport(const char *id, const char *runway, int kind, char *why);
+// In the air at lat (north), lon (east positive, as written in the
+// scenario), alt_ft above sea level, kias, true heading.
+int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_deg, char *why);
+// Weather: calm, or the wind, gust, turbulence, temperature or altimeter
+// setting of `c`.
+void batch_weather(const BatchCommand *c);
+// A control or lever to a value (see the README for the ranges).
+void batch_set(int control, float value);
+// Finds the trim and throttle for steady level flight at the present speed
+// and height. Returns 1 when it converged.
+int batch_trim();
+// One frame of flight at the fixed period; counts crashes.
+void batch_frame();
+// The present value of output column `col` (NaN for an unknown one).
+double batch_column_value(int col);
+// Simulated seconds since batch_init, and the crashes so far.
+double batch_time();
+int batch_crashes();
+void batch_set_frame(float prd_s);
+
+// ---------------------------------------------------------------- running
+// Runs a parsed scenario, CSV rows to `out`; messages of failed commands
+// as "<file>:<line>: <message>" to `err`. Returns the exit status.
+int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err);

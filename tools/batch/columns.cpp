@@ -1,0 +1,115 @@
+// Output columns of the batch runner: names and how each is read from the
+// flight state, in the units the pilot reads them (feet, knots, degrees).
+#include <cmath>
+#include <cstring>
+
+#include "files/files.h"
+#include "flight/flight.h"
+#include "shell/shell.h"
+#include "tools/batch/local.h"
+#include "world/world.h"
+
+namespace {
+
+enum Column {
+    C_T, C_LAT, C_LON, C_X, C_Y, C_ALT, C_AGL, C_KIAS, C_KTAS, C_GS, C_VVI, C_ALPHA, C_BETA,
+    C_PITCH, C_ROLL, C_HEADING, C_P, C_Q, C_R, C_RPM, C_THRUST, C_FUEL, C_ON_GROUND, C_CRASHED,
+    C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
+    C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, N_COLUMNS
+};
+
+const char *const NAMES[N_COLUMNS] = {
+    "t", "lat", "lon", "x", "y", "alt_ft", "agl_ft", "kias", "ktas", "gs_kt", "vvi_fpm", "alpha",
+    "beta", "pitch", "roll", "heading", "p", "q", "r", "rpm", "thrust_n", "fuel_lb", "on_ground",
+    "crashed", "flaps", "gear", "elevator", "aileron", "rudder", "throttle", "trim", "mach",
+    "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
+    "watchdog"};
+
+double position_value(int col)
+{
+    double lat, lonw;
+    switch (col) {
+    case C_LAT:
+        batch_lat_lon(flt.x, flt.y, &lat, &lonw);
+        return lat;
+    case C_LON:
+        batch_lat_lon(flt.x, flt.y, &lat, &lonw);
+        return -lonw;   // east positive, as the scenario writes it
+    case C_X: return flt.x;
+    case C_Y: return flt.y;
+    case C_ALT: return flt.z * con.mtrstoft;
+    case C_AGL: return (flt.z - env.localh) * con.mtrstoft;
+    default: return NAN;
+    }
+}
+
+double motion_value(int col)
+{
+    switch (col) {
+    case C_KIAS: return flt.vind;
+    case C_KTAS: return flt.av * con.msctokts;
+    case C_GS: return sqrt(flt.vx * flt.vx + flt.vy * flt.vy) * con.msctokts;
+    case C_VVI: return flt.vz * con.msctofpm;
+    case C_ALPHA: return flt.Alpha;
+    case C_BETA: return flt.Beta;
+    case C_PITCH: return flt.the180;
+    case C_ROLL: return flt.phi180;
+    case C_HEADING: return flt.psi;
+    case C_P: return flt.P;
+    case C_Q: return flt.Q;
+    case C_R: return flt.R;
+    case C_MACH: return flt.machno[FLT_ROW_FUSE];
+    case C_AX: return flt.ax;
+    case C_AY: return flt.ay;
+    case C_AZ: return flt.az;
+    case C_WIND_X: return atm.wind_x;
+    case C_WIND_Y: return atm.wind_y;
+    default: return position_value(col);
+    }
+}
+
+// Sum over the aircraft's engines (the second slot of a single is unused).
+double engine_sum(const float *v)
+{
+    double s = 0.0;
+    for (int e = 0; e < 2 && (e == 0 || e < pln.numen); e++)
+        s += v[e];
+    return s;
+}
+
+}   // namespace
+
+int batch_column_index(const char *name)
+{
+    for (int k = 0; k < N_COLUMNS; k++)
+        if (!strcmp(NAMES[k], name))
+            return k;
+    return -1;
+}
+
+const char *batch_column_name(int col) { return col >= 0 && col < N_COLUMNS ? NAMES[col] : "?"; }
+
+double batch_column_value(int col)
+{
+    switch (col) {
+    case C_T: return bst.t;
+    case C_RPM: return flt.omega[0] * con.rsctorpm;
+    case C_THRUST: return engine_sum(flt.thrust);
+    case C_FUEL: return flt.m_fuel * con.kgstolbs;
+    case C_ON_GROUND: return flt.onground;
+    case C_CRASHED: return bst.crashes;
+    case C_FLAPS: return flt.flap / (double)(N_FLAP_ROWS - 1);
+    case C_GEAR: return set.gear_handle;
+    case C_ELEVATOR: return bst.ptch;
+    case C_AILERON: return bst.roll;
+    case C_RUDDER: return bst.hdng;
+    case C_THROTTLE: return flt.throt[0];
+    case C_TRIM: return flt.trim;
+    case C_STALL_WARN: return flt.stall_warn;
+    case C_POWER: return engine_sum(flt.power) * con.watttohp;
+    case C_MASS: return flt.m_total * con.kgstolbs;
+    case C_ELEV_DEG: return 0.5 * (flt.lhstbdef + flt.rhstbdef);
+    case C_WATCHDOG: return flight_watchdog_trips;
+    default: return motion_value(col);
+    }
+}

@@ -1,0 +1,342 @@
+// The batch runner's simulator: the start-up of the real program without
+// window, sound or real time, aircraft loading, airport and air starts,
+// weather and lever settings, and one fixed-period frame as the simulation
+// loop runs it.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/testsupport.h"
+#include "controls/controls.h"
+#include "files/files.h"
+#include "flight/flight.h"
+#include "panel/panel.h"
+#include "shell/local.h"
+#include "tools/batch/batch.h"
+#include "tools/batch/local.h"
+#include "world/world.h"
+
+BatchState bst;
+
+// The program folder: VORTAN_PROGRAM_DIR, else the executable's own.
+static void find_program_folder()
+{
+    const char *dir = getenv("VORTAN_PROGRAM_DIR");
+    char exe[MAX_STR] = "";
+    if (dir && dir[0]) {
+        C_to_C(dir, exe);
+    } else {
+        ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+        exe[n > 0 ? n : 0] = 0;
+        char *slash = strrchr(exe, '/');
+        if (slash)
+            slash[1] = 0;
+    }
+    size_t n = strlen(exe);
+    if (n == 0 || exe[n - 1] != '/')
+        app_C(exe, "/");
+    C_to_C(exe, app_path);
+}
+
+// Fair weather: clear sky, no wind, no turbulence or shear, standard
+// sea-level temperature and pressure.
+static void calm_weather()
+{
+    atm.clear = 1;
+    atm.vis = 40.0f * con.nmtomtrs;
+    atm.rain_tstm = atm.wind_tbl = atm.shear_prob = 1;
+    atm.wave_amp = atm.wave_length = atm.wave_speed = 0.0f;
+    atm.thermal_part = atm.thermal_vvi = 0.0f;
+    for (int k = 0; k < NWIND_LAYERS; k++)
+        atm.wnddir[k] = atm.shrdir[k] = atm.wndspd[k] = atm.shrspd[k] = atm.tbl[k] = 0.0f;
+    atm.temp_SL = 59.0f;
+    ins.baro = 29.92f;
+    limwx();
+}
+
+void batch_init()
+{
+    program_kind = PROG_VORTAN;
+    zero_records();
+    find_program_folder();
+    C_to_C(app_path, cd_path);
+    fill_constants();
+    // Simulated time only: waits (the crash pause) take none, and a random
+    // draw is the same in every run.
+    test_set_clock_ms(0);
+    seed_rand(1);
+    fill_density_table();
+    set_record_defaults();
+    set.controls_type = BATCH_CONTROLS_SCRIPTED;
+    set.joy_rat = 1.0f;   // inputs reach the surfaces one to one
+    set.damp = 0.0f;
+    msc.warn_overspeed = msc.warn_flaps = 1;
+    calm_weather();
+    standard_env_path("---", env.C_path);
+    init_country_data();
+    memset(&bst, 0, sizeof bst);
+    bst.prd = DEFAULT_BATCH_FRAME_S;
+    msc.prd = bst.prd;
+}
+
+int batch_load_aircraft(const char *file, char *why)
+{
+    char full[MAX_STR];
+    if (file[0] == '/')
+        C_to_C(file, full);
+    else
+        ap_dir("", file, full);
+    struct stat st;
+    if (stat(full, &st) != 0 || !S_ISREG(st.st_mode)) {
+        snprintf(why, MAX_STR, "aircraft file not found: %.300s", full);
+        return 0;
+    }
+    C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ beside the program
+    C_to_C(full, pln.C_file);
+    load_plane(nullptr);
+    load_report_close();
+    bst.have_aircraft = 1;
+    return 1;
+}
+
+// The region whose middle column holds (lat, lon west); then the world
+// position of that point, by the region's corners.
+static void load_region_round(float lat, float lonw)
+{
+    int ls = (int)floorf(lat), lw = (int)floorf(lonw) + 1;
+    if (env.apt_max == NO_REGION || env.lat_south != ls || env.lon_west != lw) {
+        env.lat_south = ls;
+        env.lon_west = lw;
+        load_region(0);
+    }
+}
+
+void batch_world_xy(float lat, float lonw, float *x, float *y)
+{
+    *x = interp((float)env.lon_west, planex[0][0], (float)env.lon_west - 3.0f, planex[MESH_I - 1][0], lonw);
+    *y = interp((float)env.lat_south, planey[0][0], (float)env.lat_south + 2.0f, planey[0][MESH_J - 1], lat);
+}
+
+void batch_lat_lon(double x, double y, double *lat, double *lonw)
+{
+    *lonw = interp(planex[0][0], (float)env.lon_west, planex[MESH_I - 1][0], (float)env.lon_west - 3.0f, (float)x);
+    *lat = interp(planey[0][0], (float)env.lat_south, planey[0][MESH_J - 1], (float)env.lat_south + 2.0f, (float)y);
+}
+
+static int country_airport(const char *id)
+{
+    char up[4] = {0, 0, 0, 0};
+    for (int k = 0; k < 3 && id[k]; k++)
+        up[k] = (char)toupper((unsigned char)id[k]);
+    for (int a = 0; a <= env.aid_max_used && a < MAX_APT_US; a++)
+        if (!strncmp(aid_id[a], up, 3))
+            return a;
+    return -1;
+}
+
+static int region_airport(const char *id)
+{
+    for (int k = 0; k < MAX_NAV; k++)
+        if (env.navmsc[k][0] >= NAV_APT1 && env.navmsc[k][0] <= NAV_APT3 && !strncasecmp(env.navID[k], id, 3))
+            return k;
+    return -1;
+}
+
+// Runway end 1..4 of slot k called `name` ("27", "09L"): the end whose
+// heading is nearest the number's, with the side letter when given.
+static int runway_end_named(int k, const char *name)
+{
+    char *end = nullptr;
+    long num = strtol(name, &end, 10);
+    if (end == name || num < 1 || num > 36)
+        return 0;
+    char side = (char)toupper((unsigned char)*end);
+    int best = 0;
+    float best_d = 1e9f;
+    int runways = env.navmsc[k][8] ? 2 : 1;
+    for (int r = 0; r < runways; r++)
+        for (int rev = 0; rev < 2; rev++) {
+            float hdg = fltwrap((float)env.navmsc[k][3 + 4 * r] + 180.0f * rev, 0.0f, 360.0f);
+            float d = fabsf(fltwrap(hdg - env.mvar - num * 10.0f, -180.0f, 180.0f));
+            if (side == 'L' || side == 'R' || side == 'C') {
+                char own = env.lr[k][r];
+                if (rev)
+                    own = own == 'L' ? 'R' : own == 'R' ? 'L' : own;
+                if (own != side)
+                    d += 90.0f;
+            }
+            if (d < best_d) {
+                best_d = d;
+                best = 2 * r + rev + 1;
+            }
+        }
+    return best_d <= 30.0f ? best : 0;
+}
+
+int batch_start_airport(const char *id, const char *runway, int kind, char *why)
+{
+    int a = country_airport(id);
+    if (a < 0) {
+        snprintf(why, MAX_STR, "unknown airport: %s", id);
+        return 0;
+    }
+    load_region_round(aid_lat[a], aid_lon[a]);
+    int k = region_airport(id);
+    if (k < 0) {
+        snprintf(why, MAX_STR, "airport %s is not in the scenery", id);
+        return 0;
+    }
+    int sel = runway_end_named(k, runway);
+    if (!sel) {
+        snprintf(why, MAX_STR, "airport %s has no runway %s", id, runway);
+        return 0;
+    }
+    msc.loc_index = k;
+    msc.rway_sel = sel;
+    msc.typestart = kind;
+    setnewlocale();
+    env.fieldh = env.navxyz[k][4];
+    set_fltvars(4, 0);
+    batch_after_start();
+    return 1;
+}
+
+int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_deg, char *why)
+{
+    float lonw = -lon;
+    load_region_round(lat, lonw);
+    float x, y;
+    batch_world_xy(lat, lonw, &x, &y);
+    set.cus_x = x;
+    set.cus_y = y;
+    set.cus_z = alt_ft * con.fttomtrs;
+    set.cus_psi = fltwrap(hdg_deg, 0.0f, 360.0f);
+    // True airspeed from the indicated one at that height.
+    air_state(set.cus_z);
+    set.cus_v = kias * con.ktstomsc / sqrtf(fmaxf(atm.crtsig, 0.01f));
+    set_fltvars(8, 0);
+    float ground = NO_HEIGHT;
+    int i = env.i_aircraft, j = env.j_aircraft, t = env.t_aircraft;
+    find_local_h(x, y, &ground, &i, &j, &t);
+    if (ground > NO_HEIGHT && set.cus_z < ground) {
+        snprintf(why, MAX_STR, "start altitude is below the terrain there (%.0f ft)",
+                 (double)(ground * con.mtrstoft));
+        return 0;
+    }
+    batch_after_start();
+    return 1;
+}
+
+// A fresh flight keeps the scenario's levers where the flight start left
+// them and centres the stick.
+void batch_after_start()
+{
+    bst.ptch = bst.roll = bst.hdng = 0.0f;
+    bst.started = 1;
+    flight_watchdog_reset();
+    find_local_h((float)flt.x, (float)flt.y, &env.localh, &env.i_aircraft, &env.j_aircraft,
+                 &env.t_aircraft);
+}
+
+void batch_weather(const BatchCommand *c)
+{
+    switch (c->kind) {
+    case BW_CALM:
+        calm_weather();
+        return;
+    case BW_WIND:
+        for (int k = 0; k < NWIND_LAYERS; k++) {
+            atm.wnddir[k] = fltwrap(c->v[0], 0.0f, 360.0f);
+            atm.wndspd[k] = c->v[1] * con.ktstomsc;
+            atm.shrspd[k] = c->v[2] * con.ktstomsc;
+        }
+        break;
+    case BW_TURBULENCE:
+        for (int k = 0; k < NWIND_LAYERS; k++)
+            atm.tbl[k] = 9.0f * c->v[0];
+        break;
+    case BW_TEMP:
+        atm.temp_SL = c->v[0];
+        break;
+    case BW_BARO:
+        ins.baro = c->v[0];
+        break;
+    }
+    limwx();
+}
+
+void batch_set(int control, float value)
+{
+    switch (control) {
+    case BC_THROTTLE:
+        flt.throtrequest[0] = flt.throtrequest[1] = value;
+        break;
+    case BC_MIXTURE:
+        flt.mix[0] = flt.mix[1] = value;
+        break;
+    case BC_PROP:
+        flt.prop[0] = flt.prop[1] = interp(0.0f, pln.omegamin, 1.0f, pln.omegamax, value);
+        break;
+    case BC_ELEVATOR: bst.ptch = value; break;
+    case BC_AILERON: bst.roll = value; break;
+    case BC_RUDDER: bst.hdng = value; break;
+    case BC_TRIM:
+        // A flying stabiliser trims in degrees of incidence, others in
+        // stick travel.
+        flt.trim = value * (pln.flying_stab ? fmaxf(pln.hstbtrimmax, 0.0f) : 1.0f);
+        break;
+    case BC_FLAPS:
+        flt.flaprequest = iround(value * (N_FLAP_ROWS - 1));
+        break;
+    case BC_BRAKES:
+        set.partbrake = value;
+        ins.brake_on = value > 0.0f;
+        break;
+    case BC_GEAR:
+        set.gear_handle = value >= 0.5f;
+        break;
+    }
+}
+
+void batch_set_frame(float prd_s)
+{
+    bst.prd = fltlim(prd_s, 0.001f, 0.2f);
+    msc.prd = bst.prd;
+}
+
+// One frame as the simulation loop runs it, at the fixed period: counters,
+// controls, the flight step, and the event-period pacing. A crash restarts
+// the flight with a takeoff start (msc.typestart set to 900); that is how
+// it is seen here.
+void batch_frame()
+{
+    msc.prd = bst.prd;
+    msc.cntr++;
+    if (msc.cntr > MAX_CNTR)
+        msc.cntr = 0;
+    msc.tottime += msc.prd;
+    set_scripted_input(bst.ptch, bst.roll, bst.hdng, flt.throtrequest[0]);
+    control();
+    int kind = msc.typestart;
+    msc.typestart = -1;
+    deg2integ();
+    if (msc.typestart == 900) {
+        bst.crashes++;
+        batch_after_start();
+        kind = 900;
+    }
+    msc.typestart = kind;
+    msc.evup = intlim(msc.evup, 1, 99);
+    if (msc.cntr % msc.evup == 0 && ++msc.cntr10 > 10) {
+        msc.cntr10 = 0;
+        msc.evup = intlim(iround(0.1f / msc.prd), 1, 99);
+    }
+    bst.t += msc.prd;
+}
+
+double batch_time() { return bst.t; }
+int batch_crashes() { return bst.crashes; }

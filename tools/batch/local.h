@@ -1,0 +1,24 @@
+// Inside the batch runner: its flying state and the helpers its files share.
+#pragma once
+#include "tools/batch/batch.h"
+
+struct BatchState {
+    float prd;               // s, fixed frame period
+    double t;                // s simulated since batch_init
+    float ptch, roll, hdng;  // stick and pedals, -1..1 (nose up, right, nose right)
+    int crashes;
+    int have_aircraft, started;
+};
+extern BatchState bst;
+
+// Resets the stick and the crash bookkeeping of a new flight.
+void batch_after_start();
+// World position (m) of a latitude and west longitude in the loaded region,
+// and back.
+void batch_world_xy(float lat, float lonw, float *x, float *y);
+void batch_lat_lon(double x, double y, double *lat, double *lonw);
+
+// Scripted stick input of the controls (controls/controls.h): `control`
+// reads these values instead of a device when set.controls_type is 4.
+void set_scripted_input(float ptch, float roll, float hdng, float thro);
+constexpr int BATCH_CONTROLS_SCRIPTED = 4;
