@@ -35,7 +35,7 @@ void print_row(Runner &r)
         else if (!strcmp(name, "t") || !strcmp(name, "x") || !strcmp(name, "y"))
             fmt = "%.10g";
         if (!strcmp(name, "t"))
-            v = round(v * 1e6) / 1e6;   // whole frames, not their float sum
+            v = round(v * 1e4) / 1e4;   // whole frames, not their float sum
         if (k)
             fputc(',', r.out);
         fprintf(r.out, fmt, v);

@@ -1,0 +1,135 @@
+// Scenario files: what each bad line is told, with its line number, and the
+// executable's exit status and CSV.
+#include "tests/batch/batch_fixture.h"
+
+#include <sys/wait.h>
+
+namespace {
+
+std::string read_all(const std::string &p)
+{
+    std::ifstream f(p);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+class ScriptTest : public UserFolderTest {
+  protected:
+    // The reason batch_parse_line gives for one line ("" when it is good).
+    static std::string why(const char *line)
+    {
+        BatchCommand c;
+        char w[MAX_STR];
+        return batch_parse_line(line, 1, &c, w) < 0 ? std::string(w) : std::string();
+    }
+    BatchRun run(const std::string &scenario)
+    {
+        std::string file = path("s.txt"), out = path("out.csv"), err = path("err.txt");
+        std::ofstream(file) << scenario;
+        const char *d = getenv("VORTAN_PROGRAM_DIR");
+        std::string cmd = std::string(d ? d : ".") + "/vortan-batch " + file + " >" + out + " 2>" + err;
+        int st = system(cmd.c_str());
+        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, read_all(out), read_all(err)};
+    }
+};
+
+TEST_F(ScriptTest, GoodLinesParseWithTheirNumbers)
+{
+    BatchCommand c;
+    char w[MAX_STR];
+    EXPECT_EQ(batch_parse_line("   # only a comment", 3, &c, w), 0);
+    EXPECT_EQ(batch_parse_line("", 4, &c, w), 0);
+    ASSERT_EQ(batch_parse_line("at 12.5 set flaps 0.4  # half", 7, &c, w), 1);
+    EXPECT_EQ(c.line, 7);
+    EXPECT_EQ(c.verb, BV_SET);
+    EXPECT_EQ(c.kind, BC_FLAPS);
+    EXPECT_FLOAT_EQ(c.at_s, 12.5f);
+    EXPECT_FLOAT_EQ(c.v[0], 0.4f);
+    ASSERT_EQ(batch_parse_line("weather wind 270 15 gust 25", 1, &c, w), 1);
+    EXPECT_EQ(c.kind, BW_WIND);
+    EXPECT_FLOAT_EQ(c.v[2], 25.0f);
+    ASSERT_EQ(batch_parse_line("output 10 t,alt_ft kias", 1, &c, w), 1);
+    EXPECT_EQ(c.ncols, 3);
+    EXPECT_STREQ(batch_column_name(c.cols[2]), "kias");
+    ASSERT_EQ(batch_parse_line("start final lax 25L ils", 1, &c, w), 1);
+    EXPECT_EQ(c.verb, BV_START_FINAL);
+    EXPECT_EQ(c.kind, 1);
+    EXPECT_STREQ(c.runway, "25L");
+}
+
+TEST_F(ScriptTest, BadLinesSayWhatIsWrong)
+{
+    EXPECT_EQ(why("fly 10"), "unknown command: fly");
+    EXPECT_EQ(why("set throttle lots"), "expected a number for throttle");
+    EXPECT_EQ(why("set throttle 1.5"), "throttle out of range (0..1): 1.5");
+    EXPECT_EQ(why("set thrust 1"), "unknown control (throttle, mixture, prop, elevator, aileron, rudder, trim, "
+                                   "flaps, brakes, gear): thrust");
+    EXPECT_EQ(why("output 5 t,speed"), "unknown output column: speed");
+    EXPECT_EQ(why("run nan"), "expected a number for run time");
+    EXPECT_EQ(why("run 1e400"), "expected a number for run time");
+    EXPECT_EQ(why("frame 0"), "frame period out of range (0.001..0.2): 0");
+    EXPECT_EQ(why("start final LAX 25L visual"), "a final is vfr or ils, not visual");
+    EXPECT_EQ(why("start air 34 -118 5000 100"), "usage: start air <lat> <lon> <alt ft> <kias> <heading deg>");
+    EXPECT_EQ(why("at 5 at 6 trim"), "at cannot be nested");
+    EXPECT_EQ(why("at 5 run 10"), "at cannot delay run");
+    EXPECT_EQ(why("weather wind 270 15 gusts 20"), "usage: weather wind <dir deg> <kt> [gust <kt>]");
+    EXPECT_EQ(why("trim now"), "trim takes no arguments");
+    EXPECT_EQ(why(std::string(5000, 'x').c_str()), "line too long");
+}
+
+TEST_F(ScriptTest, FileErrorsNameFileAndLine)
+{
+    std::string p = path("bad.txt");
+    std::ofstream(p) << "# a scenario\n\naircraft Aircraft/Trainer.acf\r\nset elevator -2\nrun 5\n";
+    static BatchScript s;
+    char buf[512] = "";
+    FILE *err = fmemopen(buf, sizeof buf, "w");
+    EXPECT_EQ(batch_read_script(p.c_str(), &s, err), 0);
+    fclose(err);
+    EXPECT_EQ(std::string(buf), p + ":4: elevator out of range (-1..1): -2\n");
+}
+
+TEST_F(ScriptTest, ExecutableRefusesBadScenariosWithAStatus)
+{
+    BatchRun r = run("aircraft Aircraft/Trainer.acf\n\nstart runway SFO 28R\nset flaps up\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:4: expected a number for flaps"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");   // nothing flown
+
+    r = run("aircraft Aircraft/NoSuchPlane.acf\nstart runway SFO 28R\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:1: aircraft file not found"), std::string::npos) << r.err;
+
+    r = run("aircraft Aircraft/Trainer.acf\nstart runway QQQ 09\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:2: unknown airport: QQQ"), std::string::npos) << r.err;
+
+    r = run("aircraft Aircraft/Trainer.acf\nstart runway SFO 05\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:2: airport SFO has no runway 05"), std::string::npos) << r.err;
+
+    r = run("set throttle 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:1: no flight yet"), std::string::npos) << r.err;
+}
+
+TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)
+{
+    BatchRun r = run("aircraft Aircraft/Trainer.acf\nstart runway SFO 28R\nframe 0.02\n"
+                     "output 5 t,on_ground,flaps\nat 0.5 set flaps 1\nrun 2\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "t,on_ground,flaps");
+    int rows = 0;
+    double t = 0, flaps = 0;
+    while (std::getline(in, line)) {
+        EXPECT_EQ(sscanf(line.c_str(), "%lf,%*d,%lf", &t, &flaps), 2) << line;
+        EXPECT_NEAR(t, rows * 0.2, 1e-6);
+        rows++;
+    }
+    EXPECT_EQ(rows, 11);   // 0, 0.2 .. 2.0
+    EXPECT_GT(flaps, 0.0);  // the timed command ran: flaps are moving
+}
+
+}   // namespace
