@@ -13,7 +13,7 @@ constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
 
 enum BatchVerb {
     BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
-    BV_TRIM, BV_SET, BV_OUTPUT, BV_RUN
+    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN
 };
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
@@ -27,7 +27,7 @@ struct BatchCommand {
     int line;                // 1-based line in the scenario file
     int verb;                // BatchVerb
     float at_s;
-    int kind;                // BatchWeather, BatchControl, or 1 for an ILS final
+    int kind;                // BatchWeather, BatchControl, 1 for an ILS final or a climb trim
     float v[5];              // numbers in the order of the command's syntax
     char text[MAX_STR];      // aircraft file, or airport id
     char runway[8];          // runway name as written ("27L")
@@ -71,9 +71,12 @@ int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_de
 void batch_weather(const BatchCommand *c);
 // A control or lever to a value (see the README for the ranges).
 void batch_set(int control, float value);
+// Moves a control linearly from where it is to `value` over `seconds`.
+void batch_ramp(int control, float value, float seconds);
 // Finds the trim and throttle for steady level flight at the present speed
-// and height. Returns 1 when it converged.
-int batch_trim();
+// and height; with `climb` set the throttle stays and the climb (or
+// descent) rate is found instead. Returns 1 when it converged.
+int batch_trim(int climb);
 // One frame of flight at the fixed period; counts crashes.
 void batch_frame();
 // The present value of output column `col` (NaN for an unknown one).

@@ -15,7 +15,7 @@ enum Column {
     C_T, C_LAT, C_LON, C_X, C_Y, C_ALT, C_AGL, C_KIAS, C_KTAS, C_GS, C_VVI, C_ALPHA, C_BETA,
     C_PITCH, C_ROLL, C_HEADING, C_P, C_Q, C_R, C_RPM, C_THRUST, C_FUEL, C_ON_GROUND, C_CRASHED,
     C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
-    C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, N_COLUMNS
+    C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, N_COLUMNS
 };
 
 const char *const NAMES[N_COLUMNS] = {
@@ -23,7 +23,7 @@ const char *const NAMES[N_COLUMNS] = {
     "beta", "pitch", "roll", "heading", "p", "q", "r", "rpm", "thrust_n", "fuel_lb", "on_ground",
     "crashed", "flaps", "gear", "elevator", "aileron", "rudder", "throttle", "trim", "mach",
     "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
-    "watchdog"};
+    "watchdog", "dist_ft", "energy_fpm"};
 
 double position_value(int col)
 {
@@ -39,6 +39,7 @@ double position_value(int col)
     case C_Y: return flt.y;
     case C_ALT: return flt.z * con.mtrstoft;
     case C_AGL: return (flt.z - env.localh) * con.mtrstoft;
+    case C_DIST: return hypot(flt.x - bst.x0, flt.y - bst.y0) * con.mtrstoft;
     default: return NAN;
     }
 }
@@ -62,6 +63,13 @@ double motion_value(int col)
     case C_AX: return flt.ax;
     case C_AY: return flt.ay;
     case C_AZ: return flt.az;
+    // Climb rate the aircraft could hold at this speed: the vertical speed
+    // plus the speed change turned into height (specific excess power).
+    case C_ENERGY_RATE: {
+        double vax = flt.vx - atm.wind_x, vay = flt.vy - atm.wind_y, vaz = flt.vz - atm.wind_z;
+        double along = vax * flt.ax + vay * flt.ay + vaz * flt.az;
+        return (flt.vz + along / fmax(atm.g, 1.0)) * con.msctofpm;
+    }
     case C_WIND_X: return atm.wind_x;
     case C_WIND_Y: return atm.wind_y;
     default: return position_value(col);

@@ -236,6 +236,10 @@ int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_de
 void batch_after_start()
 {
     bst.ptch = bst.roll = bst.hdng = 0.0f;
+    for (int k = 0; k < N_BATCH_CONTROLS; k++)
+        bst.ramp_s[k] = 0.0;
+    bst.x0 = flt.x;
+    bst.y0 = flt.y;
     bst.started = 1;
     flight_watchdog_reset();
     find_local_h((float)flt.x, (float)flt.y, &env.localh, &env.i_aircraft, &env.j_aircraft,
@@ -271,6 +275,9 @@ void batch_weather(const BatchCommand *c)
 
 void batch_set(int control, float value)
 {
+    if (control < 0 || control >= N_BATCH_CONTROLS || !std::isfinite(value))
+        return;
+    bst.ctl[control] = value;
     switch (control) {
     case BC_THROTTLE:
         flt.throtrequest[0] = flt.throtrequest[1] = value;
@@ -302,6 +309,35 @@ void batch_set(int control, float value)
     }
 }
 
+void batch_ramp(int control, float value, float seconds)
+{
+    if (control < 0 || control >= N_BATCH_CONTROLS)
+        return;
+    if (!(seconds > 0.0f)) {
+        batch_set(control, value);
+        bst.ramp_s[control] = 0.0;
+        return;
+    }
+    bst.ramp_from[control] = bst.ctl[control];
+    bst.ramp_to[control] = value;
+    bst.ramp_t0[control] = bst.t;
+    bst.ramp_s[control] = seconds;
+}
+
+void batch_ramps()
+{
+    for (int k = 0; k < N_BATCH_CONTROLS; k++) {
+        if (bst.ramp_s[k] <= 0.0)
+            continue;
+        double f = (bst.t - bst.ramp_t0[k]) / bst.ramp_s[k];
+        if (f >= 1.0) {
+            f = 1.0;
+            bst.ramp_s[k] = 0.0;
+        }
+        batch_set(k, (float)(bst.ramp_from[k] + (bst.ramp_to[k] - bst.ramp_from[k]) * f));
+    }
+}
+
 void batch_set_frame(float prd_s)
 {
     bst.prd = fltlim(prd_s, 0.001f, 0.2f);
@@ -319,6 +355,7 @@ void batch_frame()
     if (msc.cntr > MAX_CNTR)
         msc.cntr = 0;
     msc.tottime += msc.prd;
+    batch_ramps();
     set_scripted_input(bst.ptch, bst.roll, bst.hdng, flt.throtrequest[0]);
     control();
     int kind = msc.typestart;

@@ -7,12 +7,18 @@ struct BatchState {
     double t;                // s simulated since batch_init
     float ptch, roll, hdng;  // stick and pedals, -1..1 (nose up, right, nose right)
     int crashes;
+    float ctl[N_BATCH_CONTROLS];            // last value given to each control
+    float ramp_from[N_BATCH_CONTROLS], ramp_to[N_BATCH_CONTROLS];
+    double ramp_t0[N_BATCH_CONTROLS], ramp_s[N_BATCH_CONTROLS];   // ramp_s 0: none
+    double x0, y0;           // m, where the flight started (dist_ft)
     int have_aircraft, started;
 };
 extern BatchState bst;
 
 // Resets the stick and the crash bookkeeping of a new flight.
 void batch_after_start();
+// Moves the ramping controls to their value at the present time.
+void batch_ramps();
 // World position (m) of a latitude and west longitude in the loaded region,
 // and back.
 void batch_world_xy(float lat, float lonw, float *x, float *y);

@@ -208,11 +208,26 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
         return parse_weather(tk, i, c, why);
     if (!strcmp(verb, "set"))
         return parse_set(tk, i, c, why);
+    if (!strcmp(verb, "ramp")) {
+        if (left != 3)
+            return fail(why, "usage: ramp <control> <value> <seconds>");
+        Tokens two = tk;
+        two.n = i + 2;
+        if (parse_set(two, i, c, why) < 0)
+            return -1;
+        float s;
+        if (!number(tk.t[i + 2], &s) || s < 0.0f || s > 1.0e6f)
+            return fail(why, "ramp time out of range (0..1e6): ", tk.t[i + 2]);
+        c->verb = BV_RAMP;
+        c->v[1] = s;
+        return 1;
+    }
     if (!strcmp(verb, "output"))
         return parse_output(tk, i, c, why);
     if (!strcmp(verb, "trim")) {
         c->verb = BV_TRIM;
-        return left == 0 ? 1 : fail(why, "trim takes no arguments");
+        c->kind = left == 1 && !strcmp(tk.t[i], "climb");
+        return left == 0 || c->kind ? 1 : fail(why, "usage: trim [climb]");
     }
     static const struct { const char *name; int verb; float lo, hi; } TIMED[] = {
         {"frame", BV_FRAME, 0.001f, 0.2f}, {"run", BV_RUN, 0.0f, 1.0e6f}};

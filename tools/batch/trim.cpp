@@ -6,8 +6,10 @@
 // engine state frozen), and the throttle cancels the acceleration along
 // the path. Engines and rotors lag the throttle, so each throttle guess is
 // first flown for a few seconds with the aircraft held, letting rpm and
-// spool settle, before the attitude is solved again.
+// spool settle, before the attitude is solved again. A climb trim keeps the
+// throttle and seeks the vertical speed instead (secant steps on it).
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "files/files.h"
@@ -29,6 +31,7 @@ struct Hold {
     double x, y, z;
     float psi;               // deg
     float v;                 // m/s, true airspeed
+    float vz;                // m/s, vertical speed held
 };
 
 float trim_limit() { return pln.flying_stab ? fmaxf(pln.hstbtrimmax, 1.0f) : 1.0f; }
@@ -46,9 +49,10 @@ void place(const Hold &h, float the, float trim, float throttle)
     flt.phi = 0.0f;
     flt.P = flt.Q = flt.R = flt.Pdot = flt.Qdot = flt.Rdot = 0.0f;
     float p = h.psi * con.degtorad;
-    flt.vx = h.v * sinf(p) + atm.wind_x;
-    flt.vy = h.v * cosf(p) + atm.wind_y;
-    flt.vz = 0.0;
+    float horiz = sqrtf(fmaxf(h.v * h.v - h.vz * h.vz, 0.0f));
+    flt.vx = horiz * sinf(p) + atm.wind_x;
+    flt.vy = horiz * cosf(p) + atm.wind_y;
+    flt.vz = h.vz;
     flt.trim = trim;
     flt.throt[0] = flt.throt[1] = flt.throtrequest[0] = flt.throtrequest[1] = throttle;
     float keep = msc.prd;
@@ -116,35 +120,58 @@ void solve_attitude(const Hold &h, float *the, float *trim, float throttle, floa
     flt = base;
 }
 
+
+// The next guess of the outer unknown (throttle, or vertical speed for a
+// climb): a secant step on the acceleration along the path once two
+// guesses are known, a fixed step before.
+float next_guess(float now, float prev, float along, float prev_along, int climb, float *slope)
+{
+    if (prev > -1e8f && fabsf(now - prev) > 1e-4f)
+        *slope = (along - prev_along) / (now - prev);
+    int usable = climb ? *slope < -1e-3f : *slope > 1e-3f;
+    if (usable)
+        return now - along / *slope;
+    if (climb)
+        return now + (along > 0.0f ? 1.0f : -1.0f);   // m/s: climb off the excess
+    return now + (along < 0.0f ? THROTTLE_STEP : -THROTTLE_STEP);
+}
+
 }   // namespace
 
-int batch_trim()
+int batch_trim(int climb)
 {
-    Hold h{flt.x, flt.y, flt.z, flt.psi, fmaxf(flt.av, 1.0f)};
+    Hold h{flt.x, flt.y, flt.z, flt.psi, fmaxf(flt.av, 1.0f), climb ? (float)flt.vz : 0.0f};
     double t0 = bst.t;
     float tot0 = msc.tottime;
     float the = flt.the180, trim = flt.trim, throttle = flt.throtrequest[0];
-    float prev_throttle = -1.0f, prev_along = 0.0f, slope = 0.0f, r[3] = {0, 0, 0};
+    float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[3] = {0, 0, 0};
     int good = 0;
-    for (int round = 0; round < MAX_ROUNDS && !good; round++) {
+    for (int round = 0; round < MAX_ROUNDS; round++) {
         settle(h, the, trim, throttle);
         solve_attitude(h, &the, &trim, throttle, r);
         good = fabsf(r[0]) < GOOD_ACCEL && fabsf(r[1]) < GOOD_ACCEL && fabsf(r[2]) < GOOD_QDOT;
         if (good)
             break;
-        if (prev_throttle >= 0.0f && fabsf(throttle - prev_throttle) > 1e-4f)
-            slope = (r[0] - prev_along) / (throttle - prev_throttle);
-        prev_throttle = throttle;
+        float now = climb ? h.vz : throttle;
+        float next = next_guess(now, prev, r[0], prev_along, climb, &slope);
+        prev = now;
         prev_along = r[0];
-        float next = slope > 1e-3f ? throttle - r[0] / slope
-                                   : throttle + (r[0] < 0.0f ? THROTTLE_STEP : -THROTTLE_STEP);
-        next = fltlim(next, 0.0f, 1.0f);
-        if (fabsf(next - throttle) < 1e-4f && (next == 0.0f || next == 1.0f))
-            break;   // the throttle is at its stop and cannot do more
-        throttle = next;
+        if (climb) {
+            // The pitch follows the path angle, so alpha starts where it was.
+            float vz = fltlim(next, -0.5f * h.v, 0.5f * h.v);
+            the += (asinf(vz / h.v) - asinf(h.vz / h.v)) * con.radtodeg;
+            h.vz = vz;
+        } else {
+            next = fltlim(next, 0.0f, 1.0f);
+            if (fabsf(next - throttle) < 1e-4f && (next == 0.0f || next == 1.0f))
+                break;   // the throttle is at its stop and cannot do more
+            throttle = next;
+        }
     }
     settle(h, the, trim, throttle);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
+    bst.ctl[BC_THROTTLE] = throttle;
+    bst.ctl[BC_TRIM] = trim / trim_limit();
     return good;
 }
