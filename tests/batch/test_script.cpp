@@ -72,7 +72,9 @@ TEST_F(ScriptTest, BadLinesSayWhatIsWrong)
     EXPECT_EQ(why("at 5 at 6 trim"), "at cannot be nested");
     EXPECT_EQ(why("at 5 run 10"), "at cannot delay run");
     EXPECT_EQ(why("weather wind 270 15 gusts 20"), "usage: weather wind <dir deg> <kt> [gust <kt>]");
-    EXPECT_EQ(why("trim now"), "trim takes no arguments");
+    EXPECT_EQ(why("trim now"), "usage: trim [climb]");
+    EXPECT_EQ(why("ramp elevator 0.5"), "usage: ramp <control> <value> <seconds>");
+    EXPECT_EQ(why("ramp elevator 0.5 -3"), "ramp time out of range (0..1e6): -3");
     EXPECT_EQ(why(std::string(5000, 'x').c_str()), "line too long");
 }
 
