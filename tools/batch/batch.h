@@ -18,7 +18,7 @@ enum BatchVerb {
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
     BC_THROTTLE, BC_MIXTURE, BC_PROP, BC_ELEVATOR, BC_AILERON, BC_RUDDER, BC_TRIM, BC_FLAPS,
-    BC_BRAKES, BC_GEAR, N_BATCH_CONTROLS
+    BC_BRAKES, BC_GEAR, BC_WEIGHT, N_BATCH_CONTROLS
 };
 
 // One scenario command, as parsed. `at_s` is negative for a command that

@@ -242,6 +242,10 @@ void batch_after_start()
     bst.y0 = flt.y;
     bst.started = 1;
     flight_watchdog_reset();
+    float keep = msc.prd;
+    msc.prd = 0.0f;
+    integ_x();   // airspeeds from this start's alpha, not the last flight's
+    msc.prd = keep;
     find_local_h((float)flt.x, (float)flt.y, &env.localh, &env.i_aircraft, &env.j_aircraft,
                  &env.t_aircraft);
 }
@@ -305,6 +309,11 @@ void batch_set(int control, float value)
         break;
     case BC_GEAR:
         set.gear_handle = value >= 0.5f;
+        break;
+    case BC_WEIGHT:
+        // The load that brings the aircraft to this weight (fuel stays).
+        flt.m_fixed = fmaxf(value * con.lbstokgs - pln.m_empty - flt.m_fuel - flt.m_water, 0.0f);
+        flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_water;
         break;
     }
 }

@@ -1,0 +1,102 @@
+// The trainer flown through the batch runner's own code: a takeoff that
+// climbs away, a trimmed cruise that holds its height and speed with the
+// controls frozen, and a slow idle deceleration that stalls where its
+// loaded airfoil tables say it should.
+#include "tests/batch/batch_fixture.h"
+
+namespace {
+
+class FlyingTest : public BatchTest {};
+
+TEST_F(FlyingTest, TrainerTakesOffAndClimbsAway)
+{
+    char why[MAX_STR];
+    ASSERT_TRUE(batch_load_aircraft("Aircraft/Trainer.acf", why)) << why;
+    ASSERT_TRUE(batch_start_airport("SFO", "28R", 900, why)) << why;   // 13 ft above the sea
+    batch_set(BC_BRAKES, 0.0f);
+    batch_set(BC_THROTTLE, 1.0f);
+    batch_set(BC_FLAPS, 0.0f);
+    float lift_off_kias = 0.0f;
+    while (batch_time() < 90.0 && (flt.z - env.localh) * con.mtrstoft < 200.0 + pln.h_eqlbm * con.mtrstoft) {
+        if (flt.vind > 55.0f)
+            batch_set(BC_ELEVATOR, 0.25f);   // rotate, then hold a climb attitude
+        batch_frame();
+        if (!flt.onground && lift_off_kias == 0.0f)
+            lift_off_kias = flt.vind;
+    }
+    EXPECT_LT(batch_time(), 60.0) << "not 200 ft up within a minute";
+    EXPECT_GT(flt.vz * con.msctofpm, 300.0) << "not climbing";
+    EXPECT_GT(lift_off_kias, 40.0f);
+    EXPECT_EQ(batch_crashes(), 0);
+    EXPECT_EQ(flight_watchdog_trips, 0);
+}
+
+TEST_F(FlyingTest, TrimmedTrainerHoldsHeightAndSpeed)
+{
+    fly_from_air("Trainer.acf", 5000.0f, 100.0f);
+    EXPECT_TRUE(batch_trim(0));
+    float h0 = flt.h * con.mtrstoft, v0 = flt.vind, worst_h = 0.0f, worst_v = 0.0f;
+    EXPECT_NEAR(v0, 100.0f, 1.0f);
+    for (int k = 0; k < 1200; k++) {   // 60 s with nothing touched
+        batch_frame();
+        worst_h = fmaxf(worst_h, fabsf(flt.h * con.mtrstoft - h0));
+        worst_v = fmaxf(worst_v, fabsf(flt.vind - v0));
+    }
+    EXPECT_LE(worst_h, 100.0f);
+    EXPECT_LE(worst_v, 3.0f);
+    EXPECT_NEAR(flt.phi180, 0.0f, 5.0f);
+}
+
+// Lift coefficient the wing's airfoil tables give at their best, each
+// element at its own Reynolds number at speed v, weighted by element area.
+float wing_clmax(float v)
+{
+    float sum = 0.0f, area = 0.0f;
+    for (int el = 0; el < pln.els[2]; el++) {
+        float re = FRe(atm.rho, v, pln.mac[2][el]), best = 0.0f;
+        for (float a = 0.0f; a <= 30.0f; a += 0.1f) {
+            float cl, cd, cm;
+            Fco(a, cl, cd, cm, 2, re, el);
+            best = fmaxf(best, cl);
+        }
+        sum += best * pln.s[2][el];
+        area += pln.s[2][el];
+    }
+    return sum / area;
+}
+
+// The stall: at idle, the stick comes back slowly from the trimmed 1.3 Vs
+// (about a knot a second, as stall speeds are measured) to fully back. The
+// stall speed is the lowest indicated airspeed the aircraft reaches on the
+// way: below it the wing cannot carry the weight, the nose drops and the
+// speed builds again.
+TEST_F(FlyingTest, IdleDecelerationStallsWhereTheTablesSay)
+{
+    fly_from_air("Trainer.acf", 3000.0f, 70.0f);
+    float S = 0.0f;
+    for (int el = 0; el < pln.els[2]; el++)
+        S += 2.0f * pln.s[2][el];
+    float W = flt.m_total * atm.g, rho = atm.rho;
+    float v = 30.0f, clmax = 1.0f;
+    for (int k = 0; k < 4; k++) {   // the Reynolds number follows the speed
+        clmax = wing_clmax(v);
+        v = sqrtf(2.0f * W / (rho * S * clmax));
+    }
+    float vs_kias = v * sqrtf(atm.crtsig) * con.msctokts;
+    char why[MAX_STR];
+    ASSERT_TRUE(batch_start_air(34.0f, -118.3f, 3000.0f, 1.3f * vs_kias, 90.0f, why)) << why;
+    batch_trim(0);
+    batch_set(BC_THROTTLE, 0.0f);
+    batch_ramp(BC_ELEVATOR, 1.0f, 40.0f);
+    float lowest = 1e9f;
+    for (int k = 0; k < 1200; k++) {
+        batch_frame();
+        lowest = fminf(lowest, flt.vind);
+    }
+    printf("stall %.1f kt against %.1f kt from CLmax %.2f, S %.2f m^2, W %.0f N\n", (double)lowest,
+           (double)vs_kias, (double)clmax, (double)S, (double)W);
+    EXPECT_NEAR(lowest, vs_kias, 0.1f * vs_kias);
+    EXPECT_EQ(batch_crashes(), 0);
+}
+
+}   // namespace
