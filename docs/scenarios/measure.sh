@@ -1,0 +1,25 @@
+#!/bin/sh
+# Flies every figure scenario with vortan-batch and prints the measured
+# figure of each: stall = lowest KIAS, climb = steady ft/min, takeoff =
+# ground roll in ft, cruise = KTAS at 75 % of rated power.
+# Usage: docs/scenarios/measure.sh [build/program/vortan-batch]
+BATCH=${1:-build/program/vortan-batch}
+DIR=$(dirname "$0")
+fly() { "$BATCH" "$DIR/$1" 2>/dev/null; }
+
+for ac in trainer:160 twin:360 jet:0 seaplane:450; do
+    name=${ac%%:*}; hp=${ac##*:}
+    printf '%s\n' "$name"
+    for f in clean flaps; do
+        fly "$name-stall-$f.txt" | awk -F, -v f="$f" 'NR > 1 && (m == "" || $2 < m) { m = $2 }
+            END { printf "  stall %-5s %6.1f KIAS\n", f, m }'
+    done
+    fly "$name-climb.txt" | awk -F, 'NR == 2 { printf "  best climb  %6.0f ft/min at %.0f KIAS\n", $3, $2 }'
+    fly "$name-takeoff.txt" | awk -F, 'NR == 1 { for (k = 1; k <= NF; k++) c[$k] = k; next }
+        !done && $c["on_ground"] == 0 && $c["kias"] > 20 { printf "  ground roll %6.0f ft at %.0f KIAS\n", $c["dist_ft"], $c["kias"]; done = 1 }'
+    [ "$hp" -gt 0 ] && fly "$name-cruise.txt" | awk -F, -v p75="$(echo "$hp * 0.75" | bc)" '
+        NR > 1 { if (NR > 2 && (pp - p75) * ($3 - p75) <= 0 && pp != $3) {
+                     printf "  cruise 75%%  %6.1f KTAS\n", pv + ($2 - pv) * (p75 - pp) / ($3 - pp); found = 1 }
+                 pv = $2; pp = $3 }
+        END { if (!found) printf "  cruise 75%%  not reached (last %.0f KTAS at %.0f hp)\n", pv, pp }'
+done
