@@ -282,6 +282,10 @@ void set_res(int init_call);
 void check_display(int init_call, int w, int h, int bpp);
 // path = app_path + dir + "/" + file (no folder part when dir is empty).
 void ap_dir(const char *dir, const char *file, char *path);
+// Sets app_path to the program folder: VORTAN_PROGRAM_DIR when set, else
+// the executable's folder ('/'-terminated). The layer's start does it; a
+// program without the layer (the batch runner) calls it itself.
+void find_program_folder();
 
 // Windows (index 0..17; 0..53 in the designers; any other index ends the
 // program with the function's own "out of bounds" message and the index).

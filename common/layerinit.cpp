@@ -29,7 +29,7 @@ void MACIBM_set_callbacks(const LayerCallbacks *callbacks)
 
 // The folder of the executable, ending in '/'. Tests run the libraries from
 // their own binaries and name the program folder in VORTAN_PROGRAM_DIR.
-static void find_program_folder()
+void find_program_folder()
 {
     const char *dir = getenv("VORTAN_PROGRAM_DIR");
     char exe[MAX_STR] = "";

@@ -92,26 +92,19 @@ TEST_F(ScriptTest, FileErrorsNameFileAndLine)
 
 TEST_F(ScriptTest, ExecutableRefusesBadScenariosWithAStatus)
 {
-    BatchRun r = run("aircraft Aircraft/Trainer.acf\n\nstart runway SFO 28R\nset flaps up\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("s.txt:4: expected a number for flaps"), std::string::npos) << r.err;
+    auto refused = [this](const char *scenario, const char *message) {
+        BatchRun r = run(scenario);
+        EXPECT_NE(r.status, 0) << scenario;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        return r;
+    };
+    BatchRun r = refused("aircraft Aircraft/Trainer.acf\n\nstart runway SFO 28R\nset flaps up\n",
+                         "s.txt:4: expected a number for flaps");
     EXPECT_EQ(r.out, "");   // nothing flown
-
-    r = run("aircraft Aircraft/NoSuchPlane.acf\nstart runway SFO 28R\nrun 1\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("s.txt:1: aircraft file not found"), std::string::npos) << r.err;
-
-    r = run("aircraft Aircraft/Trainer.acf\nstart runway QQQ 09\nrun 1\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("s.txt:2: unknown airport: QQQ"), std::string::npos) << r.err;
-
-    r = run("aircraft Aircraft/Trainer.acf\nstart runway SFO 05\nrun 1\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("s.txt:2: airport SFO has no runway 05"), std::string::npos) << r.err;
-
-    r = run("set throttle 1\n");
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.err.find("s.txt:1: no flight yet"), std::string::npos) << r.err;
+    refused("aircraft Aircraft/NoSuchPlane.acf\nstart runway SFO 28R\nrun 1\n", "s.txt:1: aircraft file not found");
+    refused("aircraft Aircraft/Trainer.acf\nstart runway QQQ 09\nrun 1\n", "s.txt:2: unknown airport: QQQ");
+    refused("aircraft Aircraft/Trainer.acf\nstart runway SFO 05\nrun 1\n", "s.txt:2: airport SFO has no runway 05");
+    refused("set throttle 1\n", "s.txt:1: no flight yet");
 }
 
 TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)

@@ -3,7 +3,6 @@
 // weather and lever settings, and one fixed-period frame as the simulation
 // loop runs it.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cmath>
@@ -21,26 +20,6 @@
 #include "world/world.h"
 
 BatchState bst;
-
-// The program folder: VORTAN_PROGRAM_DIR, else the executable's own.
-static void find_program_folder()
-{
-    const char *dir = getenv("VORTAN_PROGRAM_DIR");
-    char exe[MAX_STR] = "";
-    if (dir && dir[0]) {
-        C_to_C(dir, exe);
-    } else {
-        ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-        exe[n > 0 ? n : 0] = 0;
-        char *slash = strrchr(exe, '/');
-        if (slash)
-            slash[1] = 0;
-    }
-    size_t n = strlen(exe);
-    if (n == 0 || exe[n - 1] != '/')
-        app_C(exe, "/");
-    C_to_C(exe, app_path);
-}
 
 // Fair weather: clear sky, no wind, no turbulence or shear, standard
 // sea-level temperature and pressure.
