@@ -62,7 +62,7 @@ TEST_F(ScriptTest, BadLinesSayWhatIsWrong)
     EXPECT_EQ(why("set throttle lots"), "expected a number for throttle");
     EXPECT_EQ(why("set throttle 1.5"), "throttle out of range (0..1): 1.5");
     EXPECT_EQ(why("set thrust 1"), "unknown control (throttle, mixture, prop, elevator, aileron, rudder, trim, "
-                                   "flaps, brakes, gear, weight): thrust");
+                                   "flaps, brakes, gear, weight, collective): thrust");
     EXPECT_EQ(why("output 5 t,speed"), "unknown output column: speed");
     EXPECT_EQ(why("run nan"), "expected a number for run time");
     EXPECT_EQ(why("run 1e400"), "expected a number for run time");

@@ -18,7 +18,7 @@ enum BatchVerb {
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
     BC_THROTTLE, BC_MIXTURE, BC_PROP, BC_ELEVATOR, BC_AILERON, BC_RUDDER, BC_TRIM, BC_FLAPS,
-    BC_BRAKES, BC_GEAR, BC_WEIGHT, N_BATCH_CONTROLS
+    BC_BRAKES, BC_GEAR, BC_WEIGHT, BC_COLLECTIVE, N_BATCH_CONTROLS
 };
 
 // One scenario command, as parsed. `at_s` is negative for a command that
@@ -74,7 +74,8 @@ void batch_set(int control, float value);
 // Moves a control linearly from where it is to `value` over `seconds`.
 void batch_ramp(int control, float value, float seconds);
 // Finds the trim and throttle for steady level flight at the present speed
-// and height; with `climb` set the throttle stays and the climb (or
+// and height (a helicopter's collective stands for the throttle, which its
+// governor works); with `climb` set the throttle stays and the climb (or
 // descent) rate is found instead. Returns 1 when it converged.
 int batch_trim(int climb);
 // One frame of flight at the fixed period; counts crashes.

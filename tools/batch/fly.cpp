@@ -216,7 +216,16 @@ void batch_after_start()
 {
     bst.ptch = bst.roll = bst.hdng = 0.0f;
     for (int k = 0; k < N_BATCH_CONTROLS; k++)
-        bst.ramp_s[k] = 0.0;
+        bst.ramp_s[k] = bst.ctl[k] = 0.0f;
+    // Where the start left the levers, for ramps that begin from them.
+    bst.ctl[BC_THROTTLE] = flt.throtrequest[0];
+    bst.ctl[BC_MIXTURE] = flt.mix[0];
+    bst.ctl[BC_PROP] = 1.0f;
+    bst.ctl[BC_BRAKES] = set.partbrake;
+    bst.ctl[BC_GEAR] = (float)set.gear_handle;
+    bst.ctl[BC_WEIGHT] = flt.m_total * con.kgstolbs;
+    float span = pln.maxpitch[0] - pln.minpitch[0];
+    bst.ctl[BC_COLLECTIVE] = fabsf(span) > 0.01f ? fltlim((flt.proppitch[0] - pln.minpitch[0]) / span, 0.0f, 1.0f) : 0.0f;
     bst.x0 = flt.x;
     bst.y0 = flt.y;
     bst.started = 1;
@@ -288,6 +297,12 @@ void batch_set(int control, float value)
         break;
     case BC_GEAR:
         set.gear_handle = value >= 0.5f;
+        break;
+    case BC_COLLECTIVE:
+        // Blade pitch of the rotors whose governor works the throttle.
+        for (int e = 0; e < 2; e++)
+            if (pln.collect_eq && (e == 0 || !pln.is_heli))
+                flt.proppitch[e] = interp(0.0f, pln.minpitch[e], 1.0f, pln.maxpitch[e], value);
         break;
     case BC_WEIGHT:
         // The load that brings the aircraft to this weight (fuel stays).

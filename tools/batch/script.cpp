@@ -150,7 +150,7 @@ const struct { const char *name; float lo, hi; } CONTROLS[N_BATCH_CONTROLS] = {
     {"throttle", 0.0f, 1.0f}, {"mixture", 0.0f, 1.0f}, {"prop", 0.0f, 1.0f},
     {"elevator", -1.0f, 1.0f}, {"aileron", -1.0f, 1.0f}, {"rudder", -1.0f, 1.0f},
     {"trim", -1.0f, 1.0f}, {"flaps", 0.0f, 1.0f}, {"brakes", 0.0f, 1.0f}, {"gear", 0.0f, 1.0f},
-    {"weight", 0.0f, 1.0e6f}};
+    {"weight", 0.0f, 1.0e6f}, {"collective", 0.0f, 1.0f}};
 
 int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
 {
@@ -164,7 +164,7 @@ int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
             return numbers(tk, i + 1, 1, c, &CONTROLS[k].lo, &CONTROLS[k].hi, names, why);
         }
     return fail(why, "unknown control (throttle, mixture, prop, elevator, aileron, rudder, trim, "
-                     "flaps, brakes, gear, weight): ", tk.t[i]);
+                     "flaps, brakes, gear, weight, collective): ", tk.t[i]);
 }
 
 // "output <hz> <column,...>"; the columns may also be split by blanks.

@@ -54,7 +54,10 @@ void place(const Hold &h, float the, float trim, float throttle)
     flt.vy = horiz * cosf(p) + atm.wind_y;
     flt.vz = h.vz;
     flt.trim = trim;
-    flt.throt[0] = flt.throt[1] = flt.throtrequest[0] = flt.throtrequest[1] = throttle;
+    if (pln.collect_eq)
+        batch_set(BC_COLLECTIVE, throttle);   // the governor keeps the throttle
+    else
+        flt.throt[0] = flt.throt[1] = flt.throtrequest[0] = flt.throtrequest[1] = throttle;
     float keep = msc.prd;
     msc.prd = 0.0f;
     integ_x();
@@ -143,7 +146,8 @@ int batch_trim(int climb)
     Hold h{flt.x, flt.y, flt.z, flt.psi, fmaxf(flt.av, 1.0f), climb ? (float)flt.vz : 0.0f};
     double t0 = bst.t;
     float tot0 = msc.tottime;
-    float the = flt.the180, trim = flt.trim, throttle = flt.throtrequest[0];
+    int coll = pln.collect_eq;
+    float the = flt.the180, trim = flt.trim, throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
     float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[3] = {0, 0, 0};
     int good = 0;
     for (int round = 0; round < MAX_ROUNDS; round++) {
@@ -171,7 +175,7 @@ int batch_trim(int climb)
     settle(h, the, trim, throttle);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
-    bst.ctl[BC_THROTTLE] = throttle;
+    bst.ctl[coll ? BC_COLLECTIVE : BC_THROTTLE] = throttle;
     bst.ctl[BC_TRIM] = trim / trim_limit();
     return good;
 }
