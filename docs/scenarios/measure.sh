@@ -1,6 +1,7 @@
 #!/bin/sh
 # Flies every figure scenario with vortan-batch and prints the measured
-# figure of each: stall = lowest KIAS, climb = steady ft/min, takeoff =
+# figure of each: stall = lowest KIAS (until the speed is 10 kt above it
+# again), climb = steady ft/min, takeoff =
 # ground roll in ft, cruise = KTAS at 75 % of rated power.
 # Usage: docs/scenarios/measure.sh [build/program/vortan-batch]
 BATCH=${1:-build/program/vortan-batch}
@@ -11,7 +12,7 @@ for ac in trainer:160 twin:360 jet:0 seaplane:450; do
     name=${ac%%:*}; hp=${ac##*:}
     printf '%s\n' "$name"
     for f in clean flaps; do
-        fly "$name-stall-$f.txt" | awk -F, -v f="$f" 'NR > 1 && (m == "" || $2 < m) { m = $2 }
+        fly "$name-stall-$f.txt" | awk -F, -v f="$f" 'NR > 1 && !over { if (m == "" || $2 < m) m = $2; if ($2 > m + 10) over = 1 }
             END { printf "  stall %-5s %6.1f KIAS\n", f, m }'
     done
     fly "$name-climb.txt" | awk -F, 'NR == 2 { printf "  best climb  %6.0f ft/min at %.0f KIAS\n", $3, $2 }'

@@ -1,16 +1,18 @@
 // Trim for steady level flight at the present height, airspeed and heading,
 // found by running the real force build-up. The aircraft is held in place
-// (wings level, no rates, level path) while three numbers are sought:
-// pitch attitude and pitch trim cancel the vertical acceleration and the
-// pitch acceleration (Newton steps on force build-ups of zero length, the
-// engine state frozen), and the throttle cancels the acceleration along
-// the path. Engines and rotors lag the throttle, so each throttle guess is
+// (wings level, no rates, level path) while five numbers are sought:
+// pitch attitude, pitch trim, aileron and rudder cancel the vertical, pitch,
+// roll and yaw accelerations (Newton steps on force build-ups of zero
+// length, the engine state frozen), and the throttle cancels the
+// acceleration along the path. Engines and rotors lag the throttle, so each throttle guess is
 // first flown for a few seconds with the aircraft held, letting rpm and
-// spool settle, before the attitude is solved again. A climb trim keeps the
+// spool settle, before the attitude is solved again; the solution is judged
+// only in such a settled state. A climb trim keeps the
 // throttle and seeks the vertical speed instead (secant steps on it).
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "files/files.h"
 #include "flight/flight.h"
@@ -20,12 +22,12 @@
 namespace {
 
 constexpr float SETTLE_S = 4.0f;          // engine lag settling per throttle guess
-constexpr int MAX_ROUNDS = 12;
+constexpr int MAX_ROUNDS = 25;
 constexpr int NEWTON_STEPS = 12;
-constexpr float GOOD_ACCEL = 0.03f;       // m/s^2 left along and across the path
-constexpr float GOOD_QDOT = 0.2f;         // deg/s^2 of pitch acceleration left
-constexpr float THETA_STEP = 0.2f;        // deg, finite-difference steps
+constexpr float GOOD_ACCEL = 0.03f;       // m/s^2 left along the path and vertically
+constexpr float GOOD_ROT = 0.2f;          // deg/s^2 of pitch, roll or yaw acceleration left
 constexpr float THROTTLE_STEP = 0.1f;
+constexpr int N_INNER = 4;                // pitch, trim, aileron, rudder
 
 struct Hold {
     double x, y, z;
@@ -34,17 +36,34 @@ struct Hold {
     float vz;                // m/s, vertical speed held
 };
 
+// What the inner solution sets: pitch (deg), trim, aileron and rudder.
+struct Inner {
+    float u[N_INNER];
+};
+
 float trim_limit() { return pln.flying_stab ? fmaxf(pln.hstbtrimmax, 1.0f) : 1.0f; }
 
-// The aircraft held level at pitch `the` with the trim and throttle given,
-// every derived angle recomputed.
-void place(const Hold &h, float the, float trim, float throttle)
+// Finite-difference steps and limits of the inner unknowns.
+void inner_scale(float step[N_INNER], float lim[N_INNER])
+{
+    float t = trim_limit();
+    const float s[N_INNER] = {0.2f, 0.02f * t, 0.02f, 0.02f};
+    const float l[N_INNER] = {80.0f, t, 1.0f, 1.0f};
+    for (int k = 0; k < N_INNER; k++) {
+        step[k] = s[k];
+        lim[k] = l[k];
+    }
+}
+
+// The aircraft held level at the inner state with the throttle (or
+// collective) given, every derived angle recomputed.
+void place(const Hold &h, const Inner &in, float throttle)
 {
     flt.x = h.x;
     flt.y = h.y;
     flt.z = h.z;
     flt.h = (float)h.z;
-    flt.the = fltwrap(the, 0.0f, 360.0f);
+    flt.the = fltwrap(in.u[0], 0.0f, 360.0f);
     flt.psi = h.psi;
     flt.phi = 0.0f;
     flt.P = flt.Q = flt.R = flt.Pdot = flt.Qdot = flt.Rdot = 0.0f;
@@ -53,7 +72,10 @@ void place(const Hold &h, float the, float trim, float throttle)
     flt.vx = horiz * sinf(p) + atm.wind_x;
     flt.vy = horiz * cosf(p) + atm.wind_y;
     flt.vz = h.vz;
-    flt.trim = trim;
+    flt.trim = in.u[1];
+    bst.roll = in.u[2];
+    bst.hdng = in.u[3];
+    set_scripted_input(bst.ptch, bst.roll, bst.hdng, flt.throtrequest[0]);
     if (pln.collect_eq)
         batch_set(BC_COLLECTIVE, throttle);   // the governor keeps the throttle
     else
@@ -65,64 +87,108 @@ void place(const Hold &h, float the, float trim, float throttle)
     msc.prd = keep;
 }
 
-// Accelerations at the held state: along the path (m/s^2), up, and pitch
-// (deg/s^2), from one force build-up of zero length (nothing integrates).
-void residuals(const Hold &h, float the, float trim, float throttle, float r[3])
+// Accelerations at the held state: along the path and up (m/s^2), pitch,
+// roll and yaw (deg/s^2), from force build-ups of zero length.
+void residuals(const Hold &h, const Inner &in, float throttle, float r[1 + N_INNER])
 {
-    place(h, the, trim, throttle);
+    place(h, in, throttle);
     float keep = msc.prd;
     msc.prd = 0.0f;
     control();
-    set_a();
+    // Downwash and induced angles come from the previous build-up: repeat
+    // until they belong to this state.
+    for (int k = 0; k < 3; k++)
+        set_a();
     msc.prd = keep;
     float p = h.psi * con.degtorad;
     r[0] = flt.ax * sinf(p) + flt.ay * cosf(p);
     r[1] = flt.az;
     r[2] = flt.Qdot;
+    r[3] = flt.Pdot;
+    r[4] = flt.Rdot;
+}
+
+int inner_good(const float r[1 + N_INNER], float share)
+{
+    return fabsf(r[1]) < share * GOOD_ACCEL && fabsf(r[2]) < share * GOOD_ROT &&
+           fabsf(r[3]) < share * GOOD_ROT && fabsf(r[4]) < share * GOOD_ROT;
 }
 
 // Flies SETTLE_S with the aircraft put back in place each frame, so that
-// engines, rotors and flaps reach the state of this throttle.
-void settle(const Hold &h, float the, float trim, float throttle)
+// engines, rotors, propwash and flaps reach the state of this throttle.
+void settle(const Hold &h, const Inner &in, float throttle)
 {
     for (float t = 0.0f; t < SETTLE_S; t += msc.prd) {
-        place(h, the, trim, throttle);
+        place(h, in, throttle);
         batch_frame();
     }
-    place(h, the, trim, throttle);
+    place(h, in, throttle);
 }
 
-// Newton steps on pitch and trim for no vertical and no pitch
-// acceleration at this engine state. Returns the remaining residuals.
-void solve_attitude(const Hold &h, float *the, float *trim, float throttle, float r[3])
+// Solves J x = -r by Gaussian elimination with partial pivoting; 0 when
+// the matrix is singular.
+int solve_linear(float J[N_INNER][N_INNER], const float *r, float x[N_INNER])
+{
+    float A[N_INNER][N_INNER + 1];
+    for (int i = 0; i < N_INNER; i++) {
+        for (int j = 0; j < N_INNER; j++)
+            A[i][j] = J[i][j];
+        A[i][N_INNER] = -r[i];
+    }
+    for (int c = 0; c < N_INNER; c++) {
+        int piv = c;
+        for (int i = c + 1; i < N_INNER; i++)
+            if (fabsf(A[i][c]) > fabsf(A[piv][c]))
+                piv = i;
+        if (!(fabsf(A[piv][c]) > 1e-9f))
+            return 0;
+        for (int j = 0; j <= N_INNER; j++)
+            std::swap(A[c][j], A[piv][j]);
+        for (int i = 0; i < N_INNER; i++)
+            if (i != c) {
+                float f = A[i][c] / A[c][c];
+                for (int j = c; j <= N_INNER; j++)
+                    A[i][j] -= f * A[c][j];
+            }
+    }
+    for (int i = 0; i < N_INNER; i++)
+        x[i] = A[i][N_INNER] / A[i][i];
+    return 1;
+}
+
+// Newton steps on the inner unknowns at this engine state. Returns the
+// remaining residuals in r.
+void solve_inner(const Hold &h, Inner *in, float throttle, float r[1 + N_INNER])
 {
     const flightstruct base = flt;
-    float lim = trim_limit(), dtrim = 0.02f * lim;
+    float step[N_INNER], lim[N_INNER];
+    inner_scale(step, lim);
     for (int k = 0; k < NEWTON_STEPS; k++) {
-        float a[3], b[3];
         flt = base;
-        residuals(h, *the, *trim, throttle, r);
-        if (fabsf(r[1]) < 0.5f * GOOD_ACCEL && fabsf(r[2]) < 0.5f * GOOD_QDOT)
+        residuals(h, *in, throttle, r);
+        if (inner_good(r, 0.5f))
             break;
-        flt = base;
-        residuals(h, *the + THETA_STEP, *trim, throttle, a);
-        flt = base;
-        residuals(h, *the, *trim + dtrim, throttle, b);
-        float j11 = (a[1] - r[1]) / THETA_STEP, j12 = (b[1] - r[1]) / dtrim;
-        float j21 = (a[2] - r[2]) / THETA_STEP, j22 = (b[2] - r[2]) / dtrim;
-        float det = j11 * j22 - j12 * j21;
-        if (!(fabsf(det) > 1e-9f))
+        float J[N_INNER][N_INNER], x[N_INNER];
+        for (int j = 0; j < N_INNER; j++) {
+            Inner d = *in;
+            d.u[j] += step[j];
+            float rd[1 + N_INNER];
+            flt = base;
+            residuals(h, d, throttle, rd);
+            for (int i = 0; i < N_INNER; i++)
+                J[i][j] = (rd[1 + i] - r[1 + i]) / step[j];
+        }
+        if (!solve_linear(J, r + 1, x))
             break;
-        float dthe = (-r[1] * j22 + r[2] * j12) / det;
-        float dtr = (-r[2] * j11 + r[1] * j21) / det;
-        *the += fltlim(dthe, -3.0f, 3.0f);
-        *trim = fltlim(*trim + fltlim(dtr, -0.3f * lim, 0.3f * lim), -lim, lim);
+        for (int j = 0; j < N_INNER; j++) {
+            float most = 15.0f * step[j];   // no leaps out of the linear range
+            in->u[j] = fltlim(in->u[j] + fltlim(x[j], -most, most), -lim[j], lim[j]);
+        }
     }
     flt = base;
-    residuals(h, *the, *trim, throttle, r);
+    residuals(h, *in, throttle, r);
     flt = base;
 }
-
 
 // The next guess of the outer unknown (throttle, or vertical speed for a
 // climb): a secant step on the acceleration along the path once two
@@ -147,15 +213,21 @@ int batch_trim(int climb)
     double t0 = bst.t;
     float tot0 = msc.tottime;
     int coll = pln.collect_eq;
-    float the = flt.the180, trim = flt.trim, throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
-    float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[3] = {0, 0, 0};
+    Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng}};
+    float throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
+    float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[1 + N_INNER] = {0, 0, 0, 0, 0};
     int good = 0;
     for (int round = 0; round < MAX_ROUNDS; round++) {
-        settle(h, the, trim, throttle);
-        solve_attitude(h, &the, &trim, throttle, r);
-        good = fabsf(r[0]) < GOOD_ACCEL && fabsf(r[1]) < GOOD_ACCEL && fabsf(r[2]) < GOOD_QDOT;
+        // Judged after settling: the propeller rings' inflow and the other
+        // lagging states then belong to this attitude and throttle.
+        settle(h, in, throttle);
+        const flightstruct settled = flt;
+        residuals(h, in, throttle, r);
+        flt = settled;
+        good = fabsf(r[0]) < GOOD_ACCEL && inner_good(r, 1.0f);
         if (good)
             break;
+        solve_inner(h, &in, throttle, r);
         float now = climb ? h.vz : throttle;
         float next = next_guess(now, prev, r[0], prev_along, climb, &slope);
         prev = now;
@@ -163,19 +235,21 @@ int batch_trim(int climb)
         if (climb) {
             // The pitch follows the path angle, so alpha starts where it was.
             float vz = fltlim(next, -0.5f * h.v, 0.5f * h.v);
-            the += (asinf(vz / h.v) - asinf(h.vz / h.v)) * con.radtodeg;
+            in.u[0] += (asinf(vz / h.v) - asinf(h.vz / h.v)) * con.radtodeg;
             h.vz = vz;
         } else {
             next = fltlim(next, 0.0f, 1.0f);
-            if (fabsf(next - throttle) < 1e-4f && (next == 0.0f || next == 1.0f))
+            if (fabsf(next - throttle) < 1e-4f && (next == 0.0f || next == 1.0f) && inner_good(r, 1.0f))
                 break;   // the throttle is at its stop and cannot do more
             throttle = next;
         }
     }
-    settle(h, the, trim, throttle);
+    settle(h, in, throttle);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
     bst.ctl[coll ? BC_COLLECTIVE : BC_THROTTLE] = throttle;
-    bst.ctl[BC_TRIM] = trim / trim_limit();
+    bst.ctl[BC_TRIM] = in.u[1] / trim_limit();
+    bst.ctl[BC_AILERON] = in.u[2];
+    bst.ctl[BC_RUDDER] = in.u[3];
     return good;
 }
