@@ -1,7 +1,6 @@
 #!/bin/sh
 # Flies every figure scenario with vortan-batch and prints the measured
-# figure of each: stall = lowest KIAS (until the speed is 10 kt above it
-# again), climb = steady ft/min, takeoff =
+# figure of each: stall = lowest KIAS of steady power-off flight, climb = steady ft/min, takeoff =
 # ground roll in ft, cruise = KTAS at 75 % of rated power.
 # Usage: docs/scenarios/measure.sh [build/program/vortan-batch]
 BATCH=${1:-build/program/vortan-batch}
@@ -12,15 +11,15 @@ for ac in trainer:160 twin:360 jet:0 seaplane:450; do
     name=${ac%%:*}; hp=${ac##*:}
     printf '%s\n' "$name"
     for f in clean flaps; do
-        fly "$name-stall-$f.txt" | awk -F, -v f="$f" 'NR > 1 && !over { if (m == "" || $2 < m) m = $2; if ($2 > m + 10) over = 1 }
+        fly "$name-stall-$f.txt" | awk -F, -v f="$f" 'NR > 1 && $7 == 1 && (m == "" || $1 < m) { m = $1 }
             END { printf "  stall %-5s %6.1f KIAS\n", f, m }'
     done
     fly "$name-climb.txt" | awk -F, 'NR == 2 { printf "  best climb  %6.0f ft/min at %.0f KIAS\n", $3, $2 }'
     fly "$name-takeoff.txt" | awk -F, 'NR == 1 { for (k = 1; k <= NF; k++) c[$k] = k; next }
-        !done && $c["on_ground"] == 0 && $c["kias"] > 20 { printf "  ground roll %6.0f ft at %.0f KIAS\n", $c["dist_ft"], $c["kias"]; done = 1 }'
+        !done && $c["on_ground"] == 0 && $c["kias"] > 35 { printf "  ground roll %6.0f ft at %.0f KIAS\n", $c["dist_ft"], $c["kias"]; done = 1 }'
     [ "$hp" -gt 0 ] && fly "$name-cruise.txt" | awk -F, -v p75="$(echo "$hp * 0.75" | bc)" '
-        NR > 1 { if (NR > 2 && (pp - p75) * ($3 - p75) <= 0 && pp != $3) {
+        NR > 1 && $7 == 1 { if (n && !found && (pp - p75) * ($3 - p75) <= 0 && pp != $3) {
                      printf "  cruise 75%%  %6.1f KTAS\n", pv + ($2 - pv) * (p75 - pp) / ($3 - pp); found = 1 }
-                 pv = $2; pp = $3 }
-        END { if (!found) printf "  cruise 75%%  not reached (last %.0f KTAS at %.0f hp)\n", pv, pp }'
+                 pv = $2; pp = $3; n++ }
+        END { if (!found) printf "  cruise 75%%  not reached: %.0f KTAS at %.0f hp, the most in level flight\n", pv, pp }'
 done

@@ -7,6 +7,7 @@ struct BatchState {
     double t;                // s simulated since batch_init
     float ptch, roll, hdng;  // stick and pedals, -1..1 (nose up, right, nose right)
     int crashes;
+    int trim_ok;             // the last trim found steady flight
     float ctl[N_BATCH_CONTROLS];            // last value given to each control
     float ramp_from[N_BATCH_CONTROLS], ramp_to[N_BATCH_CONTROLS];
     double ramp_t0[N_BATCH_CONTROLS], ramp_s[N_BATCH_CONTROLS];   // ramp_s 0: none

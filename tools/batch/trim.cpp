@@ -251,5 +251,6 @@ int batch_trim(int climb)
     bst.ctl[BC_TRIM] = in.u[1] / trim_limit();
     bst.ctl[BC_AILERON] = in.u[2];
     bst.ctl[BC_RUDDER] = in.u[3];
+    bst.trim_ok = good;
     return good;
 }
