@@ -69,7 +69,11 @@ static void build_trainer()
         {0.0f, 0.3f, 0.4f, -0.4f},  {2.0f, 1.3f, 1.2f, -1.2f},  {4.5f, 1.7f, 1.8f, -1.8f},
         {7.0f, 2.0f, 3.6f, -2.0f},  {10.0f, 2.0f, 3.6f, -2.0f}, {13.0f, 1.6f, 2.8f, -1.6f},
         {17.0f, 1.1f, 1.8f, -0.8f}, {21.0f, 0.7f, 1.4f, -0.2f}, {25.5f, 0.3f, 1.2f, 0.4f}};
-    fuselage(st, 0.10f, 1);
+    // The body's drag coefficient also carries what the model has no part
+    // for: fixed gear with its fairings, wing struts, cooling drag. Set so
+    // that cruise at 75 % power and the best climb both meet the type's
+    // figures (docs/flight-figures.md).
+    fuselage(st, 0.17f, 1);
     weights(8.6f, 0.8f, 1680, 2450, 240);
     tricycle(4.5f, 9.9f, 4.15f, -3.6f, 30, 0, 0.5f);
 }
@@ -104,7 +108,10 @@ static void build_twin()
         {0.0f, 0.3f, 0.3f, -0.5f},  {2.5f, 1.4f, 1.2f, -1.4f},  {5.0f, 1.9f, 2.4f, -1.9f},
         {8.0f, 2.1f, 2.9f, -2.0f},  {11.0f, 2.1f, 2.9f, -2.0f}, {14.5f, 1.7f, 2.4f, -1.6f},
         {18.5f, 1.2f, 1.7f, -0.9f}, {22.5f, 0.8f, 1.3f, -0.2f}, {27.5f, 0.3f, 1.2f, 0.5f}};
-    fuselage(st, 0.10f, 0);
+    // The body's drag coefficient also carries the two engine nacelles,
+    // which the model has no part for; set from the type's cruise speed at
+    // 75 % power (docs/flight-figures.md).
+    fuselage(st, 0.20f, 0);
     weights(9.6f, 0.2f, 2600, 3800, 648);
     tricycle(3.0f, 10.6f, 5.25f, -4.0f, 30, 1, 0.5f);
 }
@@ -202,7 +209,10 @@ static void build_seaplane()
         {0.0f, 0.4f, 0.6f, -0.6f},  {2.5f, 1.8f, 1.6f, -1.6f},  {5.5f, 2.2f, 2.4f, -2.2f},
         {8.5f, 2.3f, 4.0f, -2.4f},  {12.0f, 2.3f, 4.0f, -2.4f}, {16.0f, 1.8f, 3.2f, -1.6f},
         {20.5f, 1.2f, 2.2f, -0.7f}, {25.0f, 0.7f, 1.6f, 0.0f},  {30.0f, 0.3f, 1.4f, 0.6f}};
-    fuselage(st, 0.12f, 1);
+    // The body's drag coefficient also carries the floats' and their
+    // struts' drag in the air, which the float model leaves out; set from
+    // the type's cruise speed on floats (docs/flight-figures.md).
+    fuselage(st, 0.25f, 1);
     weights(10.3f, 0.5f, 3300, 5090, 570);
     floats(10.0f, 4.6f, -6.5f, 12.5f, 2.6f, 1.5f);
 }
