@@ -31,6 +31,7 @@ void reset_controls_state()
     old_onground = old_revtrhust = 0;
     controls_reset_device();
     controls_reset_autopilot();
+    controls_reset_forces();
 }
 
 // Device, offsets, dead zone and the rudder-pedal latch.

@@ -24,6 +24,11 @@ enum ForceKind {
 // to the ranges above (a NaN counts as 0); nothing comes back, and nothing
 // happens without a force-feedback stick.
 void forcecall(int kind, float a, float b, float c);
+// The stick shaker, after each stall-warning update: shakes the stick
+// (kind 25, 100 and 10) when the warning comes on for an aircraft with a
+// shaker or a wing root stalls, and stops it (27) when both have ended.
+// Reads: flt.stall_warn, flt.stalled, pln.ff_stickshaker.
+void stall_shaker();
 
 // ---------------------------------------------------------------- device
 // Reads the input device of set.controls_type into pitch, roll, yaw

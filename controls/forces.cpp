@@ -3,7 +3,15 @@
 // library calls (common/stick.cpp); nothing comes back.
 #include <cmath>
 
-#include "controls/controls.h"
+#include "controls/local.h"
+#include "files/files.h"
+#include "flight/flight.h"
+
+// The stick shaker is running.
+static int shaking;
+
+constexpr float SHAKER_MAGNITUDE = 100.0f;
+constexpr float SHAKER_RATE = 10.0f;
 
 // The argument limited to lo..hi and truncated; a NaN counts as 0.
 static int arg(float x, float lo, float hi)
@@ -40,4 +48,18 @@ void forcecall(int kind, float a, float b, float c)
     case FF_CLEAR: ff_effect(FF_CALL_CLEAR, 0, 0, 0); break;
     default: break;   // not a force kind: nothing to do
     }
+}
+
+void controls_reset_forces() { shaking = 0; }
+
+void stall_shaker()
+{
+    int on = (pln.ff_stickshaker && flt.stall_warn) || flt.stalled[2] || flt.stalled[3];
+    if (on == shaking)
+        return;
+    shaking = on;
+    if (on)
+        forcecall(FF_Y_VIBRATION, SHAKER_MAGNITUDE, SHAKER_RATE, 0.0f);
+    else
+        forcecall(FF_Y_VIBRATION_CLEAR, 0.0f, 0.0f, 0.0f);
 }

@@ -4,6 +4,8 @@
 
 // Forgets the device reading's remembered buttons and the brake request.
 void controls_reset_device();
+// Forgets that the stick shaker runs.
+void controls_reset_forces();
 
 // ---------------------------------------------------------------- autopilot
 // Each writes the yoke values of its axis when its modes are on (g is the
