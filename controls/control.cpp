@@ -16,6 +16,11 @@ static float joy_ptch, joy_roll, joy_hdng, joy_thro;
 static float hdng_lo = 2.0f, hdng_hi = -2.0f;
 // Ground contact and reverse thrust of the previous frame.
 static int old_onground, old_revtrhust;
+// The augmentation's own commands of the last frame (-1..1), before the
+// hydraulics, failures and trim act on them: integrating the final
+// command instead would add the trim again every frame and run the
+// command to a stop, and a hydraulic loss would shrink it frame by frame.
+static float aug_ptch, aug_hdng, aug_roll;
 
 constexpr float DEAD_ZONE = 0.01f;
 constexpr float PEDAL_TRAVEL = 0.5f;        // yaw travel that shows rudder pedals
@@ -29,6 +34,7 @@ void reset_controls_state()
     hdng_lo = 2.0f;
     hdng_hi = -2.0f;
     old_onground = old_revtrhust = 0;
+    aug_ptch = aug_hdng = aug_roll = 0.0f;
     controls_reset_device();
     controls_reset_autopilot();
     controls_reset_forces();
@@ -82,13 +88,19 @@ static void stability_augmentation(float g)
     float b = sas_blend(), dt = msc.prd;
     float s = fltlim(flt.vind, 0.0f, stall_speed_kt());
     float pitch_rate = ((set.YKptch * pln.ASmaxptch - flt.Q) - s * flt.Alpha * 0.005f) * pln.ASp1 - flt.Qdot * pln.ASp2;
-    set.CTptch = set.YKptch * b + (pitch_rate * dt * g + set.CTptch) * (1.0f - b);
+    aug_ptch = set.YKptch * b + (pitch_rate * dt * g + aug_ptch) * (1.0f - b);
     float h = 1.0f - fltlim(flt.vind / SAS_YAW_FADE_KT, 0.0f, 1.0f);
     float coord = -(flt.R * 0.05f + (flt.Beta - set.YKhdng * 10.0f) * 0.05f) * g * (1.0f - h);
     float yaw_rate = (set.YKhdng * pln.ASmaxhdng - flt.R) * pln.ASh1 - flt.Rdot * pln.ASh2;
-    set.CThdng = set.YKhdng * b + (coord + (yaw_rate * dt * g * h + set.CThdng) * h) * (1.0f - b);
+    aug_hdng = set.YKhdng * b + (coord + (yaw_rate * dt * g * h + aug_hdng) * h) * (1.0f - b);
     float roll_rate = (set.YKroll * pln.ASmaxroll - flt.P) * pln.ASr1 - flt.Pdot * pln.ASr2;
-    set.CTroll = set.YKroll * b + (roll_rate * dt * g + set.CTroll) * (1.0f - b);
+    aug_roll = set.YKroll * b + (roll_rate * dt * g + aug_roll) * (1.0f - b);
+    aug_ptch = std::isfinite(aug_ptch) ? fltlim(aug_ptch, -1.0f, 1.0f) : 0.0f;
+    aug_hdng = std::isfinite(aug_hdng) ? fltlim(aug_hdng, -1.0f, 1.0f) : 0.0f;
+    aug_roll = std::isfinite(aug_roll) ? fltlim(aug_roll, -1.0f, 1.0f) : 0.0f;
+    set.CTptch = aug_ptch;
+    set.CThdng = aug_hdng;
+    set.CTroll = aug_roll;
 }
 
 static void commands(float g)
@@ -100,9 +112,9 @@ static void commands(float g)
     if (pln.ASeq && flt.vind <= pln.AShiV && !(flt.onground && flt.v < SAS_GROUND_MSC)) {
         stability_augmentation(g);
     } else {
-        set.CTptch = set.YKptch;
-        set.CTroll = set.YKroll;
-        set.CThdng = set.YKhdng;
+        set.CTptch = aug_ptch = set.YKptch;
+        set.CTroll = aug_roll = set.YKroll;
+        set.CThdng = aug_hdng = set.YKhdng;
     }
     set.CTthro = set.YKthro;
     // Hydraulics scale every surface; a failed one stays at neutral.

@@ -170,7 +170,7 @@ TEST_F(ControlTest, StabilityAugmentationBlendsTowardThePilotWithSpeed)
     stick(0.51f, 0);
     EXPECT_FLOAT_EQ(set.CTptch, 0.5f);
     flt.vind = 30.0f;   // below: a rate command integrating the error
-    set.CTptch = 0.0f;
+    reset_controls_state();
     flt.Q = 0.0f;
     stick(0.51f, 0);
     float g = autopilot_gain(30.0f);
@@ -178,6 +178,32 @@ TEST_F(ControlTest, StabilityAugmentationBlendsTowardThePilotWithSpeed)
     pln.ASdelV = 0.0f;   // no blend range: a step at ASloV, no NaN
     stick(0.51f, 0);
     EXPECT_TRUE(std::isfinite(set.CTptch));
+}
+
+TEST_F(ControlTest, AugmentationIntegratesItsOwnCommandNotTheTrimmedOne)
+{
+    pln.ASeq = 1;
+    pln.AShiV = 200.0f;
+    pln.ASloV = 40.0f;
+    pln.ASdelV = 40.0f;
+    pln.ASp1 = 1.0f;
+    flt.vind = 30.0f;   // the augmentation alone
+    flt.trim = 0.1f;
+    for (int f = 0; f < 10; f++)
+        stick(0, 0);
+    // Body rates at rest and no stick: the command is the trim alone, not
+    // the trim once per frame.
+    EXPECT_FLOAT_EQ(set.CTptch, 0.1f);
+    // A hydraulic loss scales the output without bleeding the integrator.
+    flt.trim = 0.0f;
+    flt.Q = -2.0f;   // pitching down: the augmentation pulls
+    stick(0, 0);
+    float full = set.CTptch;
+    rel.hyd_rat = 0.5f;
+    flt.Q = 0.0f;
+    for (int f = 0; f < 10; f++)
+        stick(0, 0);
+    EXPECT_FLOAT_EQ(set.CTptch, 0.5f * full);
 }
 
 } // namespace
