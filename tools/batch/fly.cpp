@@ -50,9 +50,10 @@ void batch_init()
     seed_rand(1);
     fill_density_table();
     set_record_defaults();
-    set.controls_type = BATCH_CONTROLS_SCRIPTED;
+    set.controls_type = CONTROLS_SCRIPTED;
     set.joy_rat = 1.0f;   // inputs reach the surfaces one to one
     set.damp = 0.0f;
+    set.nwheel_steer_type = 1;   // the script has pedals: they steer the nose wheel
     msc.warn_overspeed = msc.warn_flaps = 1;
     calm_weather();
     standard_env_path("---", env.C_path);

@@ -24,8 +24,3 @@ void batch_ramps();
 // and back.
 void batch_world_xy(float lat, float lonw, float *x, float *y);
 void batch_lat_lon(double x, double y, double *lat, double *lonw);
-
-// Scripted stick input of the controls (controls/controls.h): `control`
-// reads these values instead of a device when set.controls_type is 4.
-void set_scripted_input(float ptch, float roll, float hdng, float thro);
-constexpr int BATCH_CONTROLS_SCRIPTED = 4;
