@@ -17,7 +17,7 @@ for ac in trainer:160 twin:360 jet:0 seaplane:450; do
     fly "$name-climb.txt" | awk -F, 'NR == 2 { printf "  best climb  %6.0f ft/min at %.0f KIAS\n", $3, $2 }'
     fly "$name-takeoff.txt" | awk -F, 'NR == 1 { for (k = 1; k <= NF; k++) c[$k] = k; next }
         !done && $c["on_ground"] == 0 && $c["kias"] > 35 { printf "  ground roll %6.0f ft at %.0f KIAS\n", $c["dist_ft"], $c["kias"]; done = 1 }'
-    [ "$hp" -gt 0 ] && fly "$name-cruise.txt" | awk -F, -v p75="$(echo "$hp * 0.75" | bc)" '
+    [ "$hp" -gt 0 ] && fly "$name-cruise.txt" | awk -F, -v p75="$((hp * 3 / 4))" '
         NR > 1 && $7 == 1 { if (n && !found && (pp - p75) * ($3 - p75) <= 0 && pp != $3) {
                      printf "  cruise 75%%  %6.1f KTAS\n", pv + ($2 - pv) * (p75 - pp) / ($3 - pp); found = 1 }
                  pv = $2; pp = $3; n++ }
