@@ -50,6 +50,21 @@ TEST_F(FlyingTest, TrimmedTrainerHoldsHeightAndSpeed)
     EXPECT_NEAR(flt.phi180, 0.0f, 5.0f);
 }
 
+TEST_F(FlyingTest, ClimbTrimHoldsItsClimbAtFullThrottle)
+{
+    fly_from_air("Trainer.acf", 1000.0f, 74.0f);
+    batch_set(BC_THROTTLE, 1.0f);
+    EXPECT_TRUE(batch_trim(1));
+    EXPECT_EQ(bst.ctl[BC_THROTTLE], 1.0f);   // the throttle stays where it was set
+    float vvi = flt.vz * con.msctofpm, v0 = flt.vind;
+    EXPECT_GT(vvi, 300.0f);
+    for (int k = 0; k < 600; k++) {   // 30 s
+        batch_frame();
+        ASSERT_NEAR(flt.vz * con.msctofpm, vvi, 100.0f) << k;
+        ASSERT_NEAR(flt.vind, v0, 3.0f) << k;
+    }
+}
+
 // Lift coefficient the wing's airfoil tables give at their best, each
 // element at its own Reynolds number at speed v, weighted by element area.
 float wing_clmax(float v)
