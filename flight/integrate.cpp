@@ -3,6 +3,7 @@
 // and integration, and a watchdog that refuses a non-finite state.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "flight/local.h"
 #include "shell/shell.h"
@@ -46,8 +47,11 @@ static void euler_rates()
     }
 }
 
-// Yaw rate of the steered nose wheel, or no yaw at walking pace without
-// steering; skids do not yaw on the ground.
+// Yaw rate of the steered nose (or tail) wheel, or no yaw at walking pace
+// without steering; skids do not yaw on the ground. The yaw follows the
+// wheel's path, so it reverses when the aircraft rolls backwards; a tail
+// wheel's negated limit over the negative wheelbase turns the same way as a
+// nose wheel for the same input.
 static void ground_yaw()
 {
     if (pln.gearEQ && flt.gearf[0] > 1.0f) {
@@ -61,8 +65,9 @@ static void ground_yaw()
         if (flt.v < 20.0f && fabsf(input) > 0.8f * set.joy_rat)
             limit = fltsgn(limit) * interp(0.0f, 45.0f, 20.0f, fabsf(limit), flt.v);
         float base = pln.mgearx - pln.ngearx;
+        float along = (float)(flt.vx * flt.sinpsi + flt.vy * flt.cospsi);   // signed roll speed
         if (fabsf(base) > 0.1f)
-            flt.R = flt.v * limit * input / base;
+            flt.R = along * limit * input / base;
     } else if (pln.skidEQ && flt.onground) {
         flt.R = 0.0f;
     }
@@ -222,6 +227,7 @@ static void surroundings()
             flt.throt[e] = flt.throtrequest[e] * msc.prd + (1.0f - msc.prd) * flt.throt[e];
     find_local_h((float)flt.x, (float)flt.y, &env.localh, &env.i_aircraft, &env.j_aircraft,
                  &env.t_aircraft);
+    deck_under_aircraft();
     air_state(flt.h);
     mixture_ratios();
 }
@@ -237,14 +243,46 @@ static void stall_warning()
         flt.stall_warn = 1;
 }
 
-void deg2integ()
+// Starts the force build-up report on an event frame when one was asked
+// for: two divider lines, the frame and where the aircraft is.
+static void report_start()
 {
-    surroundings();
-    stall_warning();
-    if (msc.evup < 1)
-        msc.evup = 1;
-    if (msc.cntr % msc.evup == 0)
-        mod_evt();
+    if (!set.cycoutwaiting)
+        return;
+    set.cycout = 1;
+    char line[102];
+    memset(line + 1, 0xA5, 100);
+    line[0] = '\n';
+    line[101] = 0;
+    cyc_printf("%s%s\n", line, line);
+    cyc_printf("frame %d\nh=%f\nx=%f\ny=%f\n", msc.cntr, (double)flt.h, flt.x, flt.y);
+}
+
+// The end of the report: accelerations, speeds, rates and attitude; then
+// the report and its request are off (one frame per request).
+static void report_end()
+{
+    if (!set.cycout)
+        return;
+    float ft = con.mtrstoft, kt = con.msctokts;
+    cyc_printf("ax=%f ft/sec/sec\nay=%f ft/sec/sec\naz=%f ft/sec/sec\n", (double)(flt.ax * ft),
+               (double)(flt.ay * ft), (double)(flt.az * ft));
+    cyc_printf("vx=%f kt\nvy=%f kt\nvz=%f kt\n", flt.vx * kt, flt.vy * kt, flt.vz * kt);
+    cyc_printf("Pdot (roll accel) =%f deg/sec/sec\n", (double)flt.Pdot);
+    cyc_printf("Qdot (pitch accel)=%f deg/sec/sec\n", (double)flt.Qdot);
+    cyc_printf("Rdot (yaw accel)  =%f deg/sec/sec\n", (double)flt.Rdot);
+    cyc_printf("P (roll)   =%f deg/sec\n", (double)flt.P);
+    cyc_printf("Q (pitch)  =%f deg/sec\n", (double)flt.Q);
+    cyc_printf("R (heading)=%f deg/sec\n", (double)flt.R);
+    cyc_printf("roll   =%f deg\n", (double)flt.phi);
+    cyc_printf("pitch  =%f deg\n", (double)flt.the);
+    cyc_printf("heading=%f deg\n", (double)flt.psi);
+    set.cycout = set.cycoutwaiting = 0;
+}
+
+// Path bank: reversed when flying backwards over the ground.
+static void path_bank()
+{
     if (!crs_wrapped()) {
         flt.sinphi_path = flt.sinphi;
         flt.cosphi_path = flt.cosphi;
@@ -253,6 +291,22 @@ void deg2integ()
         flt.sinphi_path = sinf(p);
         flt.cosphi_path = flt.the180 < 0.0f ? -cosf(p) : cosf(p);
     }
+}
+
+void deg2integ()
+{
+    surroundings();
+    stall_warning();
+    move_traffic();
+    if (msc.evup < 1)
+        msc.evup = 1;
+    if (msc.cntr % msc.evup == 0) {
+        mod_evt();
+        report_start();
+    }
+    if (atm.rain_tstm > 1)
+        manage_strike();
+    path_bank();
     msc.prd *= 0.5f;
     for (int half = 0; half < 2; half++) {
         set_a();
@@ -260,5 +314,6 @@ void deg2integ()
         integ_x();
     }
     msc.prd *= 2.0f;
+    report_end();
     watchdog();
 }

@@ -13,6 +13,11 @@ struct inststruct {
     int jato_on;             // JATO burning
     // ---- end of the switches block
 
+    // ---- flight-event switches and requests
+    int antiice_on;          // anti-ice on (the flight start turns it off)
+    int tickle_str;          // stormscope redraw request (a new strike)
+    // ---- end of the flight-event block
+
     // ---- needle scalings, set by the aircraft loading (value to degrees)
     float indtoASI;          // per (kt or mph)^ASpwr
     float msctoVVI;          // per m/s
@@ -33,5 +38,14 @@ struct navstruct {
     int radout;              // audio selector
     float gps_lat, gps_lon;  // deg, longitude positive west
     float gps_lock_crs;      // deg
+
+    // ---- ILS deviations per NAV receiver, written by the receivers and read
+    // by the flight events (glide-slope warning, autopilot errors)
+    int ils_gs[2];           // tuned to an ILS with a glide slope in range
+    float hdef[2];           // deg, localizer or course deviation
+    float vdef[2];           // deg, glide-slope deviation, negative below it
+    float loc_crs[2];        // deg true, the localizer course
+    float gs_dist_nm[2];     // nm, to the glide-slope antenna
+    // ---- end of the ILS block
 };
 extern navstruct nav;
