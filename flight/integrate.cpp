@@ -89,6 +89,15 @@ void integ_v()
     flt.vz += flt.az * dt;
 }
 
+// Dynamic pressure and the fuselage row's Mach and density at the current
+// airspeed and air state.
+static void air_of_speed()
+{
+    flt.Qstatic = 0.5f * atm.rho * flt.av * flt.av;
+    flt.machno[FLT_ROW_FUSE] = atm.a > 1.0f ? flt.av / atm.a : 0.0f;
+    flt.rho[FLT_ROW_FUSE] = thinair(flt.machno[FLT_ROW_FUSE]);
+}
+
 // Airspeeds, dynamic pressure and the fuselage row's Mach and density.
 static void air_speeds(float vax, float vay, float vaz)
 {
@@ -96,10 +105,8 @@ static void air_speeds(float vax, float vay, float vaz)
     flt.av = sqrtf(vax * vax + vay * vay + vaz * vaz);
     flt.vaxial = flt.av * flt.cosalph * flt.cosbeta;
     flt.vind = fltmax2(0.0f, sqrtf(atm.crtsig) * flt.av * flt.cosalph * con.msctokts);
-    flt.Qstatic = 0.5f * atm.rho * flt.av * flt.av;
     flt.Qratio = pln.Vne > 0.0f ? sqr(flt.vind / pln.Vne) : 0.0f;
-    flt.machno[FLT_ROW_FUSE] = atm.a > 1.0f ? flt.av / atm.a : 0.0f;
-    flt.rho[FLT_ROW_FUSE] = thinair(flt.machno[FLT_ROW_FUSE]);
+    air_of_speed();
 }
 
 // Pitch, heading and bank advance and wrap; passing the vertical turns the
@@ -229,6 +236,9 @@ static void surroundings()
                  &env.t_aircraft);
     deck_under_aircraft();
     air_state(flt.h);
+    // The fuselage, gear and ram drag read these before the integration
+    // recomputes them: they must be of this step's air, not the last one's.
+    air_of_speed();
     mixture_ratios();
 }
 
