@@ -38,11 +38,13 @@ static void record_path()
 static float event_dt() { return msc.prd * (float)intlim(msc.evup, 1, 99); }
 
 // Moves *now towards `goal` by `step`, landing on it when closer than a
-// step and holding still within `dead`. Returns 1 when it moved.
-static int step_towards(float *now, float goal, float step, float dead)
+// step; returns 1 when it moved. Landing exactly (rather than stopping
+// within a dead band) matters: sums of 0.02 steps miss 1.0 by a rounding
+// error, and a sweep stopped there truncates to a degree short.
+static int step_towards(float *now, float goal, float step)
 {
     float d = goal - *now;
-    if (!(fabsf(d) > dead))
+    if (d == 0.0f || !std::isfinite(d))
         return 0;
     *now = fabsf(d) < step ? goal : *now + fltsgn(d) * step;
     return 1;
@@ -54,7 +56,7 @@ static void move_surfaces()
     if (rel.flp && flt.flap != flt.flaprequest)
         flt.flap += flt.flap < flt.flaprequest ? 1 : -1;
     if (rel.slt)
-        step_towards(&flt.slat, flt.slatrequest, 0.02f, 0.001f);
+        step_towards(&flt.slat, flt.slatrequest, 0.02f);
     for (int p = 2; p <= 4; p++)
         flt.slat_effect[p] = 1.0f + (pln.slat_effect[p] - 1.0f) * flt.slat;
 }
@@ -65,7 +67,7 @@ static void move_sweep()
 {
     if (!pln.varsweepEQ[2] && !pln.varsweepEQ[3] && !pln.varsweepEQ[4])
         return;
-    if (!step_towards(&flt.sweep, flt.sweeprequest, 0.02f, 0.001f))
+    if (!step_towards(&flt.sweep, flt.sweeprequest, 0.02f))
         return;
     for (int p = 2; p <= 4; p++) {
         if (!pln.varsweepEQ[p])
@@ -73,7 +75,7 @@ static void move_sweep()
         float s1 = fltwrap((float)pln.sweep1[p], -179.0f, 181.0f);
         float s2 = fltwrap((float)pln.sweep2[p], -179.0f, 181.0f);
         int now = (int)interp(0.0f, s1, 1.0f, s2, flt.sweep);
-        pln.sweepnow[p] = intwrap(now, 0, 360);
+        pln.sweepnow[p] = intwrap(now, 0, 359);
         if (pln.foileq[p])
             calcsweepgeo(p);
     }
@@ -84,7 +86,7 @@ static void move_vectoring()
 {
     if (!pln.vectEQ || pln.is_heli)
         return;
-    if (!step_towards(&pln.vertcant[0], (float)flt.vectrequest, 3.0f, 0.0f))
+    if (!step_towards(&pln.vertcant[0], (float)flt.vectrequest, 3.0f))
         return;
     pln.vertcant[1] = pln.vertcant[0];
     for (int e = 0; e < 2; e++) {

@@ -482,10 +482,11 @@ void failure_pass();
 void hydraulic_decay();
 
 // ---------------------------------------------------------------- warnings
-// Glide-slope warning of a jet per NAV receiver, at most once every 2 s.
+// Glide-slope warning of a jet per NAV receiver, at most once every 2 s;
+// returns 1 when it sounded.
 // Reads: nav.ils_gs/hdef/vdef/loc_crs/gs_dist_nm, flt.psi/vu/h/onground,
 // pln.entype, msc.warn_gpws/tottime. Plays SND_GLIDESLP.
-void glideslope_warning();
+int glideslope_warning();
 // Forgets captured approaches and the warning timer (a new flight).
 void glideslope_reset();
 // Overspeed and flap-speed penalties (aeroplanes). Reads: flt.vind/

@@ -35,10 +35,11 @@ void glideslope_reset()
     gs_last_call = -1.0e9f;
 }
 
-void glideslope_warning()
+int glideslope_warning()
 {
     if (pln.entype != 3 || !msc.warn_gpws)
-        return;
+        return 0;
+    int sounded = 0;
     float fpm = flt.vu * con.msctofpm;
     for (int r = 0; r < 2; r++) {
         float crs_off = fltwrap(flt.psi - nav.loc_crs[r], -180.0f, 180.0f);
@@ -48,8 +49,10 @@ void glideslope_warning()
         if (msc.tottime - gs_last_call >= GS_CALL_GAP_S || msc.tottime < gs_last_call) {
             play_buffer(SND_GLIDESLP, 0);
             gs_last_call = msc.tottime;
+            sounded = 1;
         }
     }
+    return sounded;
 }
 
 void speed_penalties()
