@@ -265,7 +265,8 @@ static void report_start()
     line[0] = '\n';
     line[101] = 0;
     cyc_printf("%s%s\n", line, line);
-    cyc_printf("frame %d\nh=%f\nx=%f\ny=%f\n", msc.cntr, (double)flt.h, flt.x, flt.y);
+    float ft = con.mtrstoft;
+    cyc_printf("frame %d\nh=%f ft\nx=%f ft\ny=%f ft\n", msc.cntr, (double)(flt.h * ft), flt.x * ft, flt.y * ft);
 }
 
 // The end of the report: accelerations, speeds, rates and attitude; then

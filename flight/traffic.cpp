@@ -16,11 +16,17 @@ constexpr float TRAF_CLEAR_M = 300.0f;    // least height above the terrain
 constexpr float TRAF_SPAN_M = 20.0f;      // wing and tail points from the centre
 constexpr float TRAF_DROP_M = 2.0f;       // and below it
 
-// Terrain under traffic n at its centre; the sea off the mesh.
+// Terrain under traffic n at its centre; the sea off the mesh. A point off
+// the mesh is not searched for: the search would scan the whole grid for
+// each aircraft every frame.
 float ground_under(int n)
 {
+    float x = traf_x[n][0], y = traf_y[n][0];
+    if (!(x > planex[0][0] && x < planex[MESH_I - 1][MESH_J - 1] && y > planey[0][0] &&
+          y < planey[MESH_I - 1][MESH_J - 1]))
+        return 0.0f;
     float h = 0.0f;
-    find_local_h(traf_x[n][0], traf_y[n][0], &h, &traf_i[n], &traf_j[n], &traf_t[n]);
+    find_local_h(x, y, &h, &traf_i[n], &traf_j[n], &traf_t[n]);
     return h > NO_HEIGHT ? h : 0.0f;
 }
 

@@ -144,6 +144,8 @@ TEST_F(EventTest, OverspeedAlertsOnceRemovesASurfaceUntilTheNextStart)
     EXPECT_STREQ(test_alert_line(0, 0), "You just busted the redline speed.");
     EXPECT_STREQ(test_alert_line(0, 1), "I shall now remove a critical flying surface.");
     EXPECT_STREQ(test_alert_line(0, 2), "Enjoy the ride down.");
+    EXPECT_STREQ(test_alert_line(0, 3), "(To avoid this occurrence again, you can fly more slowly or select the "
+                                        "'Warnings' item in the 'Settings' menu).");
     EXPECT_EQ(flt.over_vne, 1);
     EXPECT_EQ(pln.foileq[foil], 0);
     set_fltvars(8, 0);
@@ -508,6 +510,7 @@ TEST_F(EventTest, NoseAndTailWheelsSteerBothWays)
     EXPECT_LT(yaw(0.5f, -2.0), 0.0f);   // rolling backwards turns the other way
     // Full pedal below 20 m/s steers up to 45 degrees.
     EXPECT_NEAR(yaw(1.0f, 10.0), 10.0f * 37.5f / 2.0f, 1e-2f);
+    EXPECT_NEAR(yaw(-1.0f, 10.0), -10.0f * 37.5f / 2.0f, 1e-2f);
     // A tail-dragger: the loader negates the limit, the wheelbase is negative.
     pln.nwsteer = -30.0f;
     pln.ngearx = 4.0f;
@@ -515,6 +518,7 @@ TEST_F(EventTest, NoseAndTailWheelsSteerBothWays)
     EXPECT_GT(yaw(0.5f, 15.0), 0.0f);
     EXPECT_LT(yaw(-0.5f, 15.0), 0.0f);
     EXPECT_NEAR(yaw(1.0f, 10.0), 10.0f * 37.5f / 4.3f, 1e-2f);
+    EXPECT_NEAR(yaw(-1.0f, 10.0), -10.0f * 37.5f / 4.3f, 1e-2f);
     // Without steering the aircraft does not turn at walking pace.
     pln.nwsteerEQ = 0;
     flt.R = 10.0f;
