@@ -35,6 +35,12 @@ class EventTest : public ForceTest {
                 on_water[i][j][0] = on_water[i][j][1] = 1;
             }
     }
+    // The trainer in flight at the custom start, h_m high.
+    void start_trainer(float h_m)
+    {
+        load("Trainer.acf", h_m);
+        set_fltvars(8, 0);
+    }
     // One event update on the eleven-count's slow tick.
     void slow_tick()
     {
@@ -68,8 +74,7 @@ TEST_F(EventTest, FailmeOddsFollowTheFailureType)
 
 TEST_F(EventTest, FailurePassFailsFittedItemsAndSetsTheirAftermath)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     for (int w = 0; w < MAX_FAIL_KINDS; w++)
         rel.fail_type[w] = 1;
     rel.fail_type[0] = 3;    // vacuum
@@ -132,8 +137,7 @@ TEST_F(EventTest, RadarLevelStaysInsideItsArrayAtEveryEdge)
 
 TEST_F(EventTest, OverspeedAlertsOnceRemovesASurfaceUntilTheNextStart)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     msc.warn_overspeed = 1;
     int foil = pln.fwd_foil;
     ASSERT_TRUE(pln.foileq[foil]);
@@ -160,8 +164,7 @@ TEST_F(EventTest, OverspeedAlertsOnceRemovesASurfaceUntilTheNextStart)
 
 TEST_F(EventTest, FlapSpeedAlertOnceAndClearedWhenFlapsComeUp)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     msc.warn_flaps = 1;
     pln.Vne = 1000.0f;
     pln.Vfe = 100.0f;
@@ -189,8 +192,7 @@ TEST_F(EventTest, FlapSpeedAlertOnceAndClearedWhenFlapsComeUp)
 
 TEST_F(EventTest, GearLegsTakeTheHandleAfterTheirTransitTime)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     msc.prd = 0.05f;
     pln.retractEQ = 1;
     setgear(1);
@@ -212,8 +214,7 @@ TEST_F(EventTest, GearLegsTakeTheHandleAfterTheirTransitTime)
 
 TEST_F(EventTest, SweepAndNozzlesMoveAtTheirRates)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     pln.varsweepEQ[2] = 1;
     pln.sweep1[2] = 0;
     pln.sweep2[2] = 60;
@@ -250,8 +251,7 @@ TEST_F(EventTest, SweepAndNozzlesMoveAtTheirRates)
 
 TEST_F(EventTest, IceBuildsInColdCloudAndMelts)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     atm.clear = 0;
     atm.baseMSL = 500.0f;
     atm.topsMSL = 2000.0f;
@@ -275,8 +275,7 @@ TEST_F(EventTest, IceBuildsInColdCloudAndMelts)
 
 TEST_F(EventTest, EnginesStopWithoutFuelMixtureOrAfterAFailure)
 {
-    load("Trainer.acf", 1000.0f);
-    set_fltvars(8, 0);
+    start_trainer(1000.0f);
     mixture_ratios();
     slow_tick();
     ASSERT_EQ(flt.eng_running[0], 1);
@@ -299,8 +298,7 @@ TEST_F(EventTest, EnginesStopWithoutFuelMixtureOrAfterAFailure)
 
 TEST_F(EventTest, BrakesBuildWhileHeldAndEaseOnALightTail)
 {
-    load("Trainer.acf", 0.0f);
-    set_fltvars(8, 0);
+    start_trainer(0.0f);
     msc.prd = 0.05f;
     set.partbrake = 0.0f;
     ins.brake_on = 1;
@@ -328,8 +326,7 @@ TEST_F(EventTest, BrakesBuildWhileHeldAndEaseOnALightTail)
 
 TEST_F(EventTest, GlideSlopeWarningOnlyWhenCapturedAndAtMostEveryTwoSeconds)
 {
-    load("Trainer.acf", 300.0f);
-    set_fltvars(8, 0);
+    start_trainer(300.0f);
     pln.entype = 3;
     msc.warn_gpws = 1;
     flt.psi = 90.0f;
@@ -367,8 +364,7 @@ TEST_F(EventTest, GlideSlopeWarningOnlyWhenCapturedAndAtMostEveryTwoSeconds)
 TEST_F(EventTest, LightningOnlyOverStrongCellsInWarmStorms)
 {
     sea_region();
-    load("Trainer.acf", 500.0f);
-    set_fltvars(8, 0);
+    start_trainer(500.0f);
     flt.x = flt.y = 100000.0;
     flt.h = 500.0f;
     atm.topsMSL = 3000.0f;
@@ -481,8 +477,7 @@ TEST_F(EventTest, DeckUnderTheAircraftOnlyOverTheShip)
 
 TEST_F(EventTest, NoseAndTailWheelsSteerBothWays)
 {
-    load("Trainer.acf", 0.0f);
-    set_fltvars(8, 0);
+    start_trainer(0.0f);
     set.damp = 0.0f;
     set.joy_rat = 0.75f;
     set.nwheel_steer_type = 1;   // pedals
