@@ -399,17 +399,24 @@ int touchdown_sound(float vel);
 void bendmetal(int instant);
 // Places and resets the aircraft for a start of kind `type_start` (4 at the
 // selected airport and runway by msc.typestart, 5 and 8 the custom location,
-// 6 and 7 over the VOR or NDB in navigation slot `slot`). Writes flt, and
-// clears the weather state, path record and watchdog.
+// 6 and 7 over the VOR or NDB in navigation slot `slot`, 9 and 10 on the
+// approach to the nearest small ship or the carrier, 11 held on the
+// carrier's catapult; 9 to 11 end the program when there is no such ship).
+// Writes flt, the controls and switches (set, ins), autopilot modes (ott),
+// failures (rel), atc/fpl, the traffic, car, and clears the weather state,
+// lightning, path record and watchdog.
 void set_fltvars(int type_start, int slot);
 
 // ------------------------------------------------------------ flight step
 // One frame of flight over msc.prd (the simulation loop calls it while not
-// paused): mass, throttle lag, terrain and air under the aircraft, stall
-// warning, the event update every msc.evup frames, then two half-period
-// sub-steps of set_a, integ_v, integ_x, and the watchdog.
+// paused): mass, throttle lag, terrain, deck and air under the aircraft,
+// stall warning, traffic, the event update every msc.evup frames (which
+// also starts a waiting force build-up report), the lightning flash, then
+// two half-period sub-steps of set_a, integ_v, integ_x, the report's end
+// and the watchdog.
 // Reads: pln, msc.prd/cntr/evup/est_Vs, set, rel.thr, atm, env.
-// Writes: flt (whole state), env.localh/i,j,t_aircraft, atm air state.
+// Writes: flt (whole state), env.localh/i,j,t_aircraft/deck, atm air state,
+// traffic, set.cycout/cycoutwaiting.
 void deg2integ();
 // Body rates, nose-wheel yaw, Euler rates and earth velocities over msc.prd.
 // Reads: flt P/Q/R dots, ax/ay/az, set.damp/YK*, atm.wind_P, pln gear.
@@ -422,9 +429,15 @@ void integ_v();
 void integ_x();
 // 1 when the ground track is more than 90 degrees off the heading.
 int crs_wrapped();
-// Event update (moving surfaces, fuel, gravity, stall alpha, ground effect,
-// the flight-path record), every msc.evup frames.
-// Reads: pln, flt, msc.cntr10/evup/prd, set. Writes: flt, atm.g, pat.
+// Event update, every msc.evup frames: the flight-path record, the storm
+// level, autopilot errors and the glide-slope warning, brakes, flaps, slats,
+// sweep, vectoring, weather, gear; on the eleven-count force feedback, fuel,
+// icing, failures, engines, lightning, gravity and the speed penalties; on
+// counts 0 and 5 the stall alphas and ground effect.
+// Reads: pln, flt, atm, nav, ins, rel, msc.cntr10/evup/prd/tottime/warn_*,
+// flt_wxr, the mesh. Writes: flt, pln (sweep, nozzles, a removed surface),
+// atm.level/g/lightning, set.partbrake/gear_stat/gear_time, msc.ice/icebld,
+// rel, ott.delhorz/delvert, pat.
 void mod_evt();
 // Times the watchdog restored a non-finite state since the last reset, and
 // its reset (a new flight).
