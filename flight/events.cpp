@@ -1,11 +1,12 @@
-// The slower flight work done once per event period: moving flaps, slats
-// and gear, fuel burn, gravity, stall alpha, ground effect and the
-// flight-path record.
+// The slower flight work done once per event period: the flight-path
+// record, storm level, brakes, moving flaps, slats, sweep, nozzles and gear,
+// and on the eleven-count fuel burn, icing, failures, engines, lightning,
+// gravity and speed penalties; stall alpha and ground effect.
 #include <cmath>
 #include <cstring>
 
-#include "flight/local.h"
 #include "controls/controls.h"
+#include "flight/local.h"
 #include "output/output.h"
 #include "panel/panel.h"
 #include "shell/shell.h"

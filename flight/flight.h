@@ -419,7 +419,8 @@ void set_fltvars(int type_start, int slot);
 // traffic, set.cycout/cycoutwaiting.
 void deg2integ();
 // Body rates, nose-wheel yaw, Euler rates and earth velocities over msc.prd.
-// Reads: flt P/Q/R dots, ax/ay/az, set.damp/YK*, atm.wind_P, pln gear.
+// Reads: flt P/Q/R dots, ax/ay/az, vx/vy, sinpsi/cospsi, gearf, set.damp/YK*,
+// atm.wind_P, pln gear.
 // Writes: flt.P/Q/R, Prad/Qrad/Rrad, thedot/psidot/phidot, vx/vy/vz.
 void integ_v();
 // Attitude (wrapped, re-expressed past the vertical), position, speeds,
