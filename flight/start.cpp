@@ -114,17 +114,24 @@ Start navaid_start(int k)
     return s;
 }
 
-// Approach to the nearest small ship (carrier 0, 1 nm astern) or the
-// carrier (2 nm astern), on a 3.5-degree slope to its deck.
+// The nearest small ship (carrier 0) or the carrier: its cell, centre, deck
+// height and heading. Without one the program cannot place the aircraft.
+void nearest_ship_or_exit(int carrier, int *i, int *j, float *x, float *y, float *deck, float *hdg)
+{
+    if (!nearest_ship((float)flt.x, (float)flt.y, carrier, i, j))
+        MACIBM_exitalert("I can't find any ships in the area!", "", "", "");
+    ship_place(*i, *j, carrier, x, y, deck, hdg);
+    if (carrier)
+        place_carrier_catapult(*i, *j);
+}
+
+// Approach to the nearest small ship (1 nm astern) or the carrier (2 nm
+// astern), on a 3.5-degree slope to its deck.
 Start ship_start(int carrier)
 {
     int i = 0, j = 0;
-    if (!nearest_ship((float)flt.x, (float)flt.y, carrier, &i, &j))
-        MACIBM_exitalert("I can't find any ships in the area!", "", "", "");
     float x, y, deck, hdg;
-    ship_place(i, j, carrier, &x, &y, &deck, &hdg);
-    if (carrier)
-        place_carrier_catapult(i, j);
+    nearest_ship_or_exit(carrier, &i, &j, &x, &y, &deck, &hdg);
     float d = (carrier ? 2.0f : 1.0f) * con.nmtomtrs;
     int h = deg_index(hdg);
     Start s{x - d * lsin[h], y - d * lcos[h], deck + d * tanf(3.5f * con.degtorad), hdg,
@@ -136,11 +143,8 @@ Start ship_start(int carrier)
 Start catapult_start()
 {
     int i = 0, j = 0;
-    if (!nearest_ship((float)flt.x, (float)flt.y, 1, &i, &j))
-        MACIBM_exitalert("I can't find any ships in the area!", "", "", "");
     float x, y, deck, hdg;
-    ship_place(i, j, 1, &x, &y, &deck, &hdg);
-    place_carrier_catapult(i, j);
+    nearest_ship_or_exit(1, &i, &j, &x, &y, &deck, &hdg);
     Start s{car.catx, car.caty, deck + pln.h_eqlbm, car.catang, 0.01f, 0.5f, 1};
     return s;
 }
