@@ -62,14 +62,10 @@ int first_index(const std::vector<Call> &v, int call, size_t from = 0)
 }
 
 // The trainer, given a stick shaker, is pulled slowly toward the stall
-// with the power off, then the stick is released; later it descends onto
-// the runway.
-TEST_F(FlyingTest, ShakerNearTheStallAndBumpOnTouchdown)
+// with the power off, then the stick goes forward with full power.
+TEST_F(FlyingTest, ShakerRunsFromTheStallWarningUntilItEnds)
 {
-    start_in_air("Trainer.acf", 1000.0f, 0.0f, 0.0f, 0.0f);
-    set.cus_v = 1.5f * msc.est_Vs;
-    set_fltvars(8, 0);
-    env.localh = 0.0f;
+    start_in_air("Trainer.acf", 1000.0f, 1.5f, 0.0f, 0.0f);
     pln.ff_stickshaker = 1;
     int warned_at = -1, shaken_at = -1;
     for (int i = 0; i < 60 * 20 && warned_at < 0; i++) {
@@ -108,11 +104,7 @@ TEST_F(FlyingTest, ShakerNearTheStallAndBumpOnTouchdown)
 
 TEST_F(FlyingTest, TouchdownBumpsTheStick)
 {
-    start_in_air("Trainer.acf", 30.0f, 0.0f, 0.0f, 0.3f);
-    set.cus_v = 1.3f * msc.est_Vs;
-    set_fltvars(8, 0);
-    setgear(1);
-    env.localh = 0.0f;
+    start_in_air("Trainer.acf", 30.0f, 1.3f, 0.0f, 0.3f, 1);
     ott.VVHOLD = 1;
     ott.vvhold = -1.5f;   // a firm approach onto the ground at 0
     int bumped_at = -1;
