@@ -123,3 +123,35 @@ TEST_F(FlyingTest, TouchdownBumpsTheStick)
 }
 
 } // namespace
+
+namespace {
+
+// The flight events' springs: stiffer as the trainer dives faster.
+TEST_F(FlyingTest, SpringsStiffenWithAirspeed)
+{
+    start_in_air("Trainer.acf", 2000.0f, 1.3f, 0.0f, 1.0f);
+    int last_strength = -1, rises = 0, springs = 0;
+    for (int i = 0; i < 40 * 20; i++) {
+        set_scripted_input(-0.15f, 0, 0, 1.0f);   // nose down, full power
+        frame();
+        std::vector<Call> calls = recorded();
+        test_set_haptic_recording(1);   // forget what was seen
+        for (const Call &c : calls) {
+            if (c.call != FF_CALL_XSPRING)
+                continue;
+            springs++;
+            EXPECT_GE(c.b, 10);
+            EXPECT_LE(c.b, 100);
+            if (last_strength >= 0 && c.b > last_strength)
+                rises++;
+            last_strength = c.b;
+        }
+    }
+    printf("%d spring updates, %d stiffer than the one before, last %d at %.0f kt\n", springs, rises, last_strength,
+           flt.vind);
+    EXPECT_GT(springs, 10);
+    EXPECT_GT(rises, 5);
+    EXPECT_GE(last_strength, (int)(100.0f * flt.vind / pln.Vne) - 5);
+}
+
+} // namespace
