@@ -22,25 +22,25 @@ class FlyingTest : public ForceTest {
         test_set_haptic_recording(0);
         ForceTest::TearDown();
     }
-    // Aircraft `name` in level flight at h_m, v_msc along heading psi_deg,
-    // flown by a script (centred stick, throttle `thro`).
-    void start_in_air(const char *name, float h_m, float v_msc, float psi_deg, float thro)
+    // Aircraft `name` in level flight at h_m, at v_vs times its stall speed
+    // along heading psi_deg, flown by a script (centred stick, throttle
+    // `thro`), gear down when `gear`.
+    void start_in_air(const char *name, float h_m, float v_vs, float psi_deg, float thro, int gear = 0)
     {
         load(name, h_m);
         set.cus_x = set.cus_y = 0.0f;
         set.cus_z = h_m;
-        set.cus_v = v_msc;
+        set.cus_v = v_vs * msc.est_Vs;
         set.cus_psi = psi_deg;
         set_fltvars(8, 0);
+        setgear(gear);
         env.localh = 0.0f;
         set.controls_type = CONTROLS_SCRIPTED;
         set.joy_rat = 1.0f;
-        script_thro = thro;
         set_scripted_input(0, 0, 0, thro);
         for (int e = 0; e < 2; e++)
             flt.throtrequest[e] = thro;
     }
-    float script_thro = 0.0f;
     // One frame as the loop runs it.
     void frame()
     {

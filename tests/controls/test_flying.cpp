@@ -16,13 +16,8 @@ class AutopilotFlight : public FlyingTest, public ::testing::WithParamInterface<
 TEST_P(AutopilotFlight, HoldsAltitudeHeadingAndClimb)
 {
     const char *name = GetParam();
-    start_in_air(name, 1500.0f, 0.0f, 90.0f, 0.6f);
-    float v = 1.6f * msc.est_Vs;
-    set.cus_v = v;
-    set_fltvars(8, 0);
-    env.localh = 0.0f;
-    for (int e = 0; e < 2; e++)
-        flt.throtrequest[e] = 0.6f;
+    start_in_air(name, 1500.0f, 1.6f, 90.0f, 0.6f);
+    float v = set.cus_v;
     ott.VVHOLD = 1;   // level off first, then hold the altitude reached
     ott.vvhold = 0.0f;
     ott.HDSLCT = 1;
@@ -71,10 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Shipped, AutopilotFlight,
 // airframe does.
 TEST_F(FlyingTest, HelicopterCommandsStayWithinTheirTravel)
 {
-    start_in_air("Helicopter.acf", 1500.0f, 0.0f, 90.0f, 0.5f);
-    set.cus_v = 1.6f * msc.est_Vs;
-    set_fltvars(8, 0);
-    env.localh = 0.0f;
+    start_in_air("Helicopter.acf", 1500.0f, 1.6f, 90.0f, 0.5f);
     ott.HDSLCT = 1;
     nav.obs[1] = 120.0f;
     ott.ALHOLD = 1;

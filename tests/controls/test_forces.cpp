@@ -62,14 +62,10 @@ int first_index(const std::vector<Call> &v, int call, size_t from = 0)
 }
 
 // The trainer, given a stick shaker, is pulled slowly toward the stall
-// with the power off, then the stick is released; later it descends onto
-// the runway.
-TEST_F(FlyingTest, ShakerNearTheStallAndBumpOnTouchdown)
+// with the power off, then the stick goes forward with full power.
+TEST_F(FlyingTest, ShakerRunsFromTheStallWarningUntilItEnds)
 {
-    start_in_air("Trainer.acf", 1000.0f, 0.0f, 0.0f, 0.0f);
-    set.cus_v = 1.5f * msc.est_Vs;
-    set_fltvars(8, 0);
-    env.localh = 0.0f;
+    start_in_air("Trainer.acf", 1000.0f, 1.5f, 0.0f, 0.0f);
     pln.ff_stickshaker = 1;
     int warned_at = -1, shaken_at = -1;
     for (int i = 0; i < 60 * 20 && warned_at < 0; i++) {
@@ -108,11 +104,7 @@ TEST_F(FlyingTest, ShakerNearTheStallAndBumpOnTouchdown)
 
 TEST_F(FlyingTest, TouchdownBumpsTheStick)
 {
-    start_in_air("Trainer.acf", 30.0f, 0.0f, 0.0f, 0.3f);
-    set.cus_v = 1.3f * msc.est_Vs;
-    set_fltvars(8, 0);
-    setgear(1);
-    env.localh = 0.0f;
+    start_in_air("Trainer.acf", 30.0f, 1.3f, 0.0f, 0.3f, 1);
     ott.VVHOLD = 1;
     ott.vvhold = -1.5f;   // a firm approach onto the ground at 0
     int bumped_at = -1;
@@ -128,6 +120,38 @@ TEST_F(FlyingTest, TouchdownBumpsTheStick)
     EXPECT_EQ(bump.b, 180);   // pushed straight back
     EXPECT_GE(bump.a, 10);
     EXPECT_EQ(bump.c, 100);
+}
+
+} // namespace
+
+namespace {
+
+// The flight events' springs: stiffer as the trainer dives faster.
+TEST_F(FlyingTest, SpringsStiffenWithAirspeed)
+{
+    start_in_air("Trainer.acf", 2000.0f, 1.3f, 0.0f, 1.0f);
+    int last_strength = -1, rises = 0, springs = 0;
+    for (int i = 0; i < 40 * 20; i++) {
+        set_scripted_input(-0.15f, 0, 0, 1.0f);   // nose down, full power
+        frame();
+        std::vector<Call> calls = recorded();
+        test_set_haptic_recording(1);   // forget what was seen
+        for (const Call &c : calls) {
+            if (c.call != FF_CALL_XSPRING)
+                continue;
+            springs++;
+            EXPECT_GE(c.b, 10);
+            EXPECT_LE(c.b, 100);
+            if (last_strength >= 0 && c.b > last_strength)
+                rises++;
+            last_strength = c.b;
+        }
+    }
+    printf("%d spring updates, %d stiffer than the one before, last %d at %.0f kt\n", springs, rises, last_strength,
+           flt.vind);
+    EXPECT_GT(springs, 10);
+    EXPECT_GT(rises, 5);
+    EXPECT_GE(last_strength, (int)(100.0f * flt.vind / pln.Vne) - 5);
 }
 
 } // namespace

@@ -5,6 +5,18 @@
 
 namespace {
 
+// Augmentation up to 200 kt, blending to the pilot from 40 to 80 kt, pitch
+// rate demand 20 deg/s per unit stick.
+void augmented()
+{
+    pln.ASeq = 1;
+    pln.AShiV = 200.0f;
+    pln.ASloV = 40.0f;
+    pln.ASdelV = 40.0f;
+    pln.ASmaxptch = 20.0f;
+    pln.ASp1 = 1.0f;
+}
+
 TEST_F(ControlTest, DeadZoneTakesAHundredthOffEveryAxis)
 {
     stick(0.005f, -0.005f, 0.009f);
@@ -160,12 +172,7 @@ TEST_F(ControlTest, TouchdownDeploysArmedSpeedBrakesAndAutoBrakes)
 
 TEST_F(ControlTest, StabilityAugmentationBlendsTowardThePilotWithSpeed)
 {
-    pln.ASeq = 1;
-    pln.AShiV = 200.0f;
-    pln.ASloV = 40.0f;
-    pln.ASdelV = 40.0f;
-    pln.ASmaxptch = 20.0f;
-    pln.ASp1 = 1.0f;
+    augmented();
     flt.vind = 100.0f;   // above ASloV + ASdelV: the pilot alone
     stick(0.51f, 0);
     EXPECT_FLOAT_EQ(set.CTptch, 0.5f);
@@ -182,11 +189,8 @@ TEST_F(ControlTest, StabilityAugmentationBlendsTowardThePilotWithSpeed)
 
 TEST_F(ControlTest, AugmentationIntegratesItsOwnCommandNotTheTrimmedOne)
 {
-    pln.ASeq = 1;
-    pln.AShiV = 200.0f;
-    pln.ASloV = 40.0f;
-    pln.ASdelV = 40.0f;
-    pln.ASp1 = 1.0f;
+    augmented();
+    pln.ASmaxptch = 0.0f;
     flt.vind = 30.0f;   // the augmentation alone
     flt.trim = 0.1f;
     for (int f = 0; f < 10; f++)
