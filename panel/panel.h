@@ -33,5 +33,12 @@ struct navstruct {
     int radout;              // audio selector
     float gps_lat, gps_lon;  // deg, longitude positive west
     float gps_lock_crs;      // deg
+    // ---- the radio settings kept in the preferences and situations
+    float vol[2];            // NAV audio volume 0..1
+    float obs[2];            // deg magnetic, selected course
+    int dmesel;              // DME source: receiver 0 or 1
+    int gps_index_mode;      // waypoint kind: 1 NDB, 2 VOR, 3 airport
+    int gps_display_mode;    // 1 course/distance/speed, 2 cross-track and time
+    int gpsindex;            // waypoint index in its country table
 };
 extern navstruct nav;

@@ -21,12 +21,15 @@ class SimTest : public HeadlessTest {
     // Start-up, then the loop's state as the later steps will leave it.
     void start(float prd_s = 0.05f)
     {
+        if (!std::filesystem::exists(prefs_file()))
+            test_answer_file_dialog("Aircraft/Trainer.acf");   // the first start asks
         simulate_start();
         msc.prd = prd_s;
         msc.evup = 1;
         msc.event = 0;
         msc.warn_frame = 1;
     }
+    std::filesystem::path prefs_file() const { return dir / "config/vortan/Vortan.prf"; }
     static void passes(int n)
     {
         for (int k = 0; k < n; k++)
