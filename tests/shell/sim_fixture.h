@@ -8,6 +8,7 @@
 #include "world/world.h"
 
 #include <cmath>
+#include <fstream>
 
 class SimTest : public HeadlessTest {
   protected:
@@ -21,8 +22,8 @@ class SimTest : public HeadlessTest {
     // Start-up, then the loop's state as the later steps will leave it.
     void start(float prd_s = 0.05f)
     {
-        if (!std::filesystem::exists(prefs_file()))
-            test_answer_file_dialog("Aircraft/Trainer.acf");   // the first start asks
+        if (!prefs_valid())
+            test_answer_file_dialog("Aircraft/Trainer.acf");   // the factory start asks
         simulate_start();
         msc.prd = prd_s;
         msc.evup = 1;
@@ -30,6 +31,14 @@ class SimTest : public HeadlessTest {
         msc.warn_frame = 1;
     }
     std::filesystem::path prefs_file() const { return dir / "config/vortan/Vortan.prf"; }
+    bool prefs_valid() const
+    {
+        std::ifstream f(prefs_file());
+        std::string marker, version;
+        std::getline(f, marker);
+        std::getline(f, version);
+        return version == "40 version";
+    }
     static void passes(int n)
     {
         for (int k = 0; k < n; k++)
