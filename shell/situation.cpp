@@ -154,9 +154,8 @@ static void fly_situation()
 
 void load_situation()
 {
-    char file[MAX_STR], path[MAX_STR];
-    C_to_C("*.sit", file);
-    C_to_C("*.sit", path);
+    // The dialog lists the situation files of the program folder.
+    char file[MAX_STR] = "*.sit", path[MAX_STR] = "";
     if (!MACIBM_open(file, path, FILE_SIT))
         return;
     if (!open_situation(file, path) || !read_situation())
