@@ -26,7 +26,7 @@ constexpr float CLEAR_ABOVE_FT = 18000.5f;   // bases above this: no cloud layer
 // Every value goes through these: a value missing, not finite or outside the
 // range its table allows is not stored and makes the next checkpoint fail,
 // since a bad index would reach a table later.
-static int read_ok;
+static int read_ok = 1;
 
 static void take_int(int v, int lo, int hi, int *dst)
 {
