@@ -7,16 +7,12 @@
 
 namespace {
 
-// The pilot's inputs of one frame, as the controls hand them to the
-// flight model: the joystick throttle (0..1), which reaches the engines
-// through the throttle lever, and the elevator.
-// TODO(lead): once the controls step lands, script these through its
-// scripted input source instead of writing the commands directly.
-void pilot(int frame, float rotate_deg)
+// The pilot's inputs of one frame, through the controls' scripted input:
+// the throttle from idle to full (the lever follows the joystick throttle),
+// then back pressure once the aircraft reaches its stall speed.
+void pilot(int frame, float pull)
 {
-    set.CTthro = frame < 10 ? 0.0f : 1.0f;   // lever from idle to full
-    if (flt.v >= msc.est_Vs)
-        flt.lhstbdef = flt.rhstbdef = rotate_deg;
+    set_scripted_input(flt.v >= msc.est_Vs ? pull : 0.0f, 0.0f, 0.0f, frame < 10 ? 0.0f : 1.0f);
 }
 
 float height_above_ground()
@@ -31,15 +27,17 @@ float height_above_ground()
 
 TEST_F(SimTest, TheTrainerRollsDownTheRunwayAndLiftsOff)
 {
+    const float PULL = 0.4f;   // back pressure, from 0.2 to 0.6 all fly
     start();
+    set.controls_type = CONTROLS_SCRIPTED;
     ASSERT_EQ(alerts_starting("Welcome to Vortan for Macintosh/Windows95."), 1);
     const double x0 = flt.x, y0 = flt.y;
     const float hdg = flt.psi * con.degtorad;
     int64_t now = 1000;
     int liftoff = -1;
     float along_at_liftoff = 0.0f, worst_side = 0.0f;
-    for (int f = 0; f < 1200 && liftoff < 0; f++) {
-        pilot(f, 10.0f);
+    for (int f = 0; f < 1500 && liftoff < 0; f++) {
+        pilot(f, PULL);
         now += 50;   // the machine keeps pace: the step stays at 0.05 s
         test_set_clock_ms(now);
         simulate_pass();
@@ -57,6 +55,7 @@ TEST_F(SimTest, TheTrainerRollsDownTheRunwayAndLiftsOff)
     EXPECT_GT(flt.throt[0], 0.95f);
     ASSERT_GT(liftoff, 300) << "no ground roll";
     EXPECT_GT(along_at_liftoff, 300.0f);   // down the runway, not off its side
+    EXPECT_LT(along_at_liftoff + 30.0f, (float)env.navmsc[msc.loc_index][1]);   // before its end
     EXPECT_LT(worst_side, 15.0f);
     EXPECT_GE(flt.v, msc.est_Vs);
     EXPECT_NEAR(msc.prd, 0.05f, 0.005f);
