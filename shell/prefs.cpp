@@ -60,15 +60,16 @@ int PREFScheckpoint(int pointwanted)
     return 1;
 }
 
-// Names, then the region and start: latitudes the quadrant names can carry,
-// airport slots of the navigation table, runway ends 1..4, time codes 1..4.
-static void grab_start()
+// Aircraft file name and path, scenery path: whole lines.
+static void grab_names()
 {
     spacescan(pln.C_file);
     spacescan(pln.C_path);
     spacescan(env.C_path);
 }
 
+// The region and start: latitudes the quadrant names can carry, airport
+// slots of the navigation table, runway ends 1..4, time codes 1..4.
 static int grab_region()
 {
     if (!PREFScheckpoint(100))
@@ -106,7 +107,7 @@ static int grab_weather()
     scan_flt(&atm.wave_amp);
     scan_flt(&atm.wave_length);
     scan_flt(&atm.wave_speed);
-    float dir = atm.wave_dir;
+    float dir = atm.wave_dir;   // stored as a float, truncated to whole degrees
     scan_flt(&dir);
     take_int((int)dir, 0, 360, &atm.wave_dir);
     atm.thermal_part = 0.0f;
@@ -177,7 +178,7 @@ static int grab_radios()
 int grab_prefs()
 {
     read_ok = 1;
-    grab_start();
+    grab_names();
     if (!grab_region() || !grab_weather() || !grab_switches() || !grab_radios())
         return 0;
     if (!PREFScheckpoint(105))
