@@ -27,7 +27,7 @@ float height_above_ground()
 
 TEST_F(SimTest, TheTrainerRollsDownTheRunwayAndLiftsOff)
 {
-    const float PULL = 0.4f;   // back pressure, from 0.2 to 0.6 all fly
+    const float PULL = 0.4f;   // back pressure on the stick, -1..1
     start();
     set.controls_type = CONTROLS_SCRIPTED;
     ASSERT_EQ(alerts_starting("Welcome to Vortan for Macintosh/Windows95."), 1);
