@@ -15,5 +15,7 @@ extern pathstruct pat;
 struct graphstruct {
     float data[3][4][MAX_GRAPH_PERIODS];  // three rows of the four series
     float lefttime;          // s
+    // ---- set by the data-output selection
+    int counter;             // last period sampled, -1 none
 };
 extern graphstruct grf;

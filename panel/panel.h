@@ -52,6 +52,12 @@ struct navstruct {
     float vdef[2];           // deg, glide-slope deviation, negative below it
     float gs_dist_nm[2];     // nm, to the glide-slope antenna
     // ---- end of the ILS block
+    // ---- the radio settings kept in the preferences and situations (and obs)
+    float vol[2];            // NAV audio volume 0..1
+    int dmesel;              // DME source: receiver 0 or 1
+    int gps_index_mode;      // waypoint kind: 1 NDB, 2 VOR, 3 airport
+    int gps_display_mode;    // 1 course/distance/speed, 2 cross-track and time
+    int gpsindex;            // waypoint index in its country table
 };
 extern navstruct nav;
 

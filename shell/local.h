@@ -58,14 +58,48 @@ void handlewindowclick(int index);
 void updatewin(int index);
 // 1 when any of windows 1..17 is open.
 int winsup();
-// The "Exit" command: preferences when a region is loaded, then the end.
+// The "Exit" command: preferences when a region is loaded (an alert when
+// they cannot be written), the end noted in "Vortan.out", then the end.
 [[noreturn]] void exit_simulator();
+
+// ---------------------------------------------------------------- preferences and situations
+// Start-up: the preferences, or the factory settings and the first-start
+// dialogue; then the data-output selection.
+void initprefs();
+// Opens the preferences file quietly and reads it: 1 when all of it was good.
+int readprefs();
+// Reads the sections from the open input file into the records: 1 on
+// success, 0 at the first checkpoint after a missing, non-finite or
+// out-of-range value (values read before it stay in the records).
+// Writes: pln.C_file/C_path, env.C_path/lat_south/lon_west, msc, scn.time,
+// atm, atc.voice_out/text_out, set, nav, msc.prd (limited to 0.01..0.1 s).
+int grab_prefs();
+// Progress cell, the empty line, the checkpoint number, the empty line after
+// it: 1 when the number is pointwanted and nothing before it failed.
+int PREFScheckpoint(int pointwanted);
+// Factory settings; asks for the aircraft (a cancel ends the program).
+void hardprefs();
+// Writes the sections into the open output file.
+void dump_prefs();
+// The first four panel and graph items of the selection, the graph emptied,
+// and the three output switches.
+// Reads: set.Bdsk/Brlt/Bgrf. Writes: set.rltsel/grfsel/dskout/rltout/grfout, grf.
+void set_rlt_grf_choices();
+// Writes a situation (the sections and the five position lines) to path:
+// 1 when the whole file was written and put in place.
+int write_situation(const char *path);
+// The File menu's "Save Situation" and "Load Situation": dialogs, files,
+// and (loading) the flight restarted at the stored place; a refused file
+// changes nothing and says why.
+void save_situation();
+void load_situation();
+// "Reset Preferences and Exit": the end with the message that disables
+// the preferences.
+[[noreturn]] void reset_prefs_and_exit();
 
 // ---------------------------------------------------------------- pending
 // Functions of later steps (empty in pending.cpp until they land).
 extern int osthr;   // panel's throttle-quadrant offset, pixels
-void initprefs();
-void dump_prefs();
 int init_sound();
 int initspeechsynth();
 void dispose_sound();
@@ -80,7 +114,6 @@ void build_mark();
 void build_vasi();
 void build_cable();
 void build_elev();
-void set_rlt_grf_choices();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();

@@ -6,19 +6,9 @@
 #include "world/world.h"
 #include "panel/panel.h"
 
-int osthr;   // TODO(lead): built by the panel step
+#include <cstdlib>
 
-// TODO(lead): built by the preferences step; until then every start takes
-// the factory region, airport and aircraft (the scenery folder defaults in
-// load_region).
-void initprefs()
-{
-    env.lat_south = 33;
-    env.lon_west = 119;
-    msc.loc_apt = 41;
-    C_to_C("Aircraft/Trainer.acf", pln.C_file);   // the default aircraft
-}
-void dump_prefs() {}          // TODO(lead): built by the preferences step
+int osthr;   // TODO(lead): built by the panel step
 
 // TODO(lead): built by the sound step (voices and the 22 sounds); until then
 // opening the device is all there is.
@@ -37,7 +27,6 @@ void build_mark() {}                  // TODO(lead): built by the carrier step
 void build_vasi() {}                  // TODO(lead): built by the carrier step
 void build_cable() {}                 // TODO(lead): built by the carrier step
 void build_elev() {}                  // TODO(lead): built by the carrier step
-void set_rlt_grf_choices() {}         // TODO(lead): built by the output step
 void cleargraph() {}                  // TODO(lead): built by the output step
 void open_output_streams() {}         // TODO(lead): built by the output step
 void close_output_streams() {}        // TODO(lead): built by the output step
@@ -49,7 +38,19 @@ void grfdrag() {}                     // TODO(lead): built by the output step
 void play_movie() {}                  // TODO(lead): built by the replay step
 void handle_plan(int) {}              // TODO(lead): built by the ATC step
 void controller_respond(int) {}       // TODO(lead): built by the ATC step
-void enginecondrag(int, int) {}       // TODO(lead): built by the panel-clicks step
+// TODO(lead): built by the panel-clicks step; until then only the throttle
+// slot works: rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels
+// below its top, set the throttle request of every engine.
+void enginecondrag(int x, int y)
+{
+    const int COLUMN = 666, HALF_WIDTH = 8, GRAB = 7, FULL = 515, IDLE = 563, MARGIN = 10;
+    int lever = y - GRAB;
+    if (abs(x - (osthr + COLUMN)) > HALF_WIDTH || lever < FULL - MARGIN || lever > IDLE + MARGIN)
+        return;
+    float request = fltlim(interp((float)IDLE, 0.0f, (float)FULL, 1.0f, (float)lever), 0.0f, 1.0f);
+    for (int e = 0; e < 2 && e < pln.numen; e++)
+        flt.throtrequest[e] = request;
+}
 void dasclick(int, int) {}            // TODO(lead): built by the panel-clicks step
 void fltclick(int) {}                 // TODO(lead): built by the settings-windows step
 void relclick() {}                    // TODO(lead): built by the settings-windows step

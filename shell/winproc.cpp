@@ -9,10 +9,9 @@
 
 constexpr int FILE_MENU = 2, LOCATION_MENU = 3, SETTINGS_MENU = 4, OUTPUT_MENU = 5,
               VIEW_MENU = 6, SPECIAL_MENU = 7, ABOUT_MENU = 8, FAVORITES_MENU = 14;
-constexpr int EXIT_ITEM = 206;
+constexpr int LOAD_SITUATION_ITEM = 203, SAVE_SITUATION_ITEM = 204, EXIT_ITEM = 206;
+constexpr int RESET_PREFS_ITEM = 705;
 constexpr int FIRST_VIEW = 601, LAST_VIEW = 615;
-constexpr int PREFS_FILE_KIND = 305;
-constexpr int PREFS_VERSION = 40;
 
 int winsup()
 {
@@ -134,16 +133,6 @@ void updatewin(int index)
     // TODO(lead): the events step adds the paint handlers of windows 1..17.
 }
 
-void exit_simulator()
-{
-    if (env.apt_max >= 0 && ouf_open(prefs_path, PREFS_FILE_KIND, PREFS_VERSION)) {
-        dump_prefs();
-        ouf_close();
-    }
-    // TODO(lead): the output step appends "end simulation." to Vortan.out here.
-    MACIBM_exitalert(nullptr, nullptr, nullptr, nullptr);
-}
-
 static void choose_view(int item)
 {
     set.viewtype = item;
@@ -161,6 +150,12 @@ void handlemenu(int item)
         MACIBM_killwind(k);
     if (item == EXIT_ITEM)
         exit_simulator();
+    else if (item == LOAD_SITUATION_ITEM)
+        load_situation();
+    else if (item == SAVE_SITUATION_ITEM)
+        save_situation();
+    else if (item == RESET_PREFS_ITEM)
+        reset_prefs_and_exit();
     else if (item >= FIRST_VIEW && item <= LAST_VIEW)
         choose_view(item);
     else if (item == 617 || item == 618)

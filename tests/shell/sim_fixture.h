@@ -8,6 +8,7 @@
 #include "world/world.h"
 
 #include <cmath>
+#include <fstream>
 
 class SimTest : public HeadlessTest {
   protected:
@@ -21,11 +22,22 @@ class SimTest : public HeadlessTest {
     // Start-up, then the loop's state as the later steps will leave it.
     void start(float prd_s = 0.05f)
     {
+        if (!prefs_valid())
+            test_answer_file_dialog("Aircraft/Trainer.acf");   // the factory start asks
         simulate_start();
         msc.prd = prd_s;
         msc.evup = 1;
         msc.event = 0;
         msc.warn_frame = 1;
+    }
+    std::filesystem::path prefs_file() const { return dir / "config/vortan/Vortan.prf"; }
+    bool prefs_valid() const
+    {
+        std::ifstream f(prefs_file());
+        std::string marker, version;
+        std::getline(f, marker);
+        std::getline(f, version);
+        return version == "40 version";
     }
     static void passes(int n)
     {

@@ -8,7 +8,29 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "common/testsupport.h"
+#include "shell/local.h"
+
 extern char **environ;
+
+// The preferences a first start leaves with the trainer chosen, so the
+// process starts without asking anything (a first start would wait for
+// the user in its welcome alert and aircraft dialog).
+static void write_factory_prefs()
+{
+    program_kind = PROG_VORTAN;
+    test_set_test_mode(1);
+    ASSERT_EQ(vortan_start_layer(), 1);
+    test_answer_file_dialog("Aircraft/Trainer.acf");
+    hardprefs();
+    ASSERT_EQ(ouf_open(prefs_path, 305, 40), 1);
+    dump_prefs();
+    ASSERT_EQ(ouf_close(), 1);
+    test_shutdown_layer();
+    MACIBM_set_callbacks(nullptr);
+    test_reset_layer();
+    test_set_test_mode(0);
+}
 
 TEST(Process, VortanRunsHeadlessAndClosesCleanly)
 {
@@ -25,6 +47,7 @@ TEST(Process, VortanRunsHeadlessAndClosesCleanly)
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    write_factory_prefs();
     pid_t pid;
     char *argv[] = {(char *)exe.c_str(), nullptr};
     ASSERT_EQ(posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ), 0);
