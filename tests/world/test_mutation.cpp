@@ -53,10 +53,8 @@ class SceneryMutation : public WorldTest {
     void SetUp() override
     {
         WorldTest::SetUp();
-        char gps[MAX_STR];
-        ap_dir("DATA", "gps_dat", gps);
-        if (!std::filesystem::exists(gps))
-            GTEST_SKIP() << "no generated scenery in " << gps;
+        if (!have_scenery())
+            GTEST_SKIP() << "no generated scenery in the program folder";
         program = app_path;
     }
     void TearDown() override
