@@ -388,6 +388,28 @@ void ff_init_stick(int mode);
 void ff_enable_forces();
 void ff_clear_forces();
 void ff_close_stick();
+// Joystick 1 in the stick driver's ranges: raw[0] x (roll), raw[1] y
+// (pitch), raw[2] z (throttle), raw[3] r (rudder), each 0..65535 with the
+// centre at JOY_RAW_CENTRE; buttons bit 0 a, 1 b, 2 c, 3 d. Returns 0 with
+// centred axes and no buttons when no stick is open.
+constexpr int JOY_RAW_CENTRE = 32768;
+int joy_read(int raw[4], int *buttons);
+// The force-feedback stick's calls, one per library entry; arguments are
+// percent, degrees and milliseconds as the controls' dispatcher limits
+// them. Silent without a force-feedback stick.
+enum FFCall {
+    FF_CALL_XSPRING,            // a offset -100..100, b c strength 0..100
+    FF_CALL_YSPRING,
+    FF_CALL_XVIBRATION,         // a b magnitude 0..100, c rate 0..50 Hz
+    FF_CALL_YVIBRATION,
+    FF_CALL_XVIBRATION_CLEAR,
+    FF_CALL_YVIBRATION_CLEAR,
+    FF_CALL_BUFFETING,          // a magnitude 0..100
+    FF_CALL_BUFFETING_CLEAR,
+    FF_CALL_JOLT,               // a magnitude 0..100, b direction deg, c ms
+    FF_CALL_CLEAR               // stop every effect
+};
+void ff_effect(int call, int a, int b, int c);
 
 // Audio: opens the SDL audio device (1) or reports that there is none (0).
 // The mixer, when set, fills `nframes` stereo 16-bit frames at AUDIO_RATE_HZ.

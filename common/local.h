@@ -100,6 +100,10 @@ int test_take_dialog_answer(char *name); // -1 none, 0 cancel, 1 name given
 void test_note_dialog_entry(int reset, const char *name);
 int test_joystick_override();            // -1 when the real state counts
 int test_audio_override();               // -1 real, 0 no device
+// The pretend joystick's axes and buttons (joy_read's result), and the
+// haptic recorder: 1 when it kept the call (no device is then driven).
+int test_joystick_input(int raw[4], int *buttons);
+int test_note_haptic(int call, int a, int b, int c);
 
 // The layer's own questions and notes (no program callbacks): 1 for Yes.
 int layer_ask(const char *s1, const char *s2);

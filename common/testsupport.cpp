@@ -145,6 +145,63 @@ void test_set_audio_device(int present) { audio_forced = present; }
 int test_joystick_override() { return joystick_forced; }
 int test_audio_override() { return audio_forced; }
 
+static int joy_raw[4] = {JOY_RAW_CENTRE, JOY_RAW_CENTRE, JOY_RAW_CENTRE, JOY_RAW_CENTRE};
+static int joy_buttons;
+
+void test_set_joystick_input(int x, int y, int z, int r, int buttons)
+{
+    joy_raw[0] = x;
+    joy_raw[1] = y;
+    joy_raw[2] = z;
+    joy_raw[3] = r;
+    joy_buttons = buttons;
+}
+
+int test_joystick_input(int raw[4], int *buttons)
+{
+    for (int a = 0; a < 4; a++)
+        raw[a] = joy_raw[a];
+    *buttons = joy_buttons;
+    return joystick_forced == JOY_PRESENT;
+}
+
+constexpr int MAX_HAPTIC_KEPT = 256;
+static int haptic_recording, nhaptic;
+static int haptic_calls[MAX_HAPTIC_KEPT][4];
+
+void test_set_haptic_recording(int on)
+{
+    haptic_recording = on;
+    nhaptic = 0;
+}
+
+int test_note_haptic(int call, int a, int b, int c)
+{
+    if (!haptic_recording)
+        return 0;
+    if (nhaptic == MAX_HAPTIC_KEPT) {
+        memmove(haptic_calls[0], haptic_calls[1], sizeof haptic_calls[0] * (MAX_HAPTIC_KEPT - 1));
+        nhaptic--;
+    }
+    int *k = haptic_calls[nhaptic++];
+    k[0] = call;
+    k[1] = a;
+    k[2] = b;
+    k[3] = c;
+    return 1;
+}
+
+int test_haptic_count() { return nhaptic; }
+
+int test_haptic_call(int n, int args[3])
+{
+    if (n < 0 || n >= nhaptic)
+        return -1;
+    for (int i = 0; i < 3; i++)
+        args[i] = haptic_calls[n][i + 1];
+    return haptic_calls[n][0];
+}
+
 // ---------------------------------------------------------------- pixels
 
 int test_window_pixel(int index, int x, int y)

@@ -74,3 +74,14 @@ int test_menu_item_rect(int index, int id, int *x, int *y, int *w, int *h);
 // audio device (0 none, -1 the real one).
 void test_set_joystick_state(int state);
 void test_set_audio_device(int present);
+// The pretend joystick's axes (0..65535, centre 32768: x, y, z throttle,
+// r rudder) and buttons (bit 0 a .. bit 3 d), read while a joystick state
+// is forced above.
+void test_set_joystick_input(int x, int y, int z, int r, int buttons);
+// Haptic recorder: while on, every force-feedback call (an FFCall with its
+// arguments as limited) is kept, the last 256, and no device is driven.
+// Turning it on or off forgets what was kept.
+void test_set_haptic_recording(int on);
+int test_haptic_count();
+// Call n (0 first of those kept) into args; its FFCall, -1 out of range.
+int test_haptic_call(int n, int args[3]);

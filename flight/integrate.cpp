@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "controls/controls.h"
 #include "flight/local.h"
 #include "shell/shell.h"
 
@@ -241,6 +242,7 @@ void deg2integ()
 {
     surroundings();
     stall_warning();
+    stall_shaker();
     if (msc.evup < 1)
         msc.evup = 1;
     if (msc.cntr % msc.evup == 0)

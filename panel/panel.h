@@ -12,6 +12,7 @@ struct inststruct {
     int brake_on;            // wheel brakes on (brake light)
     int jato_on;             // JATO burning
     // ---- end of the switches block
+    float dg_drift;          // deg, direction-gyro drift (the panel's gyros)
 
     // ---- needle scalings, set by the aircraft loading (value to degrees)
     float indtoASI;          // per (kt or mph)^ASpwr
@@ -33,5 +34,20 @@ struct navstruct {
     int radout;              // audio selector
     float gps_lat, gps_lon;  // deg, longitude positive west
     float gps_lock_crs;      // deg
+    // ---- navigation receivers [0 NAV1, 1 NAV2], latched by the radios;
+    // the autopilot reads them
+    float obs[2];            // deg magnetic, selected course
+    float ilscrs[2];         // deg, localizer front course
+    int ilsgs[2];            // 9 VOR, 3 ILS (glide-path deg), 0 localizer alone
+    int ntf[2];              // flag: 0 off, 1 TO (or localizer valid), 2 FROM
+    // ---- end of the receivers block
 };
 extern navstruct nav;
+
+// ---- panel drawing and lever handling the controls call (the panel step
+// builds them; stand-ins wait in shell/pending.cpp)
+// Redraws the brake light from ins.brake_on.
+void plotbrakes();
+// Moves the panel lever of `kind` (175 trim wheel, 177 speed brake) to
+// pixel row `row` and applies it.
+void handle(int kind, int row);

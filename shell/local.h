@@ -5,6 +5,7 @@
 #pragma once
 #include "shell/shell.h"
 #include "flight/flight.h"   // set_fltvars, deg2integ
+#include "controls/controls.h"   // control, cal_stick
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -83,10 +84,8 @@ void set_rlt_grf_choices();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();
-void cal_stick();
 void updatepanel();
 void start_looking();
-void control();
 void grfload();
 void grfdrag();
 void play_movie();

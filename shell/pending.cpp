@@ -4,6 +4,7 @@
 #include "shell/local.h"
 #include "files/files.h"
 #include "world/world.h"
+#include "panel/panel.h"
 
 int osthr;   // TODO(lead): built by the panel step
 
@@ -41,10 +42,8 @@ void cleargraph() {}                  // TODO(lead): built by the output step
 void open_output_streams() {}         // TODO(lead): built by the output step
 void close_output_streams() {}        // TODO(lead): built by the output step
 
-void cal_stick() {}                   // TODO(lead): built by the controls step
 void updatepanel() {}                 // TODO(lead): built by the panel step
 void start_looking() {}               // TODO(lead): built by the scene step
-void control() {}                     // TODO(lead): built by the controls step
 void grfload() {}                     // TODO(lead): built by the output step
 void grfdrag() {}                     // TODO(lead): built by the output step
 void play_movie() {}                  // TODO(lead): built by the replay step
@@ -71,3 +70,5 @@ void handle_simkey(char) {}           // TODO(lead): built by the events step
 void handle_funkey(int) {}            // TODO(lead): built by the events step
 void panplot() {}                     // TODO(lead): built by the panel step
 void setnav(int, int, int) {}         // TODO(lead): built by the radios step
+void plotbrakes() {}                  // TODO(lead): built by the panel step
+void handle(int, int) {}              // TODO(lead): built by the panel step
