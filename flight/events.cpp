@@ -1,11 +1,14 @@
-// The slower flight work done once per event period: moving flaps, slats
-// and gear, fuel burn, gravity, stall alpha, ground effect and the
-// flight-path record.
+// The slower flight work done once per event period: the flight-path
+// record, storm level, brakes, moving flaps, slats, sweep, nozzles and gear,
+// and on the eleven-count fuel burn, icing, failures, engines, lightning,
+// gravity and speed penalties; stall alpha and ground effect.
 #include <cmath>
 #include <cstring>
 
+#include "controls/controls.h"
 #include "flight/local.h"
 #include "output/output.h"
+#include "panel/panel.h"
 #include "shell/shell.h"
 
 // Slot of the part root among the arms (the elements fill the first eight).
@@ -32,17 +35,124 @@ static void record_path()
     memset(pat.xyztpp[pat_next], 0, sizeof pat.xyztpp[pat_next]);   // the end marker
 }
 
+// Time covered by one event update.
+static float event_dt() { return msc.prd * (float)intlim(msc.evup, 1, 99); }
+
+// Moves *now towards `goal` by `step`, landing on it when closer than a
+// step; returns 1 when it moved. Landing exactly (rather than stopping
+// within a dead band) matters: sums of 0.02 steps miss 1.0 by a rounding
+// error, and a sweep stopped there truncates to a degree short.
+static int step_towards(float *now, float goal, float step)
+{
+    float d = goal - *now;
+    if (d == 0.0f || !std::isfinite(d))
+        return 0;
+    *now = fabsf(d) < step ? goal : *now + fltsgn(d) * step;
+    return 1;
+}
+
 // Flaps one index per event towards the request; slats 0.02 per event.
 static void move_surfaces()
 {
     if (rel.flp && flt.flap != flt.flaprequest)
         flt.flap += flt.flap < flt.flaprequest ? 1 : -1;
-    if (rel.slt && fabsf(flt.slatrequest - flt.slat) > 0.001f) {
-        float d = flt.slatrequest - flt.slat;
-        flt.slat = fabsf(d) < 0.02f ? flt.slatrequest : flt.slat + fltsgn(d) * 0.02f;
-    }
+    if (rel.slt)
+        step_towards(&flt.slat, flt.slatrequest, 0.02f);
     for (int p = 2; p <= 4; p++)
         flt.slat_effect[p] = 1.0f + (pln.slat_effect[p] - 1.0f) * flt.slat;
+}
+
+// Variable sweep 0.02 per event; each swinging surface takes the sweep
+// between its two settings and its elements move with it.
+static void move_sweep()
+{
+    if (!pln.varsweepEQ[2] && !pln.varsweepEQ[3] && !pln.varsweepEQ[4])
+        return;
+    if (!step_towards(&flt.sweep, flt.sweeprequest, 0.02f))
+        return;
+    for (int p = 2; p <= 4; p++) {
+        if (!pln.varsweepEQ[p])
+            continue;
+        float s1 = fltwrap((float)pln.sweep1[p], -179.0f, 181.0f);
+        float s2 = fltwrap((float)pln.sweep2[p], -179.0f, 181.0f);
+        int now = (int)interp(0.0f, s1, 1.0f, s2, flt.sweep);
+        pln.sweepnow[p] = intwrap(now, 0, 359);
+        if (pln.foileq[p])
+            calcsweepgeo(p);
+    }
+}
+
+// Thrust vectoring 3 degrees per event; the second nozzle follows the first.
+static void move_vectoring()
+{
+    if (!pln.vectEQ || pln.is_heli)
+        return;
+    if (!step_towards(&pln.vertcant[0], (float)flt.vectrequest, 3.0f))
+        return;
+    pln.vertcant[1] = pln.vertcant[0];
+    for (int e = 0; e < 2; e++) {
+        pln.sin_vertcant[e] = sinf(pln.vertcant[e] * con.degtorad);
+        pln.cos_vertcant[e] = cosf(pln.vertcant[e] * con.degtorad);
+    }
+}
+
+// Nominal transit of each leg (nose, left, right), s: a light retractable's
+// gear cycles in 5 to 7 s; the legs are staggered as real ones are.
+static const float GEAR_TRANSIT_S[3] = {5.0f, 6.0f, 6.5f};
+
+// A leg whose state differs from the handle arrives once its transit time
+// has run; a failed leg stays where it is.
+static void move_gear()
+{
+    if (!pln.retractEQ)
+        return;
+    for (int g = 0; g < 3; g++) {
+        if (set.gear_stat[g] == set.gear_handle || !rel.ger[g]) {
+            set.gear_time[g] = 0.0f;
+            continue;
+        }
+        set.gear_time[g] += event_dt();
+        if (set.gear_time[g] >= GEAR_TRANSIT_S[g]) {
+            set.gear_stat[g] = set.gear_handle;
+            set.gear_time[g] = 0.0f;
+        }
+    }
+}
+
+// Wheel brakes: build while the brake is held, off at once when released.
+// A tail-dragger whose tail is coming light eases off so as not to nose over.
+static void brakes()
+{
+    float step = 2.0f * event_dt();
+    set.partbrake += ins.brake_on ? step : -1.0f;
+    if (ins.brake_on && pln.gearEQ && pln.ngearx > 0.0f && flt.geard[0] < 0.3f * pln.delnose_eqlbm)
+        set.partbrake = fltmax2((set.partbrake - step) * 0.95f, 0.2f);
+    set.partbrake = fltlim(set.partbrake, 0.0f, 0.8f);
+}
+
+// Storm level round the aircraft from the 5 x 5 radar cells about it.
+static void radar_level()
+{
+    int i, j;
+    atm.level = 0.0f;
+    if (flt.h > atm.topsMSL || !wxr_cell((float)flt.x, (float)flt.y, 2, &i, &j))
+        return;
+    float sum = 0.0f;
+    for (int a = i - 2; a <= i + 2; a++)
+        for (int b = j - 2; b <= j + 2; b++)
+            sum += flt_wxr[a][b];
+    atm.level = fltlim(interp(24.0f, 1.0f, 31.0f, 9.0f, sum / 25.0f), 0.0f, 9.0f);
+}
+
+// The autopilot's course and glide-slope errors from the receivers.
+static void navigation_errors()
+{
+    for (int r = 0; r < 2; r++)
+        if (ott.NAV[r])
+            ott.delhorz = fltlim(nav.hdef[r], -10.0f, 10.0f);
+    if (ott.GS2)
+        ott.delvert = fltlim(nav.vdef[0], -5.0f, 5.0f);
+    glideslope_warning();
 }
 
 // Ground-effect multipliers of the induced drag and lift of surface p at
@@ -59,30 +169,98 @@ static void ground_effect(int p)
     flt.CLgrndeffect[p] = 1.0f + 3.0f * (powf(1.0f + 1.0f / (hb * hb * hb), 0.04f) - 1.0f) / AR;
 }
 
+// Fuel flow (lb/h) of each engine and the fuel burned over the
+// eleven-count (about a second): piston 0.48 lb/h per hp, turboprop half as
+// much again, jets 0.5 lb/h per lb of thrust.
+static void burn_fuel()
+{
+    float ff = 0.0f;
+    for (int e = 0; e < 2 && e < pln.numen; e++) {
+        float f = pln.entype == 3 ? flt.thrust[e] * con.kgstolbs / con.g * 0.5f
+                                  : flt.power[e] * con.watttohp * 0.48f * (pln.entype == 2 ? 1.5f : 1.0f);
+        flt.ff_lbhr[e] = fltmax2(f, 0.0f);
+        ff += flt.ff_lbhr[e];
+    }
+    flt.m_fuel = fltlim(flt.m_fuel - ff * con.lbstokgs / 3600.0f, 0.0f, pln.m_fuel);
+}
+
+// Ice builds in cloud between -20 and 0 C and melts above freezing or with
+// anti-ice on (a third of a percent per eleven-count, the rate the ice
+// ratio was tuned for).
+static void icing()
+{
+    float tc = atm.T - 273.15f;
+    int in_cloud = !atm.clear && flt.h < atm.topsMSL && flt.h > atm.baseMSL;
+    if (ins.antiice_on) {
+        msc.ice -= 0.01f;
+    } else if (tc > 0.0f) {
+        msc.ice -= tc * 0.00333f / 10.0f;
+    } else if (tc >= -20.0f && in_cloud) {
+        msc.icebld = 1;
+        msc.ice += 0.00333f;
+    }
+    msc.ice = fltlim(msc.ice, 0.0f, 1.0f);
+}
+
+// An engine runs while it has fuel, a burnable mixture and has not failed.
+static void engines_running()
+{
+    for (int e = 0; e < 2; e++)
+        flt.eng_running[e] = pln.entype && e < pln.numen && flt.m_fuel > 0.01f &&
+                             flt.mix_powr_rat[e] > 0.01f && rel.eng[e];
+}
+
+// Stick springs stiffen with airspeed; the stick shakes at the stall and
+// rumbles on the runway.
+static void force_feedback()
+{
+    float vne = pln.Vne > 1.0f ? pln.Vne : 200.0f;
+    forcecall(FF_SPRING, 0.0f, 0.0f, fltlim(100.0f * flt.vind / vne, 10.0f, 100.0f));
+    float shake = flt.stall_warn ? 60.0f : (flt.onground ? fltlim(flt.vind * 0.5f, 0.0f, 30.0f) : 0.0f);
+    forcecall(FF_X_VIBRATION, shake, flt.stall_warn ? 10.0f : 25.0f, 0.0f);
+}
+
+// The slow work, once per eleven event updates.
+static void eleven_count()
+{
+    force_feedback();
+    burn_fuel();
+    icing();
+    failure_pass();
+    hydraulic_decay();
+    engines_running();
+    if (atm.rain_tstm > 1 && atm.temp_SL > 32.0f)
+        start_strike();
+    air_gravity(flt.h);
+    speed_penalties();
+}
+
+// Stall alpha with the slats, and the ground-effect factors.
+static void stall_and_ground_effect()
+{
+    for (int p = 2; p < MAX_PARTS; p++)
+        if (pln.foileq[p])
+            flt.alphamax[p] = flt.slat_effect[p] * pln.alphamax[p];
+    if (pln.is_heli)
+        ground_effect(0);
+    else
+        for (int p = 2; p <= 4; p++)
+            ground_effect(p);
+}
+
 void mod_evt()
 {
     record_path();
+    radar_level();
+    navigation_errors();
+    brakes();
     move_surfaces();
+    move_sweep();
+    move_vectoring();
     wxcalc();
-    if (msc.cntr10 == 0) {
-        float ff = 0.0f;
-        for (int e = 0; e < 2 && e < pln.numen; e++) {
-            float f = pln.entype == 3 ? flt.thrust[e] * con.kgstolbs / con.g * 0.5f
-                                      : flt.power[e] * con.watttohp * 0.48f * (pln.entype == 2 ? 1.5f : 1.0f);
-            flt.ff_lbhr[e] = fltmax2(f, 0.0f);
-            ff += flt.ff_lbhr[e];
-        }
-        flt.m_fuel = fltlim(flt.m_fuel - ff * con.lbstokgs / 3600.0f, 0.0f, pln.m_fuel);
-        air_gravity(flt.h);
-    }
-    if (msc.cntr10 == 0 || msc.cntr10 == 5) {
-        for (int p = 2; p < MAX_PARTS; p++)
-            if (pln.foileq[p])
-                flt.alphamax[p] = flt.slat_effect[p] * pln.alphamax[p];
-        if (pln.is_heli)
-            ground_effect(0);
-        else
-            for (int p = 2; p <= 4; p++)
-                ground_effect(p);
-    }
+    move_gear();
+    if (msc.cntr10 == 0)
+        eleven_count();
+    if (msc.cntr10 == 0 || msc.cntr10 == 5)
+        stall_and_ground_effect();
 }

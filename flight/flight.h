@@ -117,6 +117,9 @@ extern flightstruct flt;
 // situations, each change followed by limwx; the air state (rho..T) every
 // flight step by air_state; the wind vector and shear state by wxcalc.
 constexpr int NWIND_LAYERS = 9;
+constexpr int MAX_BRANCHES = 4;    // lightning: main bolt and three side branches
+constexpr int BRANCH_PTS = 20;     // points of one branch
+constexpr int STRIKE_RING = 60;    // remembered strikes for the stormscope
 constexpr int NDENSITY_ROWS = 22;
 
 struct atmospherestruct {
@@ -149,6 +152,21 @@ struct atmospherestruct {
     float wind_P;            // deg/s, turbulence roll rate
     int inshear;             // a wind shear is in progress
     int therm_on_poly[MESH_I][MESH_J];   // thermal over terrain cell [i][j]
+
+    // ---- lightning: the strike shown now and the ring of recent strikes
+    // (start_strike on the event tick, manage_strike each frame)
+    int strike_up;           // a strike is being shown
+    int strike_lighting;     // the flash, toggled each frame while shown
+    float strike_start_time, strike_duration;   // s
+    int i_strike, j_strike;  // terrain cell of the strike
+    int num_branches;        // side branches of the next bolt, 0..3
+    int strike_size[MAX_BRANCHES];                   // points used per branch
+    float lightx[MAX_BRANCHES][BRANCH_PTS], lighty[MAX_BRANCHES][BRANCH_PTS];
+    float lightz[MAX_BRANCHES][BRANCH_PTS];          // m, branch polylines
+    float strike_x[STRIKE_RING], strike_y[STRIKE_RING];   // m
+    float strike_t_exp[STRIKE_RING];                 // s, when the entry expires
+    int strike_ring;         // next ring slot, 0..STRIKE_RING - 1
+    // ---- end of the lightning block
 };
 extern atmospherestruct atm;
 
@@ -381,20 +399,28 @@ int touchdown_sound(float vel);
 void bendmetal(int instant);
 // Places and resets the aircraft for a start of kind `type_start` (4 at the
 // selected airport and runway by msc.typestart, 5 and 8 the custom location,
-// 6 and 7 over the VOR or NDB in navigation slot `slot`). Writes flt, and
-// clears the weather state, path record and watchdog.
+// 6 and 7 over the VOR or NDB in navigation slot `slot`, 9 and 10 on the
+// approach to the nearest small ship or the carrier, 11 held on the
+// carrier's catapult; 9 to 11 end the program when there is no such ship).
+// Writes flt, the controls and switches (set, ins), autopilot modes (ott),
+// failures (rel), atc/fpl, the traffic, car, and clears the weather state,
+// lightning, path record and watchdog.
 void set_fltvars(int type_start, int slot);
 
 // ------------------------------------------------------------ flight step
 // One frame of flight over msc.prd (the simulation loop calls it while not
-// paused): mass, throttle lag, terrain and air under the aircraft, stall
-// warning, the event update every msc.evup frames, then two half-period
-// sub-steps of set_a, integ_v, integ_x, and the watchdog.
+// paused): mass, throttle lag, terrain, deck and air under the aircraft,
+// stall warning, traffic, the event update every msc.evup frames (which
+// also starts a waiting force build-up report), the lightning flash, then
+// two half-period sub-steps of set_a, integ_v, integ_x, the report's end
+// and the watchdog.
 // Reads: pln, msc.prd/cntr/evup/est_Vs, set, rel.thr, atm, env.
-// Writes: flt (whole state), env.localh/i,j,t_aircraft, atm air state.
+// Writes: flt (whole state), env.localh/i,j,t_aircraft/deck, atm air state,
+// traffic, set.cycout/cycoutwaiting.
 void deg2integ();
 // Body rates, nose-wheel yaw, Euler rates and earth velocities over msc.prd.
-// Reads: flt P/Q/R dots, ax/ay/az, set.damp/YK*, atm.wind_P, pln gear.
+// Reads: flt P/Q/R dots, ax/ay/az, vx/vy, sinpsi/cospsi, gearf, set.damp/YK*,
+// atm.wind_P, pln gear.
 // Writes: flt.P/Q/R, Prad/Qrad/Rrad, thedot/psidot/phidot, vx/vy/vz.
 void integ_v();
 // Attitude (wrapped, re-expressed past the vertical), position, speeds,
@@ -404,9 +430,15 @@ void integ_v();
 void integ_x();
 // 1 when the ground track is more than 90 degrees off the heading.
 int crs_wrapped();
-// Event update (moving surfaces, fuel, gravity, stall alpha, ground effect,
-// the flight-path record), every msc.evup frames.
-// Reads: pln, flt, msc.cntr10/evup/prd, set. Writes: flt, atm.g, pat.
+// Event update, every msc.evup frames: the flight-path record, the storm
+// level, autopilot errors and the glide-slope warning, brakes, flaps, slats,
+// sweep, vectoring, weather, gear; on the eleven-count force feedback, fuel,
+// icing, failures, engines, lightning, gravity and the speed penalties; on
+// counts 0 and 5 the stall alphas and ground effect.
+// Reads: pln, flt, atm, nav, ins, rel, msc.cntr10/evup/prd/tottime/warn_*,
+// flt_wxr, the mesh. Writes: flt, pln (sweep, nozzles, a removed surface),
+// atm.level/g/lightning, set.partbrake/gear_stat/gear_time, msc.ice/icebld,
+// rel, ott.delhorz/delvert, pat.
 void mod_evt();
 // Times the watchdog restored a non-finite state since the last reset, and
 // its reset (a new flight).
@@ -414,3 +446,77 @@ extern int flight_watchdog_trips;
 void flight_watchdog_reset();
 // Clears the flight-path record.
 void resetpat();
+
+// ==================================================================== events
+// The flight events and starts beyond the first ones: ships and the
+// carrier, traffic, failures, warnings, lightning.
+
+// ---------------------------------------------------------------- ships
+// Ships stand at the centre of their terrain cell (boat_on_poly or
+// carr_on_poly), on the water, parallel to the coast beside them.
+constexpr float SHIP_HALF_LEN = 60.0f, SHIP_HALF_BEAM = 7.0f, SHIP_DECK = 6.0f;   // m
+constexpr float CARR_HALF_LEN = 150.0f, CARR_HALF_BEAM = 35.0f, CARR_DECK = 21.0f;   // m
+// Centre (m), deck height (m above sea level) and heading (deg) of the ship
+// in cell (i, j); carrier 1 for the carrier's dimensions.
+void ship_place(int i, int j, int carrier, float *x, float *y, float *deck, float *hdg);
+// Cell of the ship nearest to (x, y): carrier 0 the small ships, 1 the
+// carrier. Returns 0 when the region has none.
+int nearest_ship(float x, float y, int carrier, int *i, int *j);
+// Catapult of the carrier in cell (i, j). Writes: car.catx/caty/catang.
+void place_carrier_catapult(int i, int j);
+// Deck under the aircraft: over_boat with the deck corners, or over_carr
+// with the deck height, when over a ship in the aircraft's cell.
+// Reads: flt.x/y, env.i/j_aircraft, boat_on_poly, carr_on_poly, the mesh.
+// Writes: env.over_boat/over_carr/boatx/boaty/boatz/carrz, car (carrier).
+void deck_under_aircraft();
+
+// ---------------------------------------------------------------- traffic
+// Ten other aircraft: points 0 centre, 1 and 2 wing tips, 3 tail (m),
+// speed (m/s), heading (deg) and terrain cell. Moved by the flight step,
+// drawn by the view.
+constexpr int MAX_TRAFFIC = 10;
+extern float traf_x[MAX_TRAFFIC][4], traf_y[MAX_TRAFFIC][4], traf_z[MAX_TRAFFIC][4];
+extern float traf_v[MAX_TRAFFIC], traf_h[MAX_TRAFFIC];
+extern int traf_i[MAX_TRAFFIC], traf_j[MAX_TRAFFIC], traf_t[MAX_TRAFFIC];
+// Creates traffic aircraft n at random within 30 nm of the user, 300 m or
+// more above the terrain. Reads: flt.x/y, the mesh. Writes: traf_*[n].
+void make_a_plane(int n);
+// Moves the ten aircraft over msc.prd (step 6 of the flight step).
+// Reads: flt.x/y, msc.prd, the mesh. Writes: traf_*.
+void move_traffic();
+
+// ---------------------------------------------------------------- failures
+// Whether failure item w (0..MAX_FAIL_KINDS - 1) happens now: fail_type 1
+// never, 3 always, 2 with odds 1 in 60 x fail_time_max. Reads: rel.
+int failme(int w);
+// The failure pass of the eleven-count: each working item the aircraft has
+// may fail. Reads: rel, pln, msc.tottime/warn_gpws. Writes: rel.
+void failure_pass();
+// Hydraulic pressure after a failure: 1 to 0 over 30 s. Writes: rel.hyd_rat.
+void hydraulic_decay();
+
+// ---------------------------------------------------------------- warnings
+// Glide-slope warning of a jet per NAV receiver, at most once every 2 s;
+// returns 1 when it sounded.
+// Reads: nav.ilsgs/ilscrs/hdef/vdef/gs_dist_nm, flt.psi/vu/h/onground,
+// pln.entype, msc.warn_gpws/tottime. Plays SND_GLIDESLP.
+int glideslope_warning();
+// Forgets captured approaches and the warning timer (a new flight).
+void glideslope_reset();
+// Overspeed and flap-speed penalties (aeroplanes). Reads: flt.vind/
+// flaprequest, pln.Vne/Vfe/as_is_kias/fwd_foil, msc.warn_overspeed/warn_flaps.
+// Writes: flt.over_vne/over_vfe, pln.foileq[fwd_foil].
+void speed_penalties();
+
+// ---------------------------------------------------------------- lightning
+// On an event tick in thunderstorms: a strike at a random point within 20 nm
+// when the weather radar there is 29 or more. Reads: flt, atm, flt_wxr,
+// the mesh. Writes: atm lightning fields, ins.tickle_str.
+void start_strike();
+// Every frame in thunderstorms: the flash toggles, the strike ends.
+void manage_strike();
+// Clears the shown strike and the ring (a new flight).
+void clear_strikes();
+// Weather-radar cell of (x, y) in flt_wxr, kept inside the array (the 5 x 5
+// block round it included). Returns 0 when the mesh has no extent.
+int wxr_cell(float x, float y, int margin, int *i, int *j);

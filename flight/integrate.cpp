@@ -3,6 +3,7 @@
 // and integration, and a watchdog that refuses a non-finite state.
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "controls/controls.h"
 #include "flight/local.h"
@@ -47,8 +48,11 @@ static void euler_rates()
     }
 }
 
-// Yaw rate of the steered nose wheel, or no yaw at walking pace without
-// steering; skids do not yaw on the ground.
+// Yaw rate of the steered nose (or tail) wheel, or no yaw at walking pace
+// without steering; skids do not yaw on the ground. The yaw follows the
+// wheel's path, so it reverses when the aircraft rolls backwards; a tail
+// wheel's negated limit over the negative wheelbase turns the same way as a
+// nose wheel for the same input.
 static void ground_yaw()
 {
     if (pln.gearEQ && flt.gearf[0] > 1.0f) {
@@ -62,8 +66,9 @@ static void ground_yaw()
         if (flt.v < 20.0f && fabsf(input) > 0.8f * set.joy_rat)
             limit = fltsgn(limit) * interp(0.0f, 45.0f, 20.0f, fabsf(limit), flt.v);
         float base = pln.mgearx - pln.ngearx;
+        float along = (float)(flt.vx * flt.sinpsi + flt.vy * flt.cospsi);   // signed roll speed
         if (fabsf(base) > 0.1f)
-            flt.R = flt.v * limit * input / base;
+            flt.R = along * limit * input / base;
     } else if (pln.skidEQ && flt.onground) {
         flt.R = 0.0f;
     }
@@ -85,6 +90,15 @@ void integ_v()
     flt.vz += flt.az * dt;
 }
 
+// Dynamic pressure and the fuselage row's Mach and density at the current
+// airspeed and air state.
+static void air_of_speed()
+{
+    flt.Qstatic = 0.5f * atm.rho * flt.av * flt.av;
+    flt.machno[FLT_ROW_FUSE] = atm.a > 1.0f ? flt.av / atm.a : 0.0f;
+    flt.rho[FLT_ROW_FUSE] = thinair(flt.machno[FLT_ROW_FUSE]);
+}
+
 // Airspeeds, dynamic pressure and the fuselage row's Mach and density.
 static void air_speeds(float vax, float vay, float vaz)
 {
@@ -92,10 +106,8 @@ static void air_speeds(float vax, float vay, float vaz)
     flt.av = sqrtf(vax * vax + vay * vay + vaz * vaz);
     flt.vaxial = flt.av * flt.cosalph * flt.cosbeta;
     flt.vind = fltmax2(0.0f, sqrtf(atm.crtsig) * flt.av * flt.cosalph * con.msctokts);
-    flt.Qstatic = 0.5f * atm.rho * flt.av * flt.av;
     flt.Qratio = pln.Vne > 0.0f ? sqr(flt.vind / pln.Vne) : 0.0f;
-    flt.machno[FLT_ROW_FUSE] = atm.a > 1.0f ? flt.av / atm.a : 0.0f;
-    flt.rho[FLT_ROW_FUSE] = thinair(flt.machno[FLT_ROW_FUSE]);
+    air_of_speed();
 }
 
 // Pitch, heading and bank advance and wrap; passing the vertical turns the
@@ -223,7 +235,11 @@ static void surroundings()
             flt.throt[e] = flt.throtrequest[e] * msc.prd + (1.0f - msc.prd) * flt.throt[e];
     find_local_h((float)flt.x, (float)flt.y, &env.localh, &env.i_aircraft, &env.j_aircraft,
                  &env.t_aircraft);
+    deck_under_aircraft();
     air_state(flt.h);
+    // The fuselage, gear and ram drag read these before the integration
+    // recomputes them: they must be of this step's air, not the last one's.
+    air_of_speed();
     mixture_ratios();
 }
 
@@ -238,15 +254,47 @@ static void stall_warning()
         flt.stall_warn = 1;
 }
 
-void deg2integ()
+// Starts the force build-up report on an event frame when one was asked
+// for: two divider lines, the frame and where the aircraft is.
+static void report_start()
 {
-    surroundings();
-    stall_warning();
-    stall_shaker();
-    if (msc.evup < 1)
-        msc.evup = 1;
-    if (msc.cntr % msc.evup == 0)
-        mod_evt();
+    if (!set.cycoutwaiting)
+        return;
+    set.cycout = 1;
+    char line[102];
+    memset(line + 1, 0xA5, 100);
+    line[0] = '\n';
+    line[101] = 0;
+    cyc_printf("%s%s\n", line, line);
+    float ft = con.mtrstoft;
+    cyc_printf("frame %d\nh=%f ft\nx=%f ft\ny=%f ft\n", msc.cntr, (double)(flt.h * ft), flt.x * ft, flt.y * ft);
+}
+
+// The end of the report: accelerations, speeds, rates and attitude; then
+// the report and its request are off (one frame per request).
+static void report_end()
+{
+    if (!set.cycout)
+        return;
+    float ft = con.mtrstoft, kt = con.msctokts;
+    cyc_printf("ax=%f ft/sec/sec\nay=%f ft/sec/sec\naz=%f ft/sec/sec\n", (double)(flt.ax * ft),
+               (double)(flt.ay * ft), (double)(flt.az * ft));
+    cyc_printf("vx=%f kt\nvy=%f kt\nvz=%f kt\n", flt.vx * kt, flt.vy * kt, flt.vz * kt);
+    cyc_printf("Pdot (roll accel) =%f deg/sec/sec\n", (double)flt.Pdot);
+    cyc_printf("Qdot (pitch accel)=%f deg/sec/sec\n", (double)flt.Qdot);
+    cyc_printf("Rdot (yaw accel)  =%f deg/sec/sec\n", (double)flt.Rdot);
+    cyc_printf("P (roll)   =%f deg/sec\n", (double)flt.P);
+    cyc_printf("Q (pitch)  =%f deg/sec\n", (double)flt.Q);
+    cyc_printf("R (heading)=%f deg/sec\n", (double)flt.R);
+    cyc_printf("roll   =%f deg\n", (double)flt.phi);
+    cyc_printf("pitch  =%f deg\n", (double)flt.the);
+    cyc_printf("heading=%f deg\n", (double)flt.psi);
+    set.cycout = set.cycoutwaiting = 0;
+}
+
+// Path bank: reversed when flying backwards over the ground.
+static void path_bank()
+{
     if (!crs_wrapped()) {
         flt.sinphi_path = flt.sinphi;
         flt.cosphi_path = flt.cosphi;
@@ -255,6 +303,23 @@ void deg2integ()
         flt.sinphi_path = sinf(p);
         flt.cosphi_path = flt.the180 < 0.0f ? -cosf(p) : cosf(p);
     }
+}
+
+void deg2integ()
+{
+    surroundings();
+    stall_warning();
+    stall_shaker();
+    move_traffic();
+    if (msc.evup < 1)
+        msc.evup = 1;
+    if (msc.cntr % msc.evup == 0) {
+        mod_evt();
+        report_start();
+    }
+    if (atm.rain_tstm > 1)
+        manage_strike();
+    path_bank();
     msc.prd *= 0.5f;
     for (int half = 0; half < 2; half++) {
         set_a();
@@ -262,5 +327,6 @@ void deg2integ()
         integ_x();
     }
     msc.prd *= 2.0f;
+    report_end();
     watchdog();
 }

@@ -1,10 +1,14 @@
 // Placing and resetting the aircraft at the start of a flight or after a
-// crash: on a runway, on a final, over a navaid or at the custom location.
+// crash: on a runway, on a final, over a navaid, at the custom location,
+// approaching a ship or on the carrier's catapult.
 #include <cmath>
 #include <cstring>
 
+#include "atc/atc.h"
 #include "flight/local.h"
+#include "panel/panel.h"
 #include "shell/shell.h"
+#include "view/view.h"
 
 namespace {
 
@@ -110,6 +114,61 @@ Start navaid_start(int k)
     return s;
 }
 
+// The nearest small ship (carrier 0) or the carrier: its cell, centre, deck
+// height and heading. Without one the program cannot place the aircraft.
+void nearest_ship_or_exit(int carrier, int *i, int *j, float *x, float *y, float *deck, float *hdg)
+{
+    if (!nearest_ship((float)flt.x, (float)flt.y, carrier, i, j))
+        MACIBM_exitalert("I can't find any ships in the area!", "", "", "");
+    ship_place(*i, *j, carrier, x, y, deck, hdg);
+    if (carrier)
+        place_carrier_catapult(*i, *j);
+}
+
+// Approach to the nearest small ship (1 nm astern) or the carrier (2 nm
+// astern), on a 3.5-degree slope to its deck.
+Start ship_start(int carrier)
+{
+    int i = 0, j = 0;
+    float x, y, deck, hdg;
+    nearest_ship_or_exit(carrier, &i, &j, &x, &y, &deck, &hdg);
+    float d = (carrier ? 2.0f : 1.0f) * con.nmtomtrs;
+    int h = deg_index(hdg);
+    Start s{x - d * lsin[h], y - d * lcos[h], deck + d * tanf(3.5f * con.degtorad), hdg,
+            1.5f * msc.est_Vs, 0.2f, 0};
+    return s;
+}
+
+// On the carrier's catapult, held, at rest on the deck.
+Start catapult_start()
+{
+    int i = 0, j = 0;
+    float x, y, deck, hdg;
+    nearest_ship_or_exit(1, &i, &j, &x, &y, &deck, &hdg);
+    Start s{car.catx, car.caty, deck + pln.h_eqlbm, car.catang, 0.01f, 0.5f, 1};
+    return s;
+}
+
+// Controls, panel switches, autopilot, air traffic control and the other
+// traffic of a fresh flight.
+void reset_surroundings()
+{
+    ins.jato_on = 0;
+    ins.antiice_on = 0;
+    flt.jatoleft = pln.jatoleft;
+    for (int g = 0; g < 3; g++)
+        set.gear_time[g] = 0.0f;
+    ott.HDSLCT = ott.NAV[0] = ott.NAV[1] = 0;
+    ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 0;
+    ott.delhorz = ott.delvert = 0.0f;
+    atc.ils_vec_in_progress = atc.ils_command = 0;
+    fpl.onfile = fpl.activated = 0;
+    for (int n = 0; n < MAX_TRAFFIC; n++)
+        make_a_plane(n);
+    clear_strikes();
+    glideslope_reset();
+}
+
 // Forces, rates, controls and failures of a fresh flight.
 void clear_state()
 {
@@ -132,12 +191,18 @@ void clear_state()
         flt.alphamax[p] = pln.alphamax[p];
         flt.downwash[p] = 0.0f;
         flt.stalled[p] = 0;
-        int swept = pln.autosweep && pln.sweep1[p] != pln.sweep2[p];
+        int swept = pln.autosweep && pln.varsweepEQ[p];
         pln.sweepnow[p] = swept ? pln.sweep2[p] : pln.sweep1[p];
         if (p >= 2 && pln.foileq[p])
             calcsweepgeo(p);
     }
     memset(flt.induced_alpha, 0, sizeof flt.induced_alpha);
+    if (pln.vectEQ && !pln.is_heli)
+        for (int e = 0; e < 2; e++) {   // nozzles back to straight aft
+            pln.vertcant[e] = 0.0f;
+            pln.sin_vertcant[e] = 0.0f;
+            pln.cos_vertcant[e] = 1.0f;
+        }
     rel.eng[0] = rel.eng[1] = 1;
     rel.vac = rel.asi = rel.ahz = rel.alt = rel.tsi = rel.dgy = rel.vvi = 1;
     rel.ail = rel.elv = rel.rud = rel.flp = rel.slt = rel.thr = rel.hyd = rel.tro = 1;
@@ -159,6 +224,10 @@ void set_fltvars(int type_start, int slot)
         s = custom_start(type_start);
     else if (type_start == 6 || type_start == 7)
         s = navaid_start(slot);
+    else if (type_start == 9 || type_start == 10)
+        s = ship_start(type_start == 10);
+    else if (type_start == 11)
+        s = catapult_start();
     else
         s = airport_start();
     clear_state();
@@ -168,12 +237,13 @@ void set_fltvars(int type_start, int slot)
     flt.h = (float)s.z;
     flt.psi = fltwrap(s.psi, 0.0f, 360.0f);
     flt.phi = 0.0f;
-    flt.the = (type_start == 4 && s.gear && s.v < 1.0f) ? pln.the_eqlbm : 0.0f;
+    int at_rest = (type_start == 4 || type_start == 11) && s.gear && s.v < 1.0f;
+    flt.the = at_rest ? pln.the_eqlbm : 0.0f;
     float p = flt.psi * con.degtorad;
     flt.vx = s.v * sinf(p);
     flt.vy = s.v * cosf(p);
     flt.vz = 0.0;
-    flt.cat_stage = CAT_FREE;   // only a catapult start is held by it
+    flt.cat_stage = type_start == 11 ? CAT_HELD : CAT_FREE;   // only a catapult start is held
     flt.m_total = pln.m_empty + flt.m_fixed + flt.m_fuel + flt.m_water;
     initpower(s.power);
     for (int e = 0; e < 2; e++) {
@@ -181,6 +251,7 @@ void set_fltvars(int type_start, int slot)
         flt.eng_running[e] = pln.entype && e < pln.numen && flt.m_fuel > 0.01f;
     }
     setgear(s.gear);
+    reset_surroundings();
     reset_weather_state();
     resetpat();
     flight_watchdog_reset();

@@ -14,6 +14,11 @@ struct inststruct {
     // ---- end of the switches block
     float dg_drift;          // deg, direction-gyro drift (the panel's gyros)
 
+    // ---- flight-event switches and requests
+    int antiice_on;          // anti-ice on (the flight start turns it off)
+    int tickle_str;          // stormscope redraw request (a new strike)
+    // ---- end of the flight-event block
+
     // ---- needle scalings, set by the aircraft loading (value to degrees)
     float indtoASI;          // per (kt or mph)^ASpwr
     float msctoVVI;          // per m/s
@@ -41,6 +46,12 @@ struct navstruct {
     int ilsgs[2];            // 9 VOR, 3 ILS (glide-path deg), 0 localizer alone
     int ntf[2];              // flag: 0 off, 1 TO (or localizer valid), 2 FROM
     // ---- end of the receivers block
+    // ---- ILS deviations per NAV receiver, written by the receivers and read
+    // by the flight events (glide-slope warning, autopilot errors)
+    float hdef[2];           // deg, localizer or course deviation
+    float vdef[2];           // deg, glide-slope deviation, negative below it
+    float gs_dist_nm[2];     // nm, to the glide-slope antenna
+    // ---- end of the ILS block
 };
 extern navstruct nav;
 

@@ -22,5 +22,9 @@ extern starstruct sta;
 struct carrierstruct {
     float catx;              // m
     float catang;            // deg
+    // ---- catapult position, set with catx and catang where the carrier is
+    // placed (place_carrier_catapult, flight/ships.cpp)
+    float caty;              // m, north, of the catapult's launch point
+    // ---- end of the catapult block
 };
 extern carrierstruct car;
