@@ -3,24 +3,11 @@
 // with the later steps' work still empty. Headless (SDL dummy drivers).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-
-#include "common/testsupport.h"
-#include "shell/local.h"
+#include "bench/bench_sim.h"
 
 static void start_headless()
 {
-    static int started;
-    if (started)
-        return;
-    started = 1;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    test_set_test_mode(1);
-    test_set_joystick_state(JOY_NONE_PLUGGED);
-    program_kind = PROG_VORTAN;
-    vortan_start_layer();
-    simulate_start();
+    bench_start_simulator();
     msc.prd = 0.05f;
 }
 

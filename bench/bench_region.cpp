@@ -4,47 +4,17 @@
 // finished again). Headless, from the program folder's DATA.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
-
-#include "common/testsupport.h"
-#include "shell/local.h"
+#include "bench/bench_sim.h"
 #include "world/world.h"
 
-// The benchmarks live in build/bench, the generated data in build/program;
-// set before any benchmark starts the simulator (the frame benchmarks'
-// start-up reads the country file too).
-namespace {
-struct ProgramFolder {
-    ProgramFolder()
-    {
-        char exe[1024] = "";
-        ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-        std::string dir(exe, n > 0 ? (size_t)n : 0);
-        dir = dir.substr(0, dir.find_last_of('/') + 1) + "../program";
-        setenv("VORTAN_PROGRAM_DIR", dir.c_str(), 0);
-    }
-};
-const ProgramFolder program_folder;
-}
-
+// The simulator's start-up has read the country file; each load starts from
+// the standard folder.
 static int start_region_layer()
 {
-    static int started, ok;
-    if (started)
-        return ok;
-    started = 1;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    test_set_test_mode(1);
-    program_kind = PROG_VORTAN;
-    ok = vortan_start_layer();
-    if (ok) {
-        env.C_path[0] = 0;   // the standard folder
-        init_country_data();
-    }
-    return ok;
+    if (!bench_start_simulator())
+        return 0;
+    env.C_path[0] = 0;
+    return 1;
 }
 
 static void BM_LoadRegion(benchmark::State &state)

@@ -2,97 +2,24 @@
 // renumbered copies of good aircraft, airfoil and flap files go through
 // every reader. Each must either load or end with a message through the
 // fatal exit; the sanitizer build catches any out-of-bounds access.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <functional>
-#include <random>
 
+#include "tests/common/mutation.h"
 #include "tests/files/sample.h"
 
 using sample::slurp;
 using sample::spit;
+using mutation::QuietStderr;
 
 namespace {
 
-const char *const BAD_NUMBERS[] = {"99999999999", "-1", "-2147483648", "2147483647", "1e38", "-1e38",
-                                   "9", "8", "0", "nan", "inf", "-0", "4", "1e-45", "+", "."};
-
-// Start of the line holding byte `at`.
-size_t line_start(const std::string &t, size_t at)
+// The labels after the counts and codes of the aircraft and airfoil files.
+std::string mutate(const std::string &t, std::mt19937 &rng)
 {
-    size_t s = t.rfind('\n', at ? at - 1 : 0);
-    return (s == std::string::npos || at == 0) ? 0 : s + 1;
+    return mutation::mutate(t, rng, {" integration sections", " number stations", " number radial points",
+                                     " device type code", " version"});
 }
-
-std::string mutate(std::string t, std::mt19937 &rng)
-{
-    auto pick = [&](size_t n) { return n ? (size_t)(rng() % n) : 0; };
-    size_t at = pick(t.size());
-    switch (rng() % 8) {
-    case 0: t.resize(at); break;
-    case 1:
-        for (int k = 0, n = 1 + (int)pick(4); k < n; k++)
-            t[pick(t.size())] ^= (char)(1 << pick(8));
-        break;
-    case 2: {
-        std::string junk(1000 + pick(9000), '7');
-        for (char &c : junk) c = (char)(' ' + pick(95));
-        t.insert(line_start(t, at), junk + "\n");
-        break;
-    }
-    case 3: {   // the number at the start of a line becomes an odd one
-        size_t s = line_start(t, at);
-        size_t e = t.find_first_of(" \n", s + 1);
-        t.replace(s, (e == std::string::npos ? t.size() : e) - s, BAD_NUMBERS[pick(std::size(BAD_NUMBERS))]);
-        break;
-    }
-    case 4: {
-        size_t s = line_start(t, at), e = t.find('\n', at);
-        t.erase(s, e == std::string::npos ? std::string::npos : e - s + 1);
-        break;
-    }
-    case 5: {
-        size_t s = line_start(t, at), e = t.find('\n', at);
-        t.insert(s, t.substr(s, e == std::string::npos ? std::string::npos : e - s + 1));
-        break;
-    }
-    case 6: t[at] = "\r\n\0\t"[pick(4)]; break;
-    default: {   // a count or code line gets an odd number
-        const char *const counts[] = {" integration sections", " number stations", " number radial points",
-                                      " device type code", " version"};
-        size_t e = t.find(counts[pick(std::size(counts))], pick(t.size()));
-        if (e == std::string::npos)
-            break;
-        size_t s = line_start(t, e);
-        t.replace(s, e - s, BAD_NUMBERS[pick(std::size(BAD_NUMBERS))]);
-        break;
-    }
-    }
-    return t;
-}
-
-enum Outcome { LOADED, REFUSED };
-
-// Silences the fatal messages on stderr for the length of a run.
-struct QuietStderr {
-    int saved;
-    QuietStderr()
-    {
-        fflush(stderr);
-        saved = dup(2);
-        int null_fd = open("/dev/null", O_WRONLY);
-        dup2(null_fd, 2);
-        close(null_fd);
-    }
-    ~QuietStderr()
-    {
-        fflush(stderr);
-        dup2(saved, 2);
-        close(saved);
-    }
-};
 
 bool all_finite(const float *v, size_t n)
 {
@@ -119,20 +46,21 @@ class Mutation : public UserFolderTest {
     int run(const std::string &good, const std::string &file, unsigned seed, int cases,
             const std::function<void()> &reader)
     {
-        std::mt19937 rng(seed);
+        std::mt19937 rng(mutation::scaled_seed(seed));
+        cases = mutation::scaled_cases(cases);
         int loaded = 0, refused = 0;
         QuietStderr quiet;
         for (int k = 0; k < cases; k++) {
             spit(file, mutate(good, rng));
-            Outcome outcome = LOADED;
+            mutation::Outcome outcome = mutation::LOADED;
             try {
                 reader();
             } catch (const FatalExit &f) {
                 EXPECT_FALSE(f.s1.empty()) << "case " << k;
-                outcome = REFUSED;
+                outcome = mutation::REFUSED;
             }
             inf_close();
-            (outcome == LOADED ? loaded : refused)++;
+            (outcome == mutation::LOADED ? loaded : refused)++;
         }
         EXPECT_EQ(loaded + refused, cases);
         EXPECT_GT(refused, cases / 4);   // the damage really reaches the checks

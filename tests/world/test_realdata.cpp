@@ -10,10 +10,8 @@ class RealWorld : public WorldTest {
     void SetUp() override
     {
         WorldTest::SetUp();
-        char gps[MAX_STR];
-        ap_dir("DATA", "gps_dat", gps);
-        if (!std::filesystem::exists(gps))
-            GTEST_SKIP() << "no generated scenery in " << gps;
+        if (!have_scenery())
+            GTEST_SKIP() << "no generated scenery in the program folder";
         standard_env_path("---", env.C_path);
         init_country_data();
     }

@@ -36,6 +36,14 @@ class WorldTest : public HeadlessTest {
         C_to_C((folder + "/---").c_str(), env.C_path);
         seed_rand(7);
     }
+    // 1 when the build generated the country's scenery (DATA/gps_dat in
+    // the program folder).
+    static int have_scenery()
+    {
+        char gps[MAX_STR];
+        ap_dir("DATA", "gps_dat", gps);
+        return std::filesystem::exists(gps);
+    }
     static float width_m(int lat) { return 111120.0f * cosf(lat * 3.14159265f / 180.0f); }
     void write_quad(int lat, int lon, const QuadSpec &q) const
     {
