@@ -33,7 +33,10 @@ inline int bench_start_simulator()
     test_set_joystick_state(JOY_NONE_PLUGGED);
     program_kind = PROG_VORTAN;
     ok = vortan_start_layer();
-    if (ok)
+    if (ok) {
+        // A first start (no saved preferences) asks for the aircraft.
+        test_answer_file_dialog("Aircraft/Trainer.acf");
         simulate_start();
+    }
     return ok;
 }
