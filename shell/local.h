@@ -93,6 +93,10 @@ int write_situation(const char *path);
 // changes nothing and says why.
 void save_situation();
 void load_situation();
+// The situation reader alone: opens and reads path (file is the name the
+// alerts show); 1 when the records now hold it and set.cus_* its position,
+// else 0 with the reason shown and every record as it was.
+int read_situation_file(const char *file, const char *path);
 // "Reset Preferences and Exit": the end with the message that disables
 // the preferences.
 [[noreturn]] void reset_prefs_and_exit();

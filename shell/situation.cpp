@@ -152,15 +152,19 @@ static void fly_situation()
     MACIBM_invalwind(0);
 }
 
+int read_situation_file(const char *file, const char *path)
+{
+    return open_situation(file, path) && read_situation();
+}
+
 void load_situation()
 {
     // The dialog lists the situation files of the program folder.
     char file[MAX_STR] = "*.sit", path[MAX_STR] = "";
     if (!MACIBM_open(file, path, FILE_SIT))
         return;
-    if (!open_situation(file, path) || !read_situation())
-        return;
-    fly_situation();
+    if (read_situation_file(file, path))
+        fly_situation();
 }
 
 // ---------------------------------------------------------------- the end

@@ -1,8 +1,11 @@
 // A long flight of every default aircraft with random stick, pedals,
-// levers and weather: the flight state stays finite throughout (the
-// watchdog never has to step in) and nothing crashes the program; the
-// aircraft themselves may crash and restart as often as they like.
+// levers, weather and failures: the flight state stays finite throughout
+// (the watchdog never has to step in), nothing crashes the program and the
+// heap does not grow; the aircraft themselves may crash and restart as
+// often as they like.
 #include "tests/batch/batch_fixture.h"
+
+#include <malloc.h>
 
 #include <chrono>
 
@@ -43,6 +46,20 @@ void random_weather()
     batch_weather(&c);
 }
 
+// New failures: each item failed now, failing at random within a short
+// mean time (one to five minutes), or sound.
+void random_failures()
+{
+    for (int w = 0; w < MAX_FAIL_KINDS; w++) {
+        int roll = intrand(0, 9);
+        rel.fail_type[w] = roll == 0 ? 3 : (roll < 4 ? 2 : 1);
+        rel.fail_time_max[w] = fltrand(1.0f, 5.0f);
+    }
+}
+
+// Bytes the heap has handed out and not had back.
+size_t heap_in_use() { return mallinfo2().uordblks; }
+
 void random_controls()
 {
     batch_set(BC_ELEVATOR, fltrand(-1.0f, 1.0f));
@@ -64,8 +81,12 @@ TEST_P(SoakTest, RandomFlyingStaysFinite)
     fly_from_air(GetParam(), 6000.0f, 100.0f);
     seed_rand(20261208);
     auto t0 = std::chrono::steady_clock::now();
-    double next_input = 0.0, next_weather = 0.0;
+    double next_input = 0.0, next_weather = 0.0, next_failures = 0.0;
     int frames = 0;
+    // The heap after the first ten simulated minutes; nothing is allocated
+    // while flying, so it is the same at the end.
+    const double settled_s = VORTAN_SOAK_S > 1200 ? 600.0 : VORTAN_SOAK_S / 2.0;
+    size_t heap_settled = 0;
     while (batch_time() < VORTAN_SOAK_S) {
         if (batch_time() >= next_input) {
             random_controls();
@@ -75,14 +96,21 @@ TEST_P(SoakTest, RandomFlyingStaysFinite)
             random_weather();
             next_weather = batch_time() + fltrand(30.0f, 120.0f);
         }
+        if (batch_time() >= next_failures) {
+            random_failures();
+            next_failures = batch_time() + fltrand(60.0f, 300.0f);
+        }
+        if (heap_settled == 0 && batch_time() >= settled_s)
+            heap_settled = heap_in_use();
         batch_frame();
         frames++;
         ASSERT_TRUE(state_finite()) << GetParam() << " at t = " << batch_time();
         ASSERT_EQ(flight_watchdog_trips, 0) << GetParam() << " at t = " << batch_time();
     }
+    EXPECT_EQ(heap_in_use(), heap_settled) << GetParam();
     double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    printf("%s: %d frames of %d s simulated in %.1f s, %d crashes\n", GetParam(), frames, VORTAN_SOAK_S, s,
-           batch_crashes());
+    printf("%s: %d frames of %d s simulated in %.1f s, %d crashes, heap %zu bytes\n", GetParam(), frames,
+           VORTAN_SOAK_S, s, batch_crashes(), heap_in_use());
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultAircraft, SoakTest,
