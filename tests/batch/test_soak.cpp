@@ -57,6 +57,17 @@ void random_failures()
     }
 }
 
+// Whether any system of the aircraft is failed now.
+int any_failed()
+{
+    const int working[] = {rel.eng[0], rel.vac, rel.asi, rel.ahz, rel.alt, rel.tsi, rel.dgy, rel.vvi,
+                           rel.ail,    rel.elv, rel.rud, rel.flp, rel.slt, rel.thr, rel.hyd, rel.ger[0]};
+    for (int w : working)
+        if (w == 0)
+            return 1;
+    return 0;
+}
+
 // Bytes the heap has handed out and not had back.
 size_t heap_in_use() { return mallinfo2().uordblks; }
 
@@ -82,7 +93,7 @@ TEST_P(SoakTest, RandomFlyingStaysFinite)
     seed_rand(20261208);
     auto t0 = std::chrono::steady_clock::now();
     double next_input = 0.0, next_weather = 0.0, next_failures = 0.0;
-    int frames = 0;
+    int frames = 0, failed_frames = 0;
     // The heap after the first ten simulated minutes; nothing is allocated
     // while flying, so it is the same at the end.
     const double settled_s = VORTAN_SOAK_S > 1200 ? 600.0 : VORTAN_SOAK_S / 2.0;
@@ -104,13 +115,15 @@ TEST_P(SoakTest, RandomFlyingStaysFinite)
             heap_settled = heap_in_use();
         batch_frame();
         frames++;
+        failed_frames += any_failed();
         ASSERT_TRUE(state_finite()) << GetParam() << " at t = " << batch_time();
         ASSERT_EQ(flight_watchdog_trips, 0) << GetParam() << " at t = " << batch_time();
     }
     EXPECT_EQ(heap_in_use(), heap_settled) << GetParam();
+    EXPECT_GT(failed_frames, frames / 10) << GetParam();   // the failures did happen
     double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    printf("%s: %d frames of %d s simulated in %.1f s, %d crashes, heap %zu bytes\n", GetParam(), frames,
-           VORTAN_SOAK_S, s, batch_crashes(), heap_in_use());
+    printf("%s: %d frames of %d s simulated in %.1f s, %d crashes, %d frames with a failure, heap %zu bytes\n",
+           GetParam(), frames, VORTAN_SOAK_S, s, batch_crashes(), failed_frames, heap_in_use());
 }
 
 INSTANTIATE_TEST_SUITE_P(DefaultAircraft, SoakTest,
