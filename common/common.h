@@ -13,6 +13,10 @@ constexpr int MAX_MENUS = 200;
 // Which program this library is linked into; set first thing in main.
 enum ProgramKind { PROG_VORTAN = 0, PROG_AIRWRIGHT = 1, PROG_FOILWRIGHT = 2 };
 extern int program_kind;
+// Set by headless tools that run the simulator's library (the batch
+// runner): they own no preferences file, so a fatal exit leaves the
+// user's simulator preferences alone.
+extern int keep_user_prefs;
 
 // Physical constants, unit factors and view-port geometry, all float.
 // Units: SI unless the name says otherwise; "a to b" fields multiply a value

@@ -24,3 +24,6 @@ void batch_ramps();
 // and back.
 void batch_world_xy(float lat, float lonw, float *x, float *y);
 void batch_lat_lon(double x, double y, double *lat, double *lonw);
+// After control(): the throttle request follows the auto-throttle while
+// the speed hold is on.
+void batch_autothrottle_follow();

@@ -167,6 +167,25 @@ int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
                      "flaps, brakes, gear, weight, collective): ", tk.t[i]);
 }
 
+// Autopilot targets by BatchHold, with their ranges.
+const struct { const char *name; float lo, hi; } HOLDS[N_BATCH_HOLDS] = {
+    {"heading", -360.0f, 720.0f}, {"altitude", -1000.0f, 99000.0f}, {"vs", -20000.0f, 20000.0f},
+    {"speed", 0.0f, 2000.0f}};
+
+int parse_hold(const Tokens &tk, int i, BatchCommand *c, char *why)
+{
+    if (tk.n - i != 2)
+        return fail(why, "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>");
+    c->verb = BV_HOLD;
+    for (int k = 0; k < N_BATCH_HOLDS; k++)
+        if (!strcmp(tk.t[i], HOLDS[k].name)) {
+            c->kind = k;
+            const char *const names[] = {HOLDS[k].name};
+            return numbers(tk, i + 1, 1, c, &HOLDS[k].lo, &HOLDS[k].hi, names, why);
+        }
+    return fail(why, "unknown autopilot mode (heading, altitude, vs, speed): ", tk.t[i]);
+}
+
 // "output <hz> <column,...>"; the columns may also be split by blanks.
 int parse_output(const Tokens &tk, int i, BatchCommand *c, char *why)
 {
@@ -225,6 +244,12 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
     }
     if (!strcmp(verb, "output"))
         return parse_output(tk, i, c, why);
+    if (!strcmp(verb, "hold"))
+        return parse_hold(tk, i, c, why);
+    if (!strcmp(verb, "release")) {
+        c->verb = BV_RELEASE;
+        return left == 0 ? 1 : fail(why, "usage: release");
+    }
     if (!strcmp(verb, "trim")) {
         c->verb = BV_TRIM;
         c->kind = left == 1 && !strcmp(tk.t[i], "climb");
