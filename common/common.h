@@ -643,6 +643,11 @@ int instdbtn_range(int color, int x, int y, float *var, int dig, int dec, int up
 int inboolbtn(int x, int y, int *var);
 // The inside of a switch box at (x, y): filled (on) or empty.
 void block(int x, int y, int on);
+// One step of a level indicator: a LEVEL_BLOCK_W x LEVEL_BLOCK_H frame at
+// top-left (x, y), its inside filled in the text colour when lit and black
+// when not.
+constexpr int LEVEL_BLOCK_W = 17, LEVEL_BLOCK_H = 11;
+void level_block(int x, int y, int lit);
 // A choice among 2..5 texts: the 15 x 15 square at x + dx over y - 25..y - 10
 // steps *var down, over y..y + 15 up, wrapped to 1..n; the width x 13 field
 // above y is cleared and the chosen text drawn in colour 24.
