@@ -1,9 +1,9 @@
 // The program's end: MACIBM_exitalert shows a fatal message (unless a world
 // is locked), logs it to "Error.out", invalidates the simulator's
 // preferences so the next start uses the factory settings (not from the
-// headless tools, which never own them), releases the
-// layer and ends the process (non-zero after a failure, so a script or
-// desktop launcher sees it). Tests may catch it through a hook.
+// headless tools, which own none), releases the layer and ends the process
+// (non-zero after a failure, so a script or desktop launcher sees it).
+// Tests may catch it through a hook.
 #include "common/local.h"
 #include "common/testsupport.h"
 
