@@ -13,6 +13,10 @@ constexpr int MAX_MENUS = 200;
 // Which program this library is linked into; set first thing in main.
 enum ProgramKind { PROG_VORTAN = 0, PROG_AIRWRIGHT = 1, PROG_FOILWRIGHT = 2 };
 extern int program_kind;
+// Set by headless tools that run the simulator's library (the batch
+// runner): they own no preferences file, so a fatal exit leaves the
+// user's simulator preferences alone.
+extern int keep_user_prefs;
 
 // Physical constants, unit factors and view-port geometry, all float.
 // Units: SI unless the name says otherwise; "a to b" fields multiply a value
@@ -639,6 +643,11 @@ int instdbtn_range(int color, int x, int y, float *var, int dig, int dec, int up
 int inboolbtn(int x, int y, int *var);
 // The inside of a switch box at (x, y): filled (on) or empty.
 void block(int x, int y, int on);
+// One step of a level indicator: a LEVEL_BLOCK_W x LEVEL_BLOCK_H frame at
+// top-left (x, y), its inside filled in the text colour when lit and black
+// when not.
+constexpr int LEVEL_BLOCK_W = 17, LEVEL_BLOCK_H = 11;
+void level_block(int x, int y, int lit);
 // A choice among 2..5 texts: the 15 x 15 square at x + dx over y - 25..y - 10
 // steps *var down, over y..y + 15 up, wrapped to 1..n; the width x 13 field
 // above y is cleared and the chosen text drawn in colour 24.

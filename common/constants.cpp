@@ -6,6 +6,7 @@
 #include <cmath>
 
 int program_kind = PROG_VORTAN;
+int keep_user_prefs = 0;
 constantstruct con;
 float lsin[NTRIG];
 float lcos[NTRIG];

@@ -1,8 +1,9 @@
 // The program's end: MACIBM_exitalert shows a fatal message (unless a world
 // is locked), logs it to "Error.out", invalidates the simulator's
-// preferences so the next start uses the factory settings, releases the
-// layer and ends the process (non-zero after a failure, so a script or
-// desktop launcher sees it). Tests may catch it through a hook.
+// preferences so the next start uses the factory settings (not from the
+// headless tools, which own none), releases the layer and ends the process
+// (non-zero after a failure, so a script or desktop launcher sees it).
+// Tests may catch it through a hook.
 #include "common/local.h"
 #include "common/testsupport.h"
 
@@ -54,7 +55,7 @@ void MACIBM_exitalert(const char *s1, const char *s2, const char *s3, const char
         if (!reentered && layer_up && !locked)
             MACIBM_alert(s1, s2, s3, s4);
         log_error(s1, s2, s3, s4);
-        if (program_kind == PROG_VORTAN)
+        if (program_kind == PROG_VORTAN && !keep_user_prefs)
             invalidate_prefs();
     }
     inf_close();

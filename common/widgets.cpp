@@ -11,6 +11,7 @@ constexpr int DIGIT_SEG = 6;            // seven-segment length in number fields
 constexpr int DIGIT_TOP = 11;           // digits stand at y + 11 .. y + 23
 constexpr int DIGIT_LEFT = 2;
 constexpr int TEXT_COLOR = 24;
+constexpr int FRAME_COLOR = 21;         // frames of switch boxes and level blocks
 constexpr int SELECT_BOX = 15;
 constexpr int TEXT_FIELD_H = 13;
 constexpr int FILE_FIELD_W = 150;
@@ -74,6 +75,13 @@ void block(int x, int y, int on)
     MACIBM_fillrect(on ? TEXT_COLOR : TRANSPARENT_INDEX, x, y, 7, 7, 1);
 }
 
+void level_block(int x, int y, int lit)
+{
+    MACIBM_framerect(FRAME_COLOR, x, y, LEVEL_BLOCK_W, LEVEL_BLOCK_H, 1);
+    MACIBM_fillrect(lit ? TEXT_COLOR : TRANSPARENT_INDEX, x + 2, y + 2, LEVEL_BLOCK_W - 4,
+                    LEVEL_BLOCK_H - 4, 1);
+}
+
 int inboolbtn(int x, int y, int *var)
 {
     int changed = 0;
@@ -81,7 +89,7 @@ int inboolbtn(int x, int y, int *var)
         *var = !*var;
         changed = 1;
     }
-    MACIBM_framerect(21, x - 2, y - 2, 11, 11, 1);
+    MACIBM_framerect(FRAME_COLOR, x - 2, y - 2, 11, 11, 1);
     block(x, y, *var);
     return changed;
 }

@@ -53,6 +53,15 @@ void nullzone(float *dat, float null);
 // brake light; an unchanged one is left alone (the panel may have set it).
 void button_brake(int newbrake);
 
+// ---------------------------------------------------------------- flight-mode window
+// Four level blocks at x 21, y = 198 - 14 c (c = 1..4): block c lit when
+// the sensitivity set.joy_rat exceeds 0.5625 + 0.125 (c - 1). Drawn into
+// the flight-mode window (8) when it is open, else nothing.
+void up_joy();
+// Four level blocks at x 21, y = 100 - 14 c: block c lit while the damping
+// set.damp is below 0.875 - 0.25 (c - 1) (the less damping, the more lit).
+void up_damp();
+
 // ---------------------------------------------------------------- per frame
 // The per-frame control step, before the flight step: device, dead zone,
 // pedal detection, sensitivity, autopilot, stability augmentation,

@@ -127,4 +127,54 @@ TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)
     EXPECT_GT(flaps, 0.0);  // the timed command ran: flaps are moving
 }
 
+TEST_F(ScriptTest, AutopilotCommandsParseAndRefuseBadTargets)
+{
+    BatchCommand c;
+    char w[MAX_STR];
+    ASSERT_EQ(batch_parse_line("hold heading 270", 1, &c, w), 1);
+    EXPECT_EQ(c.verb, BV_HOLD);
+    EXPECT_EQ(c.kind, BH_HEADING);
+    EXPECT_FLOAT_EQ(c.v[0], 270.0f);
+    ASSERT_EQ(batch_parse_line("at 30 hold vs -500", 2, &c, w), 1);
+    EXPECT_EQ(c.kind, BH_VS);
+    EXPECT_FLOAT_EQ(c.at_s, 30.0f);
+    EXPECT_FLOAT_EQ(c.v[0], -500.0f);
+    ASSERT_EQ(batch_parse_line("at 60 release", 3, &c, w), 1);
+    EXPECT_EQ(c.verb, BV_RELEASE);
+    EXPECT_FLOAT_EQ(c.at_s, 60.0f);
+    EXPECT_EQ(why("hold pitch 5"), "unknown autopilot mode (heading, altitude, vs, speed): pitch");
+    EXPECT_EQ(why("hold altitude"), "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>");
+    EXPECT_EQ(why("hold vs fast"), "expected a number for vs");
+    EXPECT_EQ(why("hold speed -5"), "speed out of range (0..2000): -5");
+    EXPECT_EQ(why("hold altitude 5000 ft"), "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>");
+    EXPECT_EQ(why("release all"), "usage: release");
+    BatchRun r = run("hold heading 90\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:1: no flight yet"), std::string::npos) << r.err;
+}
+
+// A corrupt aircraft ends the run with the loader's message and a failure
+// status, and leaves the simulator's preferences as they were; a file that
+// is no aircraft at all is refused like any bad command.
+TEST_F(ScriptTest, CorruptAircraftFailsWithoutTouchingThePreferences)
+{
+    char prf[MAX_STR];
+    ASSERT_TRUE(user_file_path(USER_CONFIG, "Vortan.prf", prf));
+    const std::string prefs = "I\n1 version\nthe user's own settings\n";
+    std::ofstream(prf) << prefs;
+    const char *d = getenv("VORTAN_PROGRAM_DIR");
+    std::string trainer = read_all(std::string(d ? d : ".") + "/Aircraft/Trainer.acf");
+    ASSERT_GT(trainer.size(), 4000u);
+    std::ofstream(path("cut.acf")) << trainer.substr(0, 3000);   // ends before the first checkpoint
+    BatchRun r = run("aircraft " + path("cut.acf") + "\nstart runway SFO 28R\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("A checkpoint was not met"), std::string::npos) << r.err;
+    EXPECT_EQ(read_all(prf), prefs);
+    std::ofstream(path("junk.acf")) << "not an aircraft\n";
+    r = run("aircraft " + path("junk.acf") + "\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("s.txt:1: not an aircraft file of this version"), std::string::npos) << r.err;
+    EXPECT_EQ(read_all(prf), prefs);
+}
+
 }   // namespace

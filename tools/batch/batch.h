@@ -13,7 +13,7 @@ constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
 
 enum BatchVerb {
     BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
-    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN
+    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE
 };
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
@@ -21,13 +21,18 @@ enum BatchControl {
     BC_BRAKES, BC_GEAR, BC_WEIGHT, BC_COLLECTIVE, N_BATCH_CONTROLS
 };
 
+// Autopilot modes "hold" engages: heading (deg true, as the heading
+// column), altitude (ft above sea level), vertical speed (ft/min) and
+// indicated airspeed (kt, the auto-throttle).
+enum BatchHold { BH_HEADING, BH_ALTITUDE, BH_VS, BH_SPEED, N_BATCH_HOLDS };
+
 // One scenario command, as parsed. `at_s` is negative for a command that
 // runs where it stands, else the simulated time it waits for.
 struct BatchCommand {
     int line;                // 1-based line in the scenario file
     int verb;                // BatchVerb
     float at_s;
-    int kind;                // BatchWeather, BatchControl, 1 for an ILS final or a climb trim
+    int kind;                // BatchWeather, BatchControl, BatchHold, 1 for an ILS final or a climb trim
     float v[5];              // numbers in the order of the command's syntax
     char text[MAX_STR];      // aircraft file, or airport id
     char runway[8];          // runway name as written ("27L")
@@ -73,6 +78,14 @@ void batch_weather(const BatchCommand *c);
 void batch_set(int control, float value);
 // Moves a control linearly from where it is to `value` over `seconds`.
 void batch_ramp(int control, float value, float seconds);
+// Engages one autopilot mode of the real autopilot with its target (see
+// BatchHold for the units). Altitude and vertical speed exclude each
+// other; heading and speed combine with either.
+// Writes: ott (mode flags and targets), nav.obs[1] (the heading bug).
+void batch_hold(int kind, float value);
+// Switches every autopilot mode off; the trim and the throttle stay where
+// the autopilot left them.
+void batch_release();
 // Finds the trim and throttle for steady level flight at the present speed
 // and height (a helicopter's collective stands for the throttle, which its
 // governor works); with `climb` set the throttle stays and the climb (or

@@ -40,6 +40,9 @@ static void calm_weather()
 void batch_init()
 {
     program_kind = PROG_VORTAN;
+    // A fatal exit here (a corrupt aircraft file) must not invalidate the
+    // preferences of the user's simulator.
+    keep_user_prefs = 1;
     zero_records();
     find_program_folder();
     C_to_C(app_path, cd_path);
@@ -75,6 +78,14 @@ int batch_load_aircraft(const char *file, char *why)
         snprintf(why, MAX_STR, "aircraft file not found: %.300s", full);
         return 0;
     }
+    // A file that is not an aircraft of this version would send the loader
+    // to the open dialog, which a headless run has not got.
+    if (!inf_open(full, ACF_VERSION, 1)) {
+        inf_close();
+        snprintf(why, MAX_STR, "not an aircraft file of this version: %.300s", full);
+        return 0;
+    }
+    inf_close();
     C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ beside the program
     C_to_C(full, pln.C_file);
     load_plane(nullptr);
@@ -230,6 +241,9 @@ void batch_after_start()
     bst.x0 = flt.x;
     bst.y0 = flt.y;
     bst.started = 1;
+    // A new flight starts with the autopilot off and its memory cleared.
+    batch_release();
+    reset_controls_state();
     flight_watchdog_reset();
     float keep = msc.prd;
     msc.prd = 0.0f;
@@ -362,6 +376,7 @@ void batch_frame()
     batch_ramps();
     set_scripted_input(bst.ptch, bst.roll, bst.hdng, flt.throtrequest[0]);
     control();
+    batch_autothrottle_follow();
     int kind = msc.typestart;
     msc.typestart = -1;
     deg2integ();

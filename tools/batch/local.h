@@ -24,3 +24,8 @@ void batch_ramps();
 // and back.
 void batch_world_xy(float lat, float lonw, float *x, float *y);
 void batch_lat_lon(double x, double y, double *lat, double *lonw);
+// After control(): the throttle request follows the auto-throttle while
+// the speed hold is on.
+// Reads: ott.ASHOLD, set.CTthro.
+// Writes: flt.throtrequest, bst.ctl[BC_THROTTLE] (and ends its ramp).
+void batch_autothrottle_follow();

@@ -103,7 +103,8 @@ int start(Runner &r, const BatchCommand &c)
 int apply(Runner &r, const BatchCommand &c)
 {
     char why[MAX_STR] = "";
-    int flying = c.verb == BV_TRIM || c.verb == BV_SET || c.verb == BV_RAMP || c.verb == BV_RUN;
+    int flying = c.verb == BV_TRIM || c.verb == BV_SET || c.verb == BV_RAMP || c.verb == BV_RUN ||
+                 c.verb == BV_HOLD || c.verb == BV_RELEASE;
     if (flying && !bst.started)
         return refuse(r, c, "no flight yet: give an aircraft and a start first");
     switch (c.verb) {
@@ -118,6 +119,8 @@ int apply(Runner &r, const BatchCommand &c)
     case BV_FRAME: batch_set_frame(c.v[0]); return 1;
     case BV_SET: batch_set(c.kind, c.v[0]); return 1;
     case BV_RAMP: batch_ramp(c.kind, c.v[0], c.v[1]); return 1;
+    case BV_HOLD: batch_hold(c.kind, c.v[0]); return 1;
+    case BV_RELEASE: batch_release(); return 1;
     case BV_TRIM:
         if (!batch_trim(c.kind))
             fprintf(r.err, "%s:%d: warning: no steady level flight found here; trim is the best found\n",

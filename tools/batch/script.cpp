@@ -145,26 +145,55 @@ int parse_weather(const Tokens &tk, int i, BatchCommand *c, char *why)
                      "temp <F> | baro <inHg>");
 }
 
+// A named target and the range of its value.
+struct Named {
+    const char *name;
+    float lo, hi;
+};
+
 // Names, value ranges of the settable controls (see the README).
-const struct { const char *name; float lo, hi; } CONTROLS[N_BATCH_CONTROLS] = {
+const Named CONTROLS[N_BATCH_CONTROLS] = {
     {"throttle", 0.0f, 1.0f}, {"mixture", 0.0f, 1.0f}, {"prop", 0.0f, 1.0f},
     {"elevator", -1.0f, 1.0f}, {"aileron", -1.0f, 1.0f}, {"rudder", -1.0f, 1.0f},
     {"trim", -1.0f, 1.0f}, {"flaps", 0.0f, 1.0f}, {"brakes", 0.0f, 1.0f}, {"gear", 0.0f, 1.0f},
     {"weight", 0.0f, 1.0e6f}, {"collective", 0.0f, 1.0f}};
 
-int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
+// Autopilot targets by BatchHold, with their ranges.
+const Named HOLDS[N_BATCH_HOLDS] = {
+    {"heading", -360.0f, 720.0f}, {"altitude", -1000.0f, 99000.0f}, {"vs", -20000.0f, 20000.0f},
+    {"speed", 0.0f, 2000.0f}};
+
+// "<name> <value>" at t[i]: the name's index in `table` into c->kind, the
+// value (within its range) into c->v[0].
+int parse_named(const Tokens &tk, int i, BatchCommand *c, const Named *table, int n, const char *usage,
+                const char *unknown, char *why)
 {
     if (tk.n - i != 2)
-        return fail(why, "usage: set <control> <value>");
-    c->verb = BV_SET;
-    for (int k = 0; k < N_BATCH_CONTROLS; k++)
-        if (!strcmp(tk.t[i], CONTROLS[k].name)) {
+        return fail(why, usage);
+    for (int k = 0; k < n; k++)
+        if (!strcmp(tk.t[i], table[k].name)) {
             c->kind = k;
-            const char *const names[] = {CONTROLS[k].name};
-            return numbers(tk, i + 1, 1, c, &CONTROLS[k].lo, &CONTROLS[k].hi, names, why);
+            const char *const names[] = {table[k].name};
+            return numbers(tk, i + 1, 1, c, &table[k].lo, &table[k].hi, names, why);
         }
-    return fail(why, "unknown control (throttle, mixture, prop, elevator, aileron, rudder, trim, "
-                     "flaps, brakes, gear, weight, collective): ", tk.t[i]);
+    return fail(why, unknown, tk.t[i]);
+}
+
+int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
+{
+    c->verb = BV_SET;
+    return parse_named(tk, i, c, CONTROLS, N_BATCH_CONTROLS, "usage: set <control> <value>",
+                       "unknown control (throttle, mixture, prop, elevator, aileron, rudder, trim, "
+                       "flaps, brakes, gear, weight, collective): ",
+                       why);
+}
+
+int parse_hold(const Tokens &tk, int i, BatchCommand *c, char *why)
+{
+    c->verb = BV_HOLD;
+    return parse_named(tk, i, c, HOLDS, N_BATCH_HOLDS,
+                       "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>",
+                       "unknown autopilot mode (heading, altitude, vs, speed): ", why);
 }
 
 // "output <hz> <column,...>"; the columns may also be split by blanks.
@@ -225,6 +254,12 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
     }
     if (!strcmp(verb, "output"))
         return parse_output(tk, i, c, why);
+    if (!strcmp(verb, "hold"))
+        return parse_hold(tk, i, c, why);
+    if (!strcmp(verb, "release")) {
+        c->verb = BV_RELEASE;
+        return left == 0 ? 1 : fail(why, "usage: release");
+    }
     if (!strcmp(verb, "trim")) {
         c->verb = BV_TRIM;
         c->kind = left == 1 && !strcmp(tk.t[i], "climb");
