@@ -218,7 +218,7 @@ static void build_seaplane()
     // length, so its buoyancy sits about 5 ft aft of its middle. With the
     // middle at the CG the aircraft rested 4 degrees nose down and ploughed
     // at 26 kt; 7 ft ahead of it the centre of buoyancy is a little ahead
-    // of the CG, the aircraft rests about 2 degrees nose up and climbs onto
+    // of the CG, the aircraft rests 3 to 4 degrees nose up and climbs onto
     // the step.
     floats(3.0f, 4.6f, -6.5f, 12.5f, 2.6f, 1.5f);
 }
