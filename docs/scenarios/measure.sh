@@ -15,8 +15,12 @@ for ac in trainer:160 twin:360 jet:0 seaplane:450; do
             END { printf "  stall %-5s %6.1f KIAS\n", f, m }'
     done
     fly "$name-climb.txt" | awk -F, 'NR == 2 { printf "  best climb  %6.0f ft/min at %.0f KIAS\n", $3, $2 }'
+    # A water run counts from the first row (the floats drift while they
+    # settle) to the row where no float is in the water any more.
     fly "$name-takeoff.txt" | awk -F, 'NR == 1 { for (k = 1; k <= NF; k++) c[$k] = k; next }
-        !done && $c["on_ground"] == 0 && $c["kias"] > 35 { printf "  ground roll %6.0f ft at %.0f KIAS\n", $c["dist_ft"], $c["kias"]; done = 1 }'
+        NR == 2 && c["afloat"] { d0 = $c["dist_ft"] }
+        !done && (c["afloat"] ? $c["afloat"] == 0 : $c["on_ground"] == 0 && $c["kias"] > 35) {
+            printf "  %s %6.0f ft at %.0f KIAS\n", c["afloat"] ? "water run  " : "ground roll", $c["dist_ft"] - d0, $c["kias"]; done = 1 }'
     [ "$hp" -gt 0 ] && fly "$name-cruise.txt" | awk -F, -v p75="$((hp * 3 / 4))" '
         NR > 1 && $7 == 1 { if (n && !found && (pp - p75) * ($3 - p75) <= 0 && pp != $3) {
                      printf "  cruise 75%%  %6.1f KTAS\n", pv + ($2 - pv) * (p75 - pp) / ($3 - pp); found = 1 }

@@ -1,7 +1,7 @@
 // The trainer flown through the batch runner's own code: a takeoff that
 // climbs away, a trimmed cruise that holds its height and speed with the
 // controls frozen, and a slow idle deceleration that stalls where its
-// loaded airfoil tables say it should.
+// loaded airfoil tables say it should; the seaplane's run off the water.
 #include "tests/batch/batch_fixture.h"
 
 namespace {
@@ -30,6 +30,39 @@ TEST_F(FlyingTest, TrainerTakesOffAndClimbsAway)
     EXPECT_LT(batch_time(), 60.0) << "not 200 ft up within a minute";
     EXPECT_GT(flt.vz * con.msctofpm, 300.0) << "not climbing";
     EXPECT_GT(lift_off_kias, 40.0f);
+    EXPECT_EQ(batch_crashes(), 0);
+    EXPECT_EQ(flight_watchdog_trips, 0);
+}
+
+// Let down onto calm water at full weight, the seaplane must rest a little
+// nose up, then at full throttle with the stick a little back get on the
+// step and leave the water in about the type's water run (1,200 ft).
+TEST_F(FlyingTest, SeaplaneTakesOffFromWater)
+{
+    char why[MAX_STR];
+    ASSERT_TRUE(batch_load_aircraft("Aircraft/Seaplane.acf", why)) << why;
+    ASSERT_TRUE(batch_start_air(33.9f, -118.6f, 3.0f, 0.0f, 270.0f, why)) << why;   // Santa Monica Bay
+    batch_set(BC_WEIGHT, 5090.0f);
+    batch_set(BC_THROTTLE, 0.0f);
+    frames(20.0f);
+    int afloat = batch_column_index("afloat");
+    ASSERT_GE(afloat, 0);
+    ASSERT_EQ(batch_column_value(afloat), 1.0) << "not on the water after settling";
+    EXPECT_GT(flt.the180, 0.0f) << "rests nose down";
+    EXPECT_LT(flt.the180, 5.0f);
+    double x0 = flt.x, y0 = flt.y, t0 = batch_time();
+    batch_set(BC_THROTTLE, 1.0f);
+    batch_set(BC_ELEVATOR, 0.3f);
+    while (batch_time() < t0 + 60.0 && batch_column_value(afloat) == 1.0)
+        batch_frame();
+    ASSERT_EQ(batch_column_value(afloat), 0.0) << "still on the water after a minute at "
+                                               << flt.vind << " KIAS";
+    float run_ft = (float)(hypot(flt.x - x0, flt.y - y0) * con.mtrstoft);
+    printf("water run %.0f ft, lift-off at %.0f KIAS\n", run_ft, flt.vind);
+    EXPECT_GT(run_ft, 700.0f);
+    EXPECT_LT(run_ft, 1800.0f);
+    EXPECT_GT(flt.vind, 50.0f);
+    EXPECT_LT(flt.vind, 75.0f);
     EXPECT_EQ(batch_crashes(), 0);
     EXPECT_EQ(flight_watchdog_trips, 0);
 }

@@ -214,7 +214,13 @@ static void build_seaplane()
     // the type's cruise speed on floats (docs/flight-figures.md).
     fuselage(st, 0.25f, 1);
     weights(10.3f, 0.5f, 3300, 5090, 570);
-    floats(10.0f, 4.6f, -6.5f, 12.5f, 2.6f, 1.5f);
+    // The float model's hull is a box whose bow rises 1.5 ft over its
+    // length, so its buoyancy sits about 5 ft aft of its middle. With the
+    // middle at the CG the aircraft rested 4 degrees nose down and ploughed
+    // at 26 kt; 7 ft ahead of it the centre of buoyancy is a little ahead
+    // of the CG, the aircraft rests 3 to 4 degrees nose up and climbs onto
+    // the step.
+    floats(3.0f, 4.6f, -6.5f, 12.5f, 2.6f, 1.5f);
 }
 
 // Ground attitude bands (deg, nose up) are the published "about level"

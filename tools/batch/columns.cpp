@@ -15,7 +15,7 @@ enum Column {
     C_T, C_LAT, C_LON, C_X, C_Y, C_ALT, C_AGL, C_KIAS, C_KTAS, C_GS, C_VVI, C_ALPHA, C_BETA,
     C_PITCH, C_ROLL, C_HEADING, C_P, C_Q, C_R, C_RPM, C_THRUST, C_FUEL, C_ON_GROUND, C_CRASHED,
     C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
-    C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, C_TRIM_OK, N_COLUMNS
+    C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, C_TRIM_OK, C_AFLOAT, N_COLUMNS
 };
 
 const char *const NAMES[N_COLUMNS] = {
@@ -23,7 +23,7 @@ const char *const NAMES[N_COLUMNS] = {
     "beta", "pitch", "roll", "heading", "p", "q", "r", "rpm", "thrust_n", "fuel_lb", "on_ground",
     "crashed", "flaps", "gear", "elevator", "aileron", "rudder", "throttle", "trim", "mach",
     "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
-    "watchdog", "dist_ft", "energy_fpm", "trim_ok"};
+    "watchdog", "dist_ft", "energy_fpm", "trim_ok", "afloat"};
 
 double position_value(int col)
 {
@@ -85,6 +85,26 @@ double engine_sum(const float *v)
     return s;
 }
 
+// 1 while a float's keel is in calm water at either end; floats carry the
+// aircraft without setting on_ground, so a water run ends when this drops.
+// The waves' rise and fall is left out.
+double afloat()
+{
+    if (!pln.floatEQ)
+        return 0.0;
+    for (int i = 0; i < N_FLOATS; i++) {
+        float L = pln.floatl[i];
+        if (!(L > 0.0f))
+            continue;
+        float keel = flt.h - pln.floatx[i] * flt.sinthe - pln.floaty[i] * flt.sinphi +
+                     pln.floatz[i] * flt.costhe * flt.cosphi;
+        float d = env.localh - keel;
+        if (d - L * flt.sinthe - pln.floatnoseup[i] > 0.0f || d + L * flt.sinthe > 0.0f)
+            return 1.0;
+    }
+    return 0.0;
+}
+
 }   // namespace
 
 int batch_column_index(const char *name)
@@ -119,6 +139,7 @@ double batch_column_value(int col)
     case C_ELEV_DEG: return 0.5 * (flt.lhstbdef + flt.rhstbdef);
     case C_WATCHDOG: return flight_watchdog_trips;
     case C_TRIM_OK: return bst.trim_ok;
+    case C_AFLOAT: return afloat();
     default: return motion_value(col);
     }
 }
