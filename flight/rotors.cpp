@@ -23,14 +23,18 @@ static float away_from_zero(float v, float least)
 
 static float dt_share() { return fltlim(msc.prd, 0.0f, 1.0f); }
 
-// Axial inflow of disc eng before its own induction.
+// Axial inflow of disc eng before its own induction. The airspeed's share
+// through the disc is taken along the disc's own axis, canted up from the
+// body's by vertcant: a rotor standing straight up feels its climb or
+// descent through the disc and its forward speed across it, not the other
+// way round. An uncanted propeller is unchanged by the cant.
 static float axial_inflow(int eng, float x, float y, float z)
 {
     if (pln.is_heli && eng == 1)
         return -flt.av * flt.sinbeta - flt.Rrad * x;
     float sv = pln.sin_vertcant[eng], cv = pln.cos_vertcant[eng];
-    return lcos[flight_round_deg(flt.Alpha)] * flt.av - sv * flt.Prad * y - (cv * z + sv * x) * flt.Qrad -
-           cv * flt.Rrad * y;
+    return lcos[flight_round_deg(flt.Alpha + pln.vertcant[eng])] * flt.av - sv * flt.Prad * y -
+           (cv * z + sv * x) * flt.Qrad - cv * flt.Rrad * y;
 }
 
 // Share of the momentum-theory induced flow each ring keeps. A helicopter
