@@ -216,8 +216,12 @@ static void heli_props()
     float L0 = flt.L, M0 = flt.M;
     aprop(0, pln.xarm[0][MAX_ELS], pln.yarm[0][MAX_ELS], pln.zarm[0][MAX_ELS]);
     // The main rotor's roll and pitch moments reach the airframe smoothed.
-    flt.L_rotor = (1.0f - w) * flt.L_rotor + w * (flt.L - L0);
-    flt.M_rotor = (1.0f - w) * flt.M_rotor + w * (flt.M - M0);
+    // A build-up of zero length (a trim's) has nothing to smooth over and
+    // takes the rotor's moments as they are, else the cyclic would not
+    // move them at all.
+    float mw = msc.prd > 0.0f ? w : 1.0f;
+    flt.L_rotor = (1.0f - mw) * flt.L_rotor + mw * (flt.L - L0);
+    flt.M_rotor = (1.0f - mw) * flt.M_rotor + mw * (flt.M - M0);
     flt.L = L0 + flt.L_rotor;
     flt.M = M0 + flt.M_rotor;
     aprop(1, pln.xarm[1][MAX_ELS], pln.yarm[1][MAX_ELS], pln.zarm[1][MAX_ELS]);
