@@ -23,14 +23,18 @@ static float away_from_zero(float v, float least)
 
 static float dt_share() { return fltlim(msc.prd, 0.0f, 1.0f); }
 
-// Axial inflow of disc eng before its own induction.
+// Axial inflow of disc eng before its own induction. The airspeed's share
+// through the disc is taken along the disc's own axis, canted up from the
+// body's by vertcant: a rotor standing straight up feels its climb or
+// descent through the disc and its forward speed across it, not the other
+// way round. An uncanted propeller is unchanged by the cant.
 static float axial_inflow(int eng, float x, float y, float z)
 {
     if (pln.is_heli && eng == 1)
         return -flt.av * flt.sinbeta - flt.Rrad * x;
     float sv = pln.sin_vertcant[eng], cv = pln.cos_vertcant[eng];
-    return lcos[flight_round_deg(flt.Alpha)] * flt.av - sv * flt.Prad * y - (cv * z + sv * x) * flt.Qrad -
-           cv * flt.Rrad * y;
+    return lcos[flight_round_deg(flt.Alpha + pln.vertcant[eng])] * flt.av - sv * flt.Prad * y -
+           (cv * z + sv * x) * flt.Qrad - cv * flt.Rrad * y;
 }
 
 // Share of the momentum-theory induced flow each ring keeps. A helicopter
@@ -212,8 +216,12 @@ static void heli_props()
     float L0 = flt.L, M0 = flt.M;
     aprop(0, pln.xarm[0][MAX_ELS], pln.yarm[0][MAX_ELS], pln.zarm[0][MAX_ELS]);
     // The main rotor's roll and pitch moments reach the airframe smoothed.
-    flt.L_rotor = (1.0f - w) * flt.L_rotor + w * (flt.L - L0);
-    flt.M_rotor = (1.0f - w) * flt.M_rotor + w * (flt.M - M0);
+    // A build-up of zero length (a trim's) has nothing to smooth over and
+    // takes the rotor's moments as they are, else the cyclic would not
+    // move them at all.
+    float mw = msc.prd > 0.0f ? w : 1.0f;
+    flt.L_rotor = (1.0f - mw) * flt.L_rotor + mw * (flt.L - L0);
+    flt.M_rotor = (1.0f - mw) * flt.M_rotor + mw * (flt.M - M0);
     flt.L = L0 + flt.L_rotor;
     flt.M = M0 + flt.M_rotor;
     aprop(1, pln.xarm[1][MAX_ELS], pln.yarm[1][MAX_ELS], pln.zarm[1][MAX_ELS]);

@@ -166,6 +166,13 @@ static void build_helicopter()
     twist(0, 4.0f, -4.0f);
     rotor(1, {A0012, A0012_HI, 2, 1.75f, 4.0f, 25.5f, -0.9f, 2.6f, 0, 3500, 0, 0, -8, 16});
     twist(1, 0.0f, 0.0f);
+    // The main rotor's thrust line stands straight up and the tail rotor's
+    // points sideways, against the main rotor's torque (a rotor turning
+    // clockwise, file direction 0, needs +90), as the designer sets them.
+    pln.vertcant[0] = 90.0f;
+    pln.sidecant[0] = 0.0f;
+    pln.vertcant[1] = 90.0f;
+    pln.sidecant[1] = pln.propdir[0] == 0 ? 90.0f : -90.0f;
     surface(4, {A0009, "", 1.6f, 0.9f, 0.9f, 23.5f, 0, 1.6f, 0, 0, 2, 0, 0});
     surface(5, {A0009, "", 2.0f, 1.3f, 1.0f, 24.5f, 0, 2.4f, 20, 0, 2, 0, 0});
     pln.elevcyclic = 8;

@@ -9,6 +9,10 @@
 // spool settle, before the attitude is solved again; the solution is judged
 // only in such a settled state. A climb trim keeps the
 // throttle and seeks the vertical speed instead (secant steps on it).
+// A helicopter's collective lifts and its attitude drives it along the
+// path, so for a helicopter the collective (or, in a climb trim, the
+// vertical speed) joins the Newton steps as a fifth unknown against all
+// five accelerations, and there is no outer throttle search.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +32,7 @@ constexpr float GOOD_ACCEL = 0.03f;       // m/s^2 left along the path and verti
 constexpr float GOOD_ROT = 0.2f;          // deg/s^2 of pitch, roll or yaw acceleration left
 constexpr float THROTTLE_STEP = 0.1f;
 constexpr int N_INNER = 4;                // pitch, trim, aileron, rudder
+constexpr int N_HELI = 5;                 // ... and collective or climb rate
 
 struct Hold {
     double x, y, z;
@@ -36,29 +41,41 @@ struct Hold {
     float vz;                // m/s, vertical speed held
 };
 
-// What the inner solution sets: pitch (deg), trim, aileron and rudder.
+// What the inner solution sets: pitch (deg), trim, aileron and rudder;
+// for a helicopter also the collective (level) or vertical speed (m/s,
+// climb).
 struct Inner {
-    float u[N_INNER];
+    float u[N_HELI];
 };
+
+// Unknowns of the Newton steps, and the first residual they cancel.
+int n_inner() { return pln.is_heli ? N_HELI : N_INNER; }
+int first_residual() { return pln.is_heli ? 0 : 1; }
 
 float trim_limit() { return pln.flying_stab ? fmaxf(pln.hstbtrimmax, 1.0f) : 1.0f; }
 
 // Finite-difference steps and limits of the inner unknowns.
-void inner_scale(float step[N_INNER], float lim[N_INNER])
+void inner_scale(int climb, float step[N_HELI], float lim[N_HELI])
 {
     float t = trim_limit();
-    const float s[N_INNER] = {0.2f, 0.02f * t, 0.02f, 0.02f};
-    const float l[N_INNER] = {80.0f, t, 1.0f, 1.0f};
-    for (int k = 0; k < N_INNER; k++) {
+    const float s[N_HELI] = {0.2f, 0.02f * t, 0.02f, 0.02f, climb ? 0.1f : 0.01f};
+    const float l[N_HELI] = {80.0f, t, 1.0f, 1.0f, climb ? 20.0f : 1.0f};
+    for (int k = 0; k < N_HELI; k++) {
         step[k] = s[k];
         lim[k] = l[k];
     }
 }
 
 // The aircraft held level at the inner state with the throttle (or
-// collective) given, every derived angle recomputed.
-void place(const Hold &h, const Inner &in, float throttle)
+// collective) given, every derived angle recomputed. A helicopter's fifth
+// unknown replaces the collective, or the held climb rate.
+void place(const Hold &held, const Inner &in, float throttle, int climb)
 {
+    Hold h = held;
+    if (pln.is_heli && climb)
+        h.vz = in.u[4];
+    else if (pln.is_heli)
+        throttle = fltlim(in.u[4], 0.0f, 1.0f);
     flt.x = h.x;
     flt.y = h.y;
     flt.z = h.z;
@@ -89,9 +106,9 @@ void place(const Hold &h, const Inner &in, float throttle)
 
 // Accelerations at the held state: along the path and up (m/s^2), pitch,
 // roll and yaw (deg/s^2), from force build-ups of zero length.
-void residuals(const Hold &h, const Inner &in, float throttle, float r[1 + N_INNER])
+void residuals(const Hold &h, const Inner &in, float throttle, int climb, float r[1 + N_INNER])
 {
-    place(h, in, throttle);
+    place(h, in, throttle, climb);
     float keep = msc.prd;
     msc.prd = 0.0f;
     control();
@@ -110,83 +127,86 @@ void residuals(const Hold &h, const Inner &in, float throttle, float r[1 + N_INN
 
 int inner_good(const float r[1 + N_INNER], float share)
 {
+    if (pln.is_heli && !(fabsf(r[0]) < share * GOOD_ACCEL))
+        return 0;
     return fabsf(r[1]) < share * GOOD_ACCEL && fabsf(r[2]) < share * GOOD_ROT &&
            fabsf(r[3]) < share * GOOD_ROT && fabsf(r[4]) < share * GOOD_ROT;
 }
 
 // Flies SETTLE_S with the aircraft put back in place each frame, so that
 // engines, rotors, propwash and flaps reach the state of this throttle.
-void settle(const Hold &h, const Inner &in, float throttle)
+void settle(const Hold &h, const Inner &in, float throttle, int climb)
 {
     for (float t = 0.0f; t < SETTLE_S; t += msc.prd) {
-        place(h, in, throttle);
+        place(h, in, throttle, climb);
         batch_frame();
     }
-    place(h, in, throttle);
+    place(h, in, throttle, climb);
 }
 
 // Solves J x = -r by Gaussian elimination with partial pivoting; 0 when
 // the matrix is singular.
-int solve_linear(float J[N_INNER][N_INNER], const float *r, float x[N_INNER])
+int solve_linear(int n, float J[N_HELI][N_HELI], const float *r, float x[N_HELI])
 {
-    float A[N_INNER][N_INNER + 1];
-    for (int i = 0; i < N_INNER; i++) {
-        for (int j = 0; j < N_INNER; j++)
+    float A[N_HELI][N_HELI + 1];
+    for (int i = 0; i < n; i++) {
+        for (int j = 0; j < n; j++)
             A[i][j] = J[i][j];
-        A[i][N_INNER] = -r[i];
+        A[i][n] = -r[i];
     }
-    for (int c = 0; c < N_INNER; c++) {
+    for (int c = 0; c < n; c++) {
         int piv = c;
-        for (int i = c + 1; i < N_INNER; i++)
+        for (int i = c + 1; i < n; i++)
             if (fabsf(A[i][c]) > fabsf(A[piv][c]))
                 piv = i;
         if (!(fabsf(A[piv][c]) > 1e-9f))
             return 0;
-        for (int j = 0; j <= N_INNER; j++)
+        for (int j = 0; j <= n; j++)
             std::swap(A[c][j], A[piv][j]);
-        for (int i = 0; i < N_INNER; i++)
+        for (int i = 0; i < n; i++)
             if (i != c) {
                 float f = A[i][c] / A[c][c];
-                for (int j = c; j <= N_INNER; j++)
+                for (int j = c; j <= n; j++)
                     A[i][j] -= f * A[c][j];
             }
     }
-    for (int i = 0; i < N_INNER; i++)
-        x[i] = A[i][N_INNER] / A[i][i];
+    for (int i = 0; i < n; i++)
+        x[i] = A[i][n] / A[i][i];
     return 1;
 }
 
 // Newton steps on the inner unknowns at this engine state. Returns the
 // remaining residuals in r.
-void solve_inner(const Hold &h, Inner *in, float throttle, float r[1 + N_INNER])
+void solve_inner(const Hold &h, Inner *in, float throttle, int climb, float r[1 + N_INNER])
 {
     const flightstruct base = flt;
-    float step[N_INNER], lim[N_INNER];
-    inner_scale(step, lim);
+    float step[N_HELI], lim[N_HELI];
+    inner_scale(climb, step, lim);
+    int n = n_inner(), r0 = first_residual();
     for (int k = 0; k < NEWTON_STEPS; k++) {
         flt = base;
-        residuals(h, *in, throttle, r);
+        residuals(h, *in, throttle, climb, r);
         if (inner_good(r, 0.5f))
             break;
-        float J[N_INNER][N_INNER], x[N_INNER];
-        for (int j = 0; j < N_INNER; j++) {
+        float J[N_HELI][N_HELI], x[N_HELI];
+        for (int j = 0; j < n; j++) {
             Inner d = *in;
             d.u[j] += step[j];
             float rd[1 + N_INNER];
             flt = base;
-            residuals(h, d, throttle, rd);
-            for (int i = 0; i < N_INNER; i++)
-                J[i][j] = (rd[1 + i] - r[1 + i]) / step[j];
+            residuals(h, d, throttle, climb, rd);
+            for (int i = 0; i < n; i++)
+                J[i][j] = (rd[r0 + i] - r[r0 + i]) / step[j];
         }
-        if (!solve_linear(J, r + 1, x))
+        if (!solve_linear(n, J, r + r0, x))
             break;
-        for (int j = 0; j < N_INNER; j++) {
+        for (int j = 0; j < n; j++) {
             float most = 15.0f * step[j];   // no leaps out of the linear range
             in->u[j] = fltlim(in->u[j] + fltlim(x[j], -most, most), -lim[j], lim[j]);
         }
     }
     flt = base;
-    residuals(h, *in, throttle, r);
+    residuals(h, *in, throttle, climb, r);
     flt = base;
 }
 
@@ -213,21 +233,23 @@ int batch_trim(int climb)
     double t0 = bst.t;
     float tot0 = msc.tottime;
     int coll = pln.collect_eq;
-    Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng}};
     float throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
+    Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng, climb ? h.vz : throttle}};
     float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[1 + N_INNER] = {0, 0, 0, 0, 0};
     int good = 0;
     for (int round = 0; round < MAX_ROUNDS; round++) {
         // Judged after settling: the propeller rings' inflow and the other
         // lagging states then belong to this attitude and throttle.
-        settle(h, in, throttle);
+        settle(h, in, throttle, climb);
         const flightstruct settled = flt;
-        residuals(h, in, throttle, r);
+        residuals(h, in, throttle, climb, r);
         flt = settled;
         good = fabsf(r[0]) < GOOD_ACCEL && inner_good(r, 1.0f);
         if (good)
             break;
-        solve_inner(h, &in, throttle, r);
+        solve_inner(h, &in, throttle, climb, r);
+        if (pln.is_heli)
+            continue;   // the collective or climb rate is one of the unknowns
         float now = climb ? h.vz : throttle;
         float next = next_guess(now, prev, r[0], prev_along, climb, &slope);
         prev = now;
@@ -244,7 +266,11 @@ int batch_trim(int climb)
             throttle = next;
         }
     }
-    settle(h, in, throttle);
+    if (pln.is_heli && climb)
+        h.vz = in.u[4];
+    else if (pln.is_heli)
+        throttle = fltlim(in.u[4], 0.0f, 1.0f);
+    settle(h, in, throttle, climb);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
     bst.ctl[coll ? BC_COLLECTIVE : BC_THROTTLE] = throttle;
