@@ -363,7 +363,7 @@ void batch_set_frame(float prd_s)
 }
 
 // One frame as the simulation loop runs it, at the fixed period: counters,
-// controls, the flight step, and the event-period pacing. A crash restarts
+// controls, the flight step, scenery paging and the event-period pacing. A crash restarts
 // the flight with a takeoff start (msc.typestart set to 900); that is how
 // it is seen here.
 void batch_frame()
@@ -386,6 +386,9 @@ void batch_frame()
         kind = 900;
     }
     msc.typestart = kind;
+    // The scenery follows the aircraft as the view pages it in the simulator;
+    // beyond the loaded region every terrain lookup would miss.
+    page_region_if_needed(flt.x, flt.y);
     msc.evup = intlim(msc.evup, 1, 99);
     if (msc.cntr % msc.evup == 0 && ++msc.cntr10 > 10) {
         msc.cntr10 = 0;
