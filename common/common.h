@@ -426,6 +426,10 @@ typedef void (*AudioMixer)(int16_t *out, int nframes);
 int MACIBM_open_audio();
 void MACIBM_set_mixer(AudioMixer mixer);
 void MACIBM_close_audio();
+// Holds the mixer off while the program changes what it mixes (nothing
+// happens when no device is open). Keep the hold short: it stalls the audio.
+void MACIBM_lock_audio();
+void MACIBM_unlock_audio();
 
 // ================================================================ rasterizer
 // The program's own drawing: spans, lines, rectangles and triangles, the

@@ -39,13 +39,23 @@ int MACIBM_open_audio()
     return 1;
 }
 
-void MACIBM_set_mixer(AudioMixer mixer)
+void MACIBM_lock_audio()
 {
     if (audio_dev)
         SDL_LockAudioDevice(audio_dev);
-    audio_mixer = mixer;
+}
+
+void MACIBM_unlock_audio()
+{
     if (audio_dev)
         SDL_UnlockAudioDevice(audio_dev);
+}
+
+void MACIBM_set_mixer(AudioMixer mixer)
+{
+    MACIBM_lock_audio();
+    audio_mixer = mixer;
+    MACIBM_unlock_audio();
 }
 
 void MACIBM_close_audio()

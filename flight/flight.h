@@ -190,6 +190,9 @@ int wind_index(float h_m);
 // env.i_aircraft, env.j_aircraft, msc.cntr10, msc.tottime, pln.Vne.
 // Writes: atm.wind_x, wind_y, wind_z, wind_P, inshear.
 void wxcalc();
+// The aircraft's never-exceed speed in knots, whichever unit its airspeed
+// indicator reads (pln.Vne is in mph when pln.as_is_kias is 0).
+float vne_kt();
 // Clamps and derives the weather settings after a change. Reads env.fieldh.
 void limwx();
 // Blends a random wind table into the nine layers with weight newpart 0..1.

@@ -8,6 +8,7 @@
 #include "controls/controls.h"
 #include "flight/local.h"
 #include "shell/shell.h"
+#include "sound/sound.h"
 
 int flight_watchdog_trips;
 
@@ -243,15 +244,20 @@ static void surroundings()
     mixture_ratios();
 }
 
-// Stall warning from the root elements of the wings against their stall.
+// Stall warning from the root elements of the wings against their stall;
+// the horn sounds from the step the warning comes on to the one it ends.
 static void stall_warning()
 {
+    int was = flt.stall_warn;
     flt.stall_warn = 0;
-    if (flt.vind <= 0.3f * msc.est_Vs * con.msctokts)
-        return;
-    if ((pln.foileq[2] && flt.alpha[0][0] > flt.alphamax[2] - 3.0f) ||
-        (pln.foileq[3] && flt.alpha[2][0] > flt.alphamax[3] - 3.0f))
+    if (flt.vind > 0.3f * msc.est_Vs * con.msctokts &&
+        ((pln.foileq[2] && flt.alpha[0][0] > flt.alphamax[2] - 3.0f) ||
+         (pln.foileq[3] && flt.alpha[2][0] > flt.alphamax[3] - 3.0f)))
         flt.stall_warn = 1;
+    if (flt.stall_warn && !was)
+        stall_sound();
+    else if (was && !flt.stall_warn)
+        stop_buffer(SND_STALL);
 }
 
 // Starts the force build-up report on an event frame when one was asked

@@ -15,6 +15,7 @@ constexpr float STRIKE_RANGE_NM = 20.0f;   // strikes fall within this of the ai
 constexpr float STRIKE_WXR_MIN = 29.0f;    // radar value a strike needs
 constexpr float STRIKE_LIFE_S = 120.0f;    // a strike stays on the stormscope
 constexpr float BOLT_TOP_M = 3000.0f;      // the main bolt starts this high
+constexpr float THUNDER_FULL_NM = 5.0f;    // thunder is at full loudness this near
 
 // Index of v on a row mapped from lo -> 0 to hi -> n, held in margin..n-1-margin.
 // Sets *outside when the unclamped index left the row.
@@ -94,7 +95,8 @@ void start_strike()
     atm.strike_t_exp[r] = msc.tottime + STRIKE_LIFE_S;
     atm.strike_ring = (r + 1) % STRIKE_RING;
     ins.tickle_str = 1;
-    play_buffer(SND_THUNDER, 0);
+    float dist_m = hypotf(x - (float)flt.x, y - (float)flt.y);
+    play_thunder(THUNDER_FULL_NM * con.nmtomtrs / fmaxf(dist_m, 1.0f));
     if (flt.h < atm.topsMSL)
         build_bolt(x, y);
 }

@@ -54,7 +54,7 @@ static int cell_has_thermal()
     return intrange(i, 0, MESH_I - 1) && intrange(j, 0, MESH_J - 1) && atm.therm_on_poly[i][j];
 }
 
-static float vne_kt()
+float vne_kt()
 {
     return pln.as_is_kias ? pln.Vne : pln.Vne / con.nm_to_sm;
 }

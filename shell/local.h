@@ -104,13 +104,7 @@ int read_situation_file(const char *file, const char *path);
 // ---------------------------------------------------------------- pending
 // Functions of later steps (empty in pending.cpp until they land).
 extern int osthr;   // panel's throttle-quadrant offset, pixels
-int init_sound();
 int initspeechsynth();
-void dispose_sound();
-void play_engine_and_wind();
-void stop_engine_and_wind();
-void maintain_engine_sound();
-void maintain_wind_sound();
 void init_tape(int digit);
 void init_nav_pic();
 void init_stars();

@@ -11,6 +11,7 @@
 #include "files/files.h"
 #include "flight/flight.h"
 #include "panel/panel.h"
+#include "sound/sound.h"
 #include "view/view.h"
 
 constexpr float MAX_SLOW_PRD_S = 0.07f;   // cap below the clouds or in clear air

@@ -9,16 +9,7 @@
 #include <cstdlib>
 
 int osthr;   // TODO(lead): built by the panel step
-
-// TODO(lead): built by the sound step (voices and the 22 sounds); until then
-// opening the device is all there is.
-int init_sound() { return MACIBM_open_audio(); }
-int initspeechsynth() { return 0; }   // TODO(lead): built by the sound step
-void dispose_sound() {}               // TODO(lead): built by the sound step
-void play_engine_and_wind() {}        // TODO(lead): built by the sound step
-void stop_engine_and_wind() {}        // TODO(lead): built by the sound step
-void maintain_engine_sound() {}       // TODO(lead): built by the sound step
-void maintain_wind_sound() {}         // TODO(lead): built by the sound step
+int initspeechsynth() { return 0; }   // TODO(lead): built by the ATC step (spoken messages)
 
 void init_tape(int) {}                // TODO(lead): built by the panel step
 void init_nav_pic() {}                // TODO(lead): built by the panel step

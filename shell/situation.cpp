@@ -12,6 +12,7 @@
 #include "flight/flight.h"
 #include "output/output.h"
 #include "panel/panel.h"
+#include "sound/sound.h"
 #include "view/view.h"
 #include "world/world.h"
 

@@ -74,8 +74,10 @@ TEST_F(AutopilotTest, TimedHoldAndReleaseRunAtTheirTime)
     auto execute = [](std::initializer_list<const char *> lines) {
         char why[MAX_STR];
         s.n = 0;
-        for (const char *l : lines)
-            EXPECT_EQ(batch_parse_line(l, s.n + 1, &s.cmd[s.n++], why), 1) << l << ": " << why;
+        for (const char *l : lines) {
+            int k = s.n++;
+            EXPECT_EQ(batch_parse_line(l, k + 1, &s.cmd[k], why), 1) << l << ": " << why;
+        }
         FILE *out = fopen("/dev/null", "w");
         EXPECT_EQ(batch_execute(&s, "s.txt", out, stderr), 0);
         fclose(out);

@@ -3,6 +3,7 @@
 // near the stall and bumps it on touchdown.
 #include <vector>
 
+#include "sound/sound.h"
 #include "tests/controls/flying_fixture.h"
 
 namespace {
@@ -67,6 +68,10 @@ TEST_F(FlyingTest, ShakerRunsFromTheStallWarningUntilItEnds)
 {
     start_in_air("Trainer.acf", 1000.0f, 1.5f, 0.0f, 0.0f);
     pln.ff_stickshaker = 1;
+    // The stall horn loaded and sound on, with no device to play it.
+    find_program_folder();
+    fill_buffer(SND_STALL);
+    msc.sound_avail = msc.sound_ready = msc.sound_on = 1;
     int warned_at = -1, shaken_at = -1;
     for (int i = 0; i < 60 * 20 && warned_at < 0; i++) {
         set_scripted_input(fminf(i / 400.0f, 0.6f), 0, 0, 0);
@@ -79,6 +84,9 @@ TEST_F(FlyingTest, ShakerRunsFromTheStallWarningUntilItEnds)
     ASSERT_GE(warned_at, 0) << "the stall warning never came";
     printf("stall warning at %.2f s, %.1f kt (stall %.1f kt)\n", warned_at * FRAME_S, flt.vind, msc.est_Vs * con.msctokts);
     EXPECT_EQ(shaken_at, warned_at);   // the same frame
+    // The stall horn sounds with the warning.
+    EXPECT_EQ(sound_state(SND_STALL).playing, 1);
+    EXPECT_EQ(sound_state(SND_STALL).loop, 1);
     std::vector<Call> calls = recorded();
     int on = first_index(calls, FF_CALL_YVIBRATION);
     EXPECT_TRUE(calls[on] == (Call{FF_CALL_YVIBRATION, 100, 100, 10}));
@@ -94,6 +102,9 @@ TEST_F(FlyingTest, ShakerRunsFromTheStallWarningUntilItEnds)
     printf("shaker stopped %.2f s later at %.1f kt\n", ended_at * FRAME_S, flt.vind);
     EXPECT_EQ(flt.stall_warn, 0);
     EXPECT_FALSE(flt.stalled[2]);
+    EXPECT_EQ(sound_state(SND_STALL).playing, 0);
+    dispose_sound();
+    msc.sound_avail = msc.sound_ready = msc.sound_on = 0;
     // No other shaking in level flight.
     test_set_haptic_recording(1);
     set_scripted_input(0, 0, 0, 0.5f);

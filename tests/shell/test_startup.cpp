@@ -1,6 +1,7 @@
 // The simulator's start-up: its sequence, the progress bar, the sound and
 // joystick checks and their alerts, and the ways the program ends.
 #include "sim_fixture.h"
+#include "sound/sound.h"
 
 #include <fstream>
 #include <sstream>
@@ -22,6 +23,18 @@ TEST_F(SimTest, StartUpMakesTheViewWorldAndTheWindowTable)
     EXPECT_GE(env.apt_max, 0);   // the start region loaded
     EXPECT_EQ(draw_init_loc, 0);
     EXPECT_EQ(alerts_starting("Sound init failure!"), 0);
+}
+
+TEST_F(SimTest, StartUpLoadsEverySoundAndStartsEngineAndWind)
+{
+    start();
+    for (int i = 0; i < NSOUNDS; i++)
+        EXPECT_GT(sound_state(i).nframes, 0) << i;
+    EXPECT_TRUE(sound_state(SND_RECIP).playing);   // the trainer's piston engine
+    EXPECT_TRUE(sound_state(SND_WIND).playing);
+    // An alert stops them while it is up and starts them again after.
+    MACIBM_alert("Testing.", "", "", "");
+    EXPECT_TRUE(sound_state(SND_RECIP).playing);
 }
 
 TEST_F(SimTest, NoAudioDeviceMeansSilenceAndTheAlert)

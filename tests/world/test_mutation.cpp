@@ -38,8 +38,9 @@ void expect_sound_region()
         int type = env.navmsc[k][0];
         ASSERT_TRUE(type == NAV_EMPTY || (type >= NAV_APT1 && type <= NAV_LOC)) << k << " " << type;
         ASSERT_LT(strnlen(env.navname[k], NAV_NAME), (size_t)NAV_NAME);
-        if (is_airport(type))
+        if (is_airport(type)) {
             ASSERT_TRUE(env.navmsc[k][3] >= 0 && env.navmsc[k][3] < 360) << k;
+        }
         for (float v : env.navxyz[k])
             ASSERT_TRUE(std::isfinite(v)) << k;
     }
