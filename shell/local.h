@@ -33,6 +33,8 @@ void initgen();
 // cell in colour 24 at x 59 + 5 * intlim(init_loc, 0, 43), y 541.
 void show_init();
 extern int draw_init_loc;
+// Starts the progress bar afresh (no cells drawn yet) and switches it on.
+void begin_progress();
 // Joystick presence: 0 usable, 4 no joystick support, 5 none plugged in,
 // 6 the stick cannot be opened (no driver).
 int init_WIN95();

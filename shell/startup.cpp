@@ -112,11 +112,16 @@ int MACIBM_initjoy()
     return 0;
 }
 
+void begin_progress()
+{
+    init_loc = 0;
+    draw_init_loc = 1;
+}
+
 void simulate_start()
 {
     MACIBM_initgworld(0, 800, 568);
-    init_loc = 0;
-    draw_init_loc = 1;
+    begin_progress();
     initgen();
     init_country_data();
     initprefs();

@@ -77,7 +77,7 @@ TEST_F(SimTest, AJoystickIsStartedAndTheUserAskedToCentreIt)
 TEST_F(SimTest, ProgressCellsStepAcrossTheSplash)
 {
     const int GREEN = 24;
-    draw_init_loc = 1;
+    begin_progress();
     show_init();
     show_init();
     EXPECT_EQ(test_window_pixel(0, 64, 541), GREEN);   // first cell: init_loc 1
