@@ -58,7 +58,7 @@ void snd_set_gains(SoundBuffer *b)
 
 void sound_mix(int16_t *out, int nframes)
 {
-    static float mix[2 * MIX_CHUNK_FRAMES];   // the audio thread's scratch
+    float mix[2 * MIX_CHUNK_FRAMES];
     for (int done = 0; done < nframes; done += MIX_CHUNK_FRAMES) {
         int n = nframes - done < MIX_CHUNK_FRAMES ? nframes - done : MIX_CHUNK_FRAMES;
         for (int k = 0; k < 2 * n; k++)
