@@ -69,10 +69,7 @@ void fill_buffer(int sound_en)
     if (sound_en < 0 || sound_en >= NSOUNDS)
         MACIBM_numberexitalert("Requested sound out of range!", sound_en);
     char path[MAX_STR];
-    char file[MAX_STR];
-    C_to_C("sounds/", file);
-    app_C(file, SOUND_FILES[sound_en]);
-    ap_dir("", file, path);
+    ap_dir("sounds", SOUND_FILES[sound_en], path);
     load_wave(path, sound_en);
 }
 
