@@ -208,6 +208,25 @@ void settle(const Hold &h, const Inner &in, float throttle, int climb, float flo
     place(h, in, throttle, climb);
 }
 
+// Settles at the present guess and gives its residuals: for a helicopter
+// the accelerations its flying frames took, `bias` then being their
+// difference from a zero-length build-up, at which the Newton steps aim;
+// for an aeroplane the zero-length build-up's (bias left alone).
+void settled_residuals(const Hold &h, const Inner &in, float throttle, int climb, float bias[N_RES],
+                       float r[N_RES])
+{
+    float flown[N_RES];
+    settle(h, in, throttle, climb, flown);
+    const flightstruct settled = flt;
+    const float none[N_RES] = {0, 0, 0, 0, 0, 0};
+    residuals(h, in, throttle, climb, none, r);
+    flt = settled;
+    for (int k = 0; k < N_RES && pln.is_heli; k++) {
+        bias[k] = flown[k] - r[k];
+        r[k] = flown[k];
+    }
+}
+
 // Solves J x = -r by Gaussian elimination with partial pivoting; 0 when
 // the matrix is singular.
 int solve_linear(int n, float J[N_HELI][N_HELI], const float *r, float x[N_HELI])
@@ -302,22 +321,12 @@ int batch_trim(int climb)
     float throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
     Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng, climb ? h.vz : throttle, 0.0f}};
     float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[N_RES] = {0, 0, 0, 0, 0, 0};
-    float flown[N_RES], bias[N_RES] = {0, 0, 0, 0, 0, 0};
+    float bias[N_RES] = {0, 0, 0, 0, 0, 0};
     int good = 0;
     for (int round = 0; round < MAX_ROUNDS; round++) {
         // Judged after settling: the propeller rings' inflow and the other
         // lagging states then belong to this attitude and throttle.
-        settle(h, in, throttle, climb, flown);
-        const flightstruct settled = flt;
-        const float none[N_RES] = {0, 0, 0, 0, 0, 0};
-        residuals(h, in, throttle, climb, none, r);
-        flt = settled;
-        // A helicopter is judged by what its flying frames feel, and the
-        // Newton steps aim the zero-length build-ups at that.
-        for (int k = 0; k < N_RES && pln.is_heli; k++) {
-            bias[k] = flown[k] - r[k];
-            r[k] = flown[k];
-        }
+        settled_residuals(h, in, throttle, climb, bias, r);
         good = fabsf(r[0]) < GOOD_ACCEL && inner_good(r, 1.0f);
         if (good)
             break;
@@ -344,6 +353,7 @@ int batch_trim(int climb)
         h.vz = in.u[4];
     else if (pln.is_heli)
         throttle = fltlim(in.u[4], 0.0f, 1.0f);
+    float flown[N_RES];
     settle(h, in, throttle, climb, flown);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
