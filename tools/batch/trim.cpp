@@ -12,10 +12,7 @@
 // A helicopter's collective lifts and its attitude drives it along the
 // path, so for a helicopter the collective (or, in a climb trim, the
 // vertical speed) joins the Newton steps as a fifth unknown against all
-// five accelerations, and there is no outer throttle search. Its tail
-// rotor pushes sideways against the main rotor's torque; the helicopter
-// holds the bank that tilts the main rotor against that push, so the bank
-// angle is a sixth unknown against the sideways acceleration.
+// five accelerations, and there is no outer throttle search.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -49,7 +46,9 @@ struct Hold {
 
 // What the inner solution sets: pitch (deg), trim, aileron and rudder;
 // for a helicopter also the collective (level) or vertical speed (m/s,
-// climb), and the bank (deg, right wing down positive).
+// climb), and the bank (deg, right wing down positive): its tail rotor
+// pushes sideways against the main rotor's torque, and the helicopter
+// holds the bank that tilts the main rotor against that push.
 struct Inner {
     float u[N_HELI];
 };
