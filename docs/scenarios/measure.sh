@@ -27,3 +27,19 @@ for ac in trainer:160 twin:360 jet:0 seaplane:450; do
                  pv = $2; pp = $3; n++ }
         END { if (!found) printf "  cruise 75%%  not reached: %.0f KTAS at %.0f hp, the most in level flight\n", pv, pp }'
 done
+# Helicopter: level flight from the hover to the top speed at 1,000 ft.
+# Top speed = the fastest steady level flight with the rotor at its
+# governed rpm (the engine at or near full throttle); best climb = the
+# power to spare there over the least power level flight takes, turned
+# into climb at the published maximum weight (33,000 ft lb/min per hp).
+printf 'helicopter\n'
+fly helicopter-level.txt | awk -F, -v w=1370 -v rpm0=530 '
+    NR == 1 { for (k = 1; k <= NF; k++) c[$k] = k; next }
+    $c["trim_ok"] != 1 { next }
+    { kias = $c["kias"]; hp = $c["power_hp"] }
+    NR == 2 { printf "  hover        %6.1f hp at collective %.2f\n", hp, $c["collective"]; next }
+    kias < 92 { printf "  level %3.0f KIAS %6.1f hp at collective %.2f, bank %.1f\n", kias, hp, $c["collective"], $c["roll"] }
+    m == "" || hp < m { m = hp; mk = kias }
+    $c["rpm"] > 0.99 * rpm0 && $c["ktas"] > top { top = $c["ktas"]; tophp = hp }
+    END { printf "  top speed    %6.1f KTAS at %.1f hp\n", top, tophp
+          printf "  best climb   %6.0f ft/min at %.0f KIAS (%.1f hp to spare)\n", (tophp - m) * 33000 / w, mk, tophp - m }'

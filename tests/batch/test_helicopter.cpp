@@ -131,4 +131,54 @@ TEST_F(HelicopterTest, TrimFindsTheHover)
     EXPECT_LT(flt.vind, 10.0f);
 }
 
+// Steady forward flight: the trim banks the helicopter against its tail
+// rotor's push and aims at the accelerations flying frames feel, so with
+// the controls left where it put them the helicopter flies on, speed,
+// height and attitude holding, instead of rolling off within seconds.
+TEST_F(HelicopterTest, TrimmedForwardFlightHoldsWithTheControlsFrozen)
+{
+    fly_from_air("Helicopter.acf", 1000.0f, 60.0f);
+    batch_set(BC_WEIGHT, 1370.0f);
+    ASSERT_TRUE(batch_trim(0));
+    EXPECT_EQ(batch_column_value(batch_column_index("collective")), bst.ctl[BC_COLLECTIVE]);
+    // A degree or two of bank holds the tail rotor's push; more would turn.
+    EXPECT_GT(fabsf(flt.phi180), 0.5f);
+    EXPECT_LT(fabsf(flt.phi180), 5.0f);
+    const float h0 = flt.h, the0 = flt.the180, phi0 = flt.phi180, psi0 = flt.psi;
+    float worst_rate = 0.0f;
+    while (batch_time() < 30.0) {
+        batch_frame();
+        ASSERT_TRUE(std::isfinite(flt.vind) && std::isfinite(flt.h));
+        worst_rate = fmaxf(worst_rate, fmaxf(fabsf(flt.P), fmaxf(fabsf(flt.Q), fabsf(flt.R))));
+    }
+    EXPECT_NEAR(flt.vind, 60.0f, 3.0f);
+    EXPECT_NEAR(flt.h, h0, 100.0f * con.fttomtrs);
+    EXPECT_LT(worst_rate, 1.0f) << "deg/s";
+    EXPECT_NEAR(flt.the180, the0, 2.0f);
+    EXPECT_NEAR(flt.phi180, phi0, 2.0f);
+    EXPECT_NEAR(fltwrap(flt.psi - psi0, -180.0f, 180.0f), 0.0f, 5.0f);
+    EXPECT_NEAR(flt.omega[0], pln.omegamax, 0.03f * pln.omegamax);
+    EXPECT_EQ(batch_crashes(), 0);
+}
+
+// Level flight trims from the hover to near the top speed, and the power
+// it takes has the helicopter's shape: translational lift makes slow
+// forward flight cheaper than the hover, and the airframe's drag makes
+// fast flight dearer again.
+TEST_F(HelicopterTest, LevelFlightPowerFallsFromTheHoverThenRises)
+{
+    const float kias[] = {0.0f, 40.0f, 60.0f, 80.0f, 98.0f};
+    float hp[5];
+    for (int k = 0; k < 5; k++) {
+        fly_from_air("Helicopter.acf", 1000.0f, kias[k]);
+        batch_set(BC_WEIGHT, 1370.0f);
+        ASSERT_TRUE(batch_trim(0)) << kias[k] << " KIAS";
+        EXPECT_LT(flt.throtrequest[0], 0.999f) << kias[k] << " KIAS: no power to spare";
+        hp[k] = (float)batch_column_value(batch_column_index("power_hp"));
+    }
+    EXPECT_LT(hp[1], 0.95f * hp[0]);
+    EXPECT_GT(hp[3], hp[2]);
+    EXPECT_GT(hp[4], hp[3]);
+}
+
 }  // namespace

@@ -26,13 +26,16 @@
 namespace {
 
 constexpr float SETTLE_S = 4.0f;          // engine lag settling per throttle guess
+constexpr float SAMPLE_S = 1.0f;          // last part of a settling whose frames are measured
 constexpr int MAX_ROUNDS = 25;
 constexpr int NEWTON_STEPS = 12;
 constexpr float GOOD_ACCEL = 0.03f;       // m/s^2 left along the path and vertically
 constexpr float GOOD_ROT = 0.2f;          // deg/s^2 of pitch, roll or yaw acceleration left
 constexpr float THROTTLE_STEP = 0.1f;
 constexpr int N_INNER = 4;                // pitch, trim, aileron, rudder
-constexpr int N_HELI = 5;                 // ... and collective or climb rate
+constexpr int N_HELI = 6;                 // ... collective or climb rate, and bank
+constexpr int N_RES = 6;                  // along, up, pitch, roll, yaw, sideways
+constexpr float MAX_BANK_DEG = 30.0f;
 
 struct Hold {
     double x, y, z;
@@ -43,7 +46,9 @@ struct Hold {
 
 // What the inner solution sets: pitch (deg), trim, aileron and rudder;
 // for a helicopter also the collective (level) or vertical speed (m/s,
-// climb).
+// climb), and the bank (deg, right wing down positive): its tail rotor
+// pushes sideways against the main rotor's torque, and the helicopter
+// holds the bank that tilts the main rotor against that push.
 struct Inner {
     float u[N_HELI];
 };
@@ -58,17 +63,33 @@ float trim_limit() { return pln.flying_stab ? fmaxf(pln.hstbtrimmax, 1.0f) : 1.0
 void inner_scale(int climb, float step[N_HELI], float lim[N_HELI])
 {
     float t = trim_limit();
-    const float s[N_HELI] = {0.2f, 0.02f * t, 0.02f, 0.02f, climb ? 0.1f : 0.01f};
-    const float l[N_HELI] = {80.0f, t, 1.0f, 1.0f, climb ? 20.0f : 1.0f};
+    const float s[N_HELI] = {0.2f, 0.02f * t, 0.02f, 0.02f, climb ? 0.1f : 0.01f, 0.2f};
+    const float l[N_HELI] = {80.0f, t, 1.0f, 1.0f, climb ? 20.0f : 1.0f, MAX_BANK_DEG};
     for (int k = 0; k < N_HELI; k++) {
         step[k] = s[k];
         lim[k] = l[k];
     }
 }
 
+// Finite-difference step of unknown j at value u. The stick and pedals
+// pass a dead zone round the centre: a step from outside it towards the
+// centre would end inside it and measure too shallow a slope, so the
+// Newton steps would overshoot and swing about the solution (a
+// helicopter's roll in forward flight, stiff on the cyclic, never settled
+// that way). For a helicopter the step goes away from the centre, staying
+// on the straight part; the aeroplanes keep the step their measured
+// figures were found with.
+float fd_step(int j, float u, float step)
+{
+    if (pln.is_heli && (j == 2 || j == 3))
+        return u < 0.0f ? -step : step;
+    return step;
+}
+
 // The aircraft held level at the inner state with the throttle (or
 // collective) given, every derived angle recomputed. A helicopter's fifth
-// unknown replaces the collective, or the held climb rate.
+// unknown replaces the collective, or the held climb rate; its sixth
+// banks it.
 void place(const Hold &held, const Inner &in, float throttle, int climb)
 {
     Hold h = held;
@@ -82,7 +103,7 @@ void place(const Hold &held, const Inner &in, float throttle, int climb)
     flt.h = (float)h.z;
     flt.the = fltwrap(in.u[0], 0.0f, 360.0f);
     flt.psi = h.psi;
-    flt.phi = 0.0f;
+    flt.phi = pln.is_heli ? fltwrap(in.u[5], 0.0f, 360.0f) : 0.0f;
     flt.P = flt.Q = flt.R = flt.Pdot = flt.Qdot = flt.Rdot = 0.0f;
     float p = h.psi * con.degtorad;
     float horiz = sqrtf(fmaxf(h.v * h.v - h.vz * h.vz, 0.0f));
@@ -105,8 +126,11 @@ void place(const Hold &held, const Inner &in, float throttle, int climb)
 }
 
 // Accelerations at the held state: along the path and up (m/s^2), pitch,
-// roll and yaw (deg/s^2), from force build-ups of zero length.
-void residuals(const Hold &h, const Inner &in, float throttle, int climb, float r[1 + N_INNER])
+// roll and yaw (deg/s^2), and to the right of the path (m/s^2), from force
+// build-ups of zero length, plus `bias` (what flying frames feel beyond
+// such a build-up, see settle()).
+void residuals(const Hold &h, const Inner &in, float throttle, int climb, const float bias[N_RES],
+               float r[N_RES])
 {
     place(h, in, throttle, climb);
     float keep = msc.prd;
@@ -123,25 +147,83 @@ void residuals(const Hold &h, const Inner &in, float throttle, int climb, float 
     r[2] = flt.Qdot;
     r[3] = flt.Pdot;
     r[4] = flt.Rdot;
+    r[5] = flt.ax * cosf(p) - flt.ay * sinf(p);
+    for (int k = 0; k < N_RES; k++)
+        r[k] += bias[k];
 }
 
-int inner_good(const float r[1 + N_INNER], float share)
+int inner_good(const float r[N_RES], float share)
 {
-    if (pln.is_heli && !(fabsf(r[0]) < share * GOOD_ACCEL))
+    if (pln.is_heli && !(fabsf(r[0]) < share * GOOD_ACCEL && fabsf(r[5]) < share * GOOD_ACCEL))
         return 0;
     return fabsf(r[1]) < share * GOOD_ACCEL && fabsf(r[2]) < share * GOOD_ROT &&
            fabsf(r[3]) < share * GOOD_ROT && fabsf(r[4]) < share * GOOD_ROT;
 }
 
+// The accelerations (as residuals() gives them) one flying frame from the
+// held state took, from the rates and velocity it left: the average of
+// both half steps of the frame, with the rotor's moments as smoothed.
+void frame_accelerations(const Hold &h, double vx0, double vy0, double vz0, float r[N_RES])
+{
+    float dt = fmaxf(msc.prd, 1e-4f);
+    float p = h.psi * con.degtorad;
+    float ax = (float)(flt.vx - vx0) / dt, ay = (float)(flt.vy - vy0) / dt;
+    r[0] = ax * sinf(p) + ay * cosf(p);
+    r[1] = (float)(flt.vz - vz0) / dt;
+    r[2] = flt.Q / dt;
+    r[3] = flt.P / dt;
+    r[4] = flt.R / dt;
+    r[5] = ax * cosf(p) - ay * sinf(p);
+}
+
 // Flies SETTLE_S with the aircraft put back in place each frame, so that
 // engines, rotors, propwash and flaps reach the state of this throttle.
-void settle(const Hold &h, const Inner &in, float throttle, int climb)
+// Over its last SAMPLE_S the accelerations each frame took from the held
+// state are averaged into `flown`. A rotor's blade elements read their
+// inflow angle in whole degrees, so in forward flight an element near a
+// half degree flips between two angles from one half step to the next
+// and the rotor's thrust and moments swing with it; flying frames feel
+// the mean of that swing (its moments smoothed), a zero-length build-up
+// only one side of it.
+void settle(const Hold &h, const Inner &in, float throttle, int climb, float flown[N_RES])
 {
+    int n = 0;
+    for (int k = 0; k < N_RES; k++)
+        flown[k] = 0.0f;
     for (float t = 0.0f; t < SETTLE_S; t += msc.prd) {
         place(h, in, throttle, climb);
+        double vx = flt.vx, vy = flt.vy, vz = flt.vz;
         batch_frame();
+        if (t < SETTLE_S - SAMPLE_S)
+            continue;
+        float r[N_RES];
+        frame_accelerations(h, vx, vy, vz, r);
+        for (int k = 0; k < N_RES; k++)
+            flown[k] += r[k];
+        n++;
     }
+    for (int k = 0; k < N_RES && n > 0; k++)
+        flown[k] /= (float)n;
     place(h, in, throttle, climb);
+}
+
+// Settles at the present guess and gives its residuals: for a helicopter
+// the accelerations its flying frames took, `bias` then being their
+// difference from a zero-length build-up, at which the Newton steps aim;
+// for an aeroplane the zero-length build-up's (bias left alone).
+void settled_residuals(const Hold &h, const Inner &in, float throttle, int climb, float bias[N_RES],
+                       float r[N_RES])
+{
+    float flown[N_RES];
+    settle(h, in, throttle, climb, flown);
+    const flightstruct settled = flt;
+    const float none[N_RES] = {0, 0, 0, 0, 0, 0};
+    residuals(h, in, throttle, climb, none, r);
+    flt = settled;
+    for (int k = 0; k < N_RES && pln.is_heli; k++) {
+        bias[k] = flown[k] - r[k];
+        r[k] = flown[k];
+    }
 }
 
 // Solves J x = -r by Gaussian elimination with partial pivoting; 0 when
@@ -175,9 +257,10 @@ int solve_linear(int n, float J[N_HELI][N_HELI], const float *r, float x[N_HELI]
     return 1;
 }
 
-// Newton steps on the inner unknowns at this engine state. Returns the
-// remaining residuals in r.
-void solve_inner(const Hold &h, Inner *in, float throttle, int climb, float r[1 + N_INNER])
+// Newton steps on the inner unknowns at this engine state, on residuals
+// shifted by `bias`. Returns the remaining residuals in r.
+void solve_inner(const Hold &h, Inner *in, float throttle, int climb, const float bias[N_RES],
+                 float r[N_RES])
 {
     const flightstruct base = flt;
     float step[N_HELI], lim[N_HELI];
@@ -185,18 +268,19 @@ void solve_inner(const Hold &h, Inner *in, float throttle, int climb, float r[1 
     int n = n_inner(), r0 = first_residual();
     for (int k = 0; k < NEWTON_STEPS; k++) {
         flt = base;
-        residuals(h, *in, throttle, climb, r);
+        residuals(h, *in, throttle, climb, bias, r);
         if (inner_good(r, 0.5f))
             break;
         float J[N_HELI][N_HELI], x[N_HELI];
         for (int j = 0; j < n; j++) {
             Inner d = *in;
-            d.u[j] += step[j];
-            float rd[1 + N_INNER];
+            float dj = fd_step(j, d.u[j], step[j]);
+            d.u[j] += dj;
+            float rd[N_RES];
             flt = base;
-            residuals(h, d, throttle, climb, rd);
+            residuals(h, d, throttle, climb, bias, rd);
             for (int i = 0; i < n; i++)
-                J[i][j] = (rd[r0 + i] - r[r0 + i]) / step[j];
+                J[i][j] = (rd[r0 + i] - r[r0 + i]) / dj;
         }
         if (!solve_linear(n, J, r + r0, x))
             break;
@@ -206,7 +290,7 @@ void solve_inner(const Hold &h, Inner *in, float throttle, int climb, float r[1 
         }
     }
     flt = base;
-    residuals(h, *in, throttle, climb, r);
+    residuals(h, *in, throttle, climb, bias, r);
     flt = base;
 }
 
@@ -234,20 +318,18 @@ int batch_trim(int climb)
     float tot0 = msc.tottime;
     int coll = pln.collect_eq;
     float throttle = coll ? bst.ctl[BC_COLLECTIVE] : flt.throtrequest[0];
-    Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng, climb ? h.vz : throttle}};
-    float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[1 + N_INNER] = {0, 0, 0, 0, 0};
+    Inner in{{flt.the180, flt.trim, bst.roll, bst.hdng, climb ? h.vz : throttle, 0.0f}};
+    float prev = -1e9f, prev_along = 0.0f, slope = 0.0f, r[N_RES] = {0, 0, 0, 0, 0, 0};
+    float bias[N_RES] = {0, 0, 0, 0, 0, 0};
     int good = 0;
     for (int round = 0; round < MAX_ROUNDS; round++) {
         // Judged after settling: the propeller rings' inflow and the other
         // lagging states then belong to this attitude and throttle.
-        settle(h, in, throttle, climb);
-        const flightstruct settled = flt;
-        residuals(h, in, throttle, climb, r);
-        flt = settled;
+        settled_residuals(h, in, throttle, climb, bias, r);
         good = fabsf(r[0]) < GOOD_ACCEL && inner_good(r, 1.0f);
         if (good)
             break;
-        solve_inner(h, &in, throttle, climb, r);
+        solve_inner(h, &in, throttle, climb, bias, r);
         if (pln.is_heli)
             continue;   // the collective or climb rate is one of the unknowns
         float now = climb ? h.vz : throttle;
@@ -270,7 +352,8 @@ int batch_trim(int climb)
         h.vz = in.u[4];
     else if (pln.is_heli)
         throttle = fltlim(in.u[4], 0.0f, 1.0f);
-    settle(h, in, throttle, climb);
+    float flown[N_RES];
+    settle(h, in, throttle, climb, flown);
     bst.t = t0;   // trimming takes no scenario time
     msc.tottime = tot0;
     bst.ctl[coll ? BC_COLLECTIVE : BC_THROTTLE] = throttle;
