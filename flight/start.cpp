@@ -247,6 +247,9 @@ void set_fltvars(int type_start, int slot)
         flt.eng_running[e] = pln.entype && e < pln.numen && flt.m_fuel > 0.01f;
     }
     setgear(s.gear);
+    // The radios take the stations nearest the new position and heading,
+    // and the GPS goes direct to its waypoint from here.
+    tune_receivers(1);
     reset_surroundings();
     reset_weather_state();
     resetpat();

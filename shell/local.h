@@ -136,7 +136,6 @@ void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
 void panplot();
-void setnav(int w, int uplock, int plot_numbers);
 void plotbrakes();
 void handle(int kind, int row);
 void staclick();

@@ -62,6 +62,5 @@ void process_zap(int) {}              // stands in for the key and window-event 
 void handle_simkey(char) {}           // stands in for the key and window-event handlers
 void handle_funkey(int) {}            // stands in for the key and window-event handlers
 void panplot() {}                     // stands in for the instrument panel
-void setnav(int, int, int) {}         // stands in for the radios' tuning
 void plotbrakes() {}                  // stands in for the instrument panel
 void handle(int, int) {}              // stands in for the instrument panel
