@@ -336,7 +336,8 @@ void hydraulic_decay();
 // tables, flt.x/y/psi. Writes: nav latched fields, ilscrs, ilsgs, the
 // receiver's needles, gps_lat/lon/crs/dis/lock_crs, dme_ok.
 void tune_radio(int w, int uplock);
-// Every radio in turn (a new flight: the aircraft moved and turned).
+// Every radio in turn, the DME and the marker beacon afresh (a new
+// flight: the aircraft moved and turned).
 void tune_receivers(int uplock);
 // The three identifier characters (not terminated) of the GPS waypoint,
 // null when its index is outside its table.

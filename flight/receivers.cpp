@@ -139,6 +139,10 @@ void tune_radio(int w, int uplock)
 
 void tune_receivers(int uplock)
 {
+    // A new flight: the DME's smoothing and the marker beacon start afresh
+    // rather than from where the aircraft was before.
+    nav.dme_ok = 0;
+    nav.marker = nav.marker_lit = 0;
     for (int w = 0; w < N_RADIOS; w++)
         tune_radio(w, uplock);
 }

@@ -279,6 +279,8 @@ TEST_F(ReceiverTest, DmeReadsOnceASecondWithoutDividingByZero)
     radio_receivers();
     EXPECT_NEAR(nav.dme_nm, fminf(nav.gps_dis * con.mtrstonm, 999.0f), 1e-3f);
     EXPECT_NEAR(nav.dme_kt, 95.0f, 1e-3f);
+    tune_receivers(0);   // a new flight: the next reading starts afresh
+    EXPECT_EQ(nav.dme_ok, 0);
 }
 
 // ---------------------------------------------------------------- markers
