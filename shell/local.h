@@ -1,11 +1,11 @@
 // Inside the shell only: the start-up, the frame loop's pieces (tests drive
-// them pass by pass), the window procedure and menus, and the functions of
-// later steps that start-up and the loop call, which wait in pending.cpp
-// until those steps land.
+// them pass by pass), the window procedure and menus, and the functions
+// start-up and the loop call whose stand-ins are in pending.cpp.
 #pragma once
 #include "shell/shell.h"
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
+#include "view/view.h"   // set_mon
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -104,7 +104,7 @@ int read_situation_file(const char *file, const char *path);
 [[noreturn]] void reset_prefs_and_exit();
 
 // ---------------------------------------------------------------- pending
-// Functions of later steps (empty in pending.cpp until they land).
+// Functions whose stand-ins are in pending.cpp.
 extern int osthr;   // panel's throttle-quadrant offset, pixels
 int initspeechsynth();
 void init_tape(int digit);
@@ -136,6 +136,9 @@ void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
 void panplot();
+void setnav(int w, int uplock, int plot_numbers);
+void plotbrakes();
+void handle(int kind, int row);
 void staclick();
 void latclick(int i);
 void datclick();

@@ -7,8 +7,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "flight/flight.h"
-#include "shell/shell.h"
+#include "world/world.h"
 
 int invrange[MESH_I][MESH_J];
 

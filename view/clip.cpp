@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "world/world.h"
+
 int poly_x[MAX_POLY_VERTS], poly_y[MAX_POLY_VERTS], clip_code[MAX_POLY_VERTS];
 int poly_vert_max = -1;
 float hc_poly_x[MAX_POLY_VERTS], hc_poly_y[MAX_POLY_VERTS];

@@ -6,9 +6,6 @@
 
 #include <cmath>
 
-#include "files/files.h"
-#include "flight/flight.h"
-
 constexpr float MIN_SPAN_M = 0.05f;        // surfaces shorter than this are not drawn
 constexpr float LEADING_EDGE = -0.25f;     // chord positions from the quarter-chord arm, in chords
 constexpr float TRAILING_EDGE = 0.75f;

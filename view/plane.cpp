@@ -7,10 +7,6 @@
 
 #include <cmath>
 
-#include "files/files.h"
-#include "flight/flight.h"
-#include "shell/shell.h"
-
 constexpr int TAIL_STATION = N_FUSE_STATIONS - 1;
 constexpr int MID_STATION = N_FUSE_STATIONS / 2;
 constexpr int TOP_POINT = 0, MID_POINT = N_FUSE_RADIALS / 2, BOTTOM_POINT = N_FUSE_RADIALS - 1;

@@ -5,8 +5,6 @@
 // rasterized.
 #include "view/view.h"
 
-#include "flight/flight.h"
-
 int drawing_cloud;
 int pipe_pieces;
 

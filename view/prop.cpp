@@ -3,8 +3,6 @@
 // spacing at every drawing so that the blades seem to spin.
 #include "view/local.h"
 
-#include "files/files.h"
-
 int track_ang;
 
 constexpr int BLADE_COLOR = 11;

@@ -1,50 +1,16 @@
-// The out-the-window view: drawing state `scn`, the stars `sta` and the
-// carrier and frigate geometry `car`; the polygon pipeline (camera-space
-// polygons hazed, clipped and rasterized), the choice and order of the
-// drawn grid cells, and the drawing of the aircraft itself.
+// The out-the-window view: the view port, the camera, the polygon pipeline
+// (camera-space polygons hazed, clipped and rasterized), the choice and
+// order of the drawn grid cells, and the drawing of the aircraft itself.
+// Its records (`scn`, `sta`, `car`) are in records/records.h.
 #pragma once
 #include "common/common.h"
-#include "world/world.h"
+#include "records/records.h"
 
-constexpr int MAX_STARS = 2000;
-
-struct scenerystruct {
-    int time;                // time-of-day code
-    float lamp;              // light amplification
-    int belowbases, abovetops;
-    float the180rad, psi180rad, phi180rad;  // rad, free-camera angles
-    int rb_cycle;            // 0..120, beacon and strobe phase
-    // ---- polygon subdivision, set by the view each frame from the
-    // visibility; read by any_poly3_3D and any_poly4_3D
-    int poly_breakup;        // 0..3: triangles drawn whole or in 6, 12 or 24 pieces
-    int rway_breakup;        // runway quadrilaterals drawn as strips
-    // ---- the drawn part of the terrain or cloud grid and its painting
-    // order, set by set_bounds
-    int i1_plot_bound, j1_plot_bound, i2_plot_bound, j2_plot_bound;   // cells i1..i2-1, j1..j2-1
-    // Outer loop plot_i_*, inner plot_j_*, far to near; stops exclusive,
-    // increments +1 or -1. The outer loop runs over columns i when vlines
-    // is 1, over rows j when 0.
-    int plot_i_start, plot_i_stop, plot_j_start, plot_j_stop, i_inc, j_inc;
-    int sweepcon;            // 1..4: octants 1-2, 3-4, 5-6, 7-8 of the view heading
-    int vlines;
-    // ---- end of the grid block
-};
-extern scenerystruct scn;
-
-struct starstruct {
-    float the[MAX_STARS], psi[MAX_STARS];   // deg
-};
-extern starstruct sta;
-
-struct carrierstruct {
-    float catx;              // m
-    float catang;            // deg
-    // ---- catapult position, set with catx and catang where the carrier is
-    // placed (place_carrier_catapult, flight/ships.cpp)
-    float caty;              // m, north, of the catapult's launch point
-    // ---- end of the catapult block
-};
-extern carrierstruct car;
+// Sets the view-port part of `con` for world `gw` (0 main view, 1 second
+// view, -1 zoom only) and multiplies the persistent zoom by `zoom_mult`
+// (0 resets it to 1), limited to 1..1000.
+// Reads: set.viewtype, pln.is_heli. Writes: con view-port fields.
+void set_mon(int gw, float zoom_mult);
 
 // View types (set.viewtype): the View menu's items, and the free camera of
 // the flight-path replay.

@@ -7,9 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "files/files.h"
 #include "flight/flight.h"
-#include "shell/shell.h"
 #include "view/view.h"
 
 const char *const PLANE_CAMERAS[N_PLANE_CAMERAS] = {"front", "side", "above", "below"};
