@@ -112,16 +112,17 @@ static int project_fuselage(Fuselage *f)
     return result;
 }
 
-// One side's skin, far cells first: stations from the far end, and within
-// a station pair the cross-section's far points first. Each cell is two
-// triangles, shaded darker towards the bottom.
+// One side's skin, far cells first: the cross-section's far points first
+// (so that from above every bottom cell lies under the top ones, and from
+// below the reverse), and along each band of cells the stations from the
+// far end. Each cell is two triangles, shaded darker towards the bottom.
 static void draw_skin(const Fuselage *f, int side, int tail_near, int bottom_near)
 {
     int base = 22 - plane_time();
-    for (int n = 0; n < N_FUSE_STATIONS - 1; n++) {
-        int s = tail_near ? n : N_FUSE_STATIONS - 2 - n;
-        for (int m = 0; m < N_FUSE_RADIALS - 1; m++) {
-            int r = bottom_near ? m : N_FUSE_RADIALS - 2 - m;
+    for (int m = 0; m < N_FUSE_RADIALS - 1; m++) {
+        int r = bottom_near ? m : N_FUSE_RADIALS - 2 - m;
+        for (int n = 0; n < N_FUSE_STATIONS - 1; n++) {
+            int s = tail_near ? n : N_FUSE_STATIONS - 2 - n;
             const int(*x)[N_FUSE_RADIALS] = f->x[side], (*y)[N_FUSE_RADIALS] = f->y[side];
             MACIBM_poly3(base - 2 * r, x[s][r], y[s][r], x[s + 1][r], y[s + 1][r], x[s + 1][r + 1],
                          y[s + 1][r + 1], 1);
