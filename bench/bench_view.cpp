@@ -18,13 +18,20 @@ constexpr float EYE_M = 2.0f;   // pilot's eye over the runway
 float cam[MESH_I][MESH_J][3];
 int visible[MESH_I][MESH_J];    // in front of the near plane and on screen
 
-// The camera at the pilot's eye of the trainer on its start runway,
-// looking along the runway at the factory visibility; the view world
-// locked. Returns 0 without a display.
+// The trainer placed on its start runway (whatever other benchmarks flew
+// before), the camera at its pilot's eye looking along the runway at the
+// factory visibility, below the clouds; the view world locked. Returns 0
+// without a display.
 int start_view()
 {
     if (!bench_start_simulator())
         return 0;
+    C_to_C(app_path, pln.C_appdir);
+    C_to_C("Aircraft/Trainer.acf", pln.C_file);
+    load_plane(nullptr);
+    load_report_close();
+    msc.typestart = 900;
+    set_fltvars(4, 0);
     // The start runway lies near the region's edge: page as the view
     // would before its first frame.
     for (int n = 0; n < 3 && page_region_if_needed(flt.x, flt.y); n++)
@@ -42,6 +49,8 @@ int start_view()
     atm.vis1_grnd = 0.1f * atm.vis;
     atm.vis2_grnd = 1.5f * atm.vis;
     scn.poly_breakup = atm.vis > 3.0f * con.nmtomtrs ? 0 : 1;
+    scn.abovetops = !atm.clear && con.VIEW_loc_z > atm.topsMSL;
+    scn.belowbases = !atm.clear && con.VIEW_loc_z < atm.baseMSL;
     float ground;
     int t = 0;
     env.i_viewpoint = env.i_aircraft;

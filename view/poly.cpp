@@ -38,6 +38,10 @@ static void manage_piece(int color, const float *const p[], int n, int clipit, i
     color = haze_color(ybar / n, color);
     if (color == NO_COLOR)
         return;
+    // A corner at or behind the near plane cannot be projected: clip after
+    // all, whatever the caller thought.
+    for (int k = 0; k < n && !clipit; k++)
+        clipit = !(p[k][1] >= HITHER_M);
     if (!clipit) {
         int x[4], y[4];
         for (int k = 0; k < n; k++) {
