@@ -19,6 +19,8 @@ constexpr float MIN_PART_SIZE_M = 0.05f;   // floats this short or narrow are no
 // the limits of int).
 constexpr float FAR_OFF_PX = 1.0e6f;
 
+// Set once this plot_plane call has zoomed out: one halving per drawing,
+// so an oversized aircraft steps the zoom down frame by frame.
 static int zoomed_this_call;
 
 int plane_time() { return intlim(scn.time, 1, 4); }
@@ -112,6 +114,12 @@ static int project_fuselage(Fuselage *f)
     return result;
 }
 
+// Depth of a fuselage point midway between its two sides.
+static float mean_depth(const Fuselage *f, int s, int r)
+{
+    return 0.5f * (f->depth[LEFT][s][r] + f->depth[RIGHT][s][r]);
+}
+
 // One side's skin, far cells first: the cross-section's far points first
 // (so that from above every bottom cell lies under the top ones, and from
 // below the reverse), and along each band of cells the stations from the
@@ -156,9 +164,12 @@ static void draw_floats_and_skids()
 // they stand level.
 static int left_prop() { return pln.yarm[1][MAX_ELS] < pln.yarm[0][MAX_ELS] ? 1 : 0; }
 
-// Propellers and rotors behind the fuselage (near 0) or in front of it
-// (near 1), as far as they are drawn before the far-side wings.
-static void props_behind(int near, int tail_near, int bottom_near, int far_prop)
+// The propellers and rotors on the far side of the fuselage (near 0, drawn
+// first) or on its near side (near 1, drawn after it): a helicopter's main
+// rotor is far when the camera is below, its tail rotor when the tail is
+// far; a single propeller when it lies at the far end; a twin's near
+// propeller (its far one goes with the far wing).
+static void draw_props(int near, int tail_near, int bottom_near, int far_prop)
 {
     if (pln.is_heli) {
         if (bottom_near != near)
@@ -183,9 +194,8 @@ void plot_plane()
             plane_zoom_out();
         return;
     }
-    auto mean_depth = [&](int s, int r) { return 0.5f * (f.depth[LEFT][s][r] + f.depth[RIGHT][s][r]); };
-    int tail_near = mean_depth(TAIL_STATION, MID_POINT) < mean_depth(0, MID_POINT);
-    int bottom_near = mean_depth(MID_STATION, BOTTOM_POINT) < mean_depth(MID_STATION, TOP_POINT);
+    int tail_near = mean_depth(&f, TAIL_STATION, MID_POINT) < mean_depth(&f, 0, MID_POINT);
+    int bottom_near = mean_depth(&f, MID_STATION, BOTTOM_POINT) < mean_depth(&f, MID_STATION, TOP_POINT);
     int right_near = f.depth[RIGHT][MID_STATION][MID_POINT] < f.depth[LEFT][MID_STATION][MID_POINT];
     int near_side = right_near ? RIGHT : LEFT, far_side = RIGHT + LEFT - near_side;
     int side_sign[2] = {-1, 1}, wing_light[2] = {RED_LIGHT, GREEN_LIGHT};
@@ -194,7 +204,7 @@ void plot_plane()
     if (beacon == DARK)
         beacon = 0;
 
-    props_behind(0, tail_near, bottom_near, far_prop);
+    draw_props(0, tail_near, bottom_near, far_prop);
     // A twin's far propeller goes behind the wing when the wing's root is
     // ahead of it and the tail is far, or the reverse.
     int twin = !pln.is_heli && pln.numen == 2;
@@ -215,7 +225,7 @@ void plot_plane()
         draw_light(f.x[near_side][TAIL_STATION][BOTTOM_POINT], f.y[near_side][TAIL_STATION][BOTTOM_POINT],
                    WHITE_LIGHT);
 
-    props_behind(1, tail_near, bottom_near, far_prop);
+    draw_props(1, tail_near, bottom_near, far_prop);
     for (int part = 2; part <= 4; part++)
         handle_a_wing(part, side_sign[near_side], part == 4 ? 0 : wing_light[near_side]);
     draw_floats_and_skids();
