@@ -117,6 +117,18 @@ struct planestruct {
     int flying_stab;
     // panel layout and file names
     int dgx, dgy;            // panel pixels of the direction gyro
+    // ---- panel geometry, set by the panel (set_mod) for the layout
+    int ahx, ahy;            // panel pixels of the attitude ball's centre
+    int gsx1, gsx2, gsw;     // glide-slope bars: left and right x, width
+    int gsy1, gsyc, gsy2;    // their travel: top, centre, bottom row
+    int ah_dim_int, ah_semidim_int;   // attitude ball: rows spanned, half of them
+    float ah_semidim_flt;
+    int ah_top_prim, ah_top_roll, ah_bot_prim, ah_bot_roll;   // first and last rows (window)
+    // Row spans, index row - ah_top_roll: the ball that pitches (prim) and
+    // the ring round it that only rolls (roll); x1 > x2 where a row has none.
+    int ahx1_prim[MAX_AH_ROWS], ahx1_roll[MAX_AH_ROWS];
+    int ahx2_prim[MAX_AH_ROWS], ahx2_roll[MAX_AH_ROWS];
+    // ---- end of the panel geometry block
     char C_file[MAX_STR];    // file name
     char C_path[MAX_STR];    // full path
     char C_appdir[MAX_STR];  // program folder holding airfoils/ and flaps/ ('/'-terminated or empty)

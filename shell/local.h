@@ -6,6 +6,7 @@
 #include "shell/shell.h"
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
+#include "panel/panel.h"         // panplot, updatepanel, the panel offsets
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -105,10 +106,7 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions of later steps (empty in pending.cpp until they land).
-extern int osthr;   // panel's throttle-quadrant offset, pixels
 int initspeechsynth();
-void init_tape(int digit);
-void init_nav_pic();
 void init_stars();
 void build_mark();
 void build_vasi();
@@ -117,7 +115,6 @@ void build_elev();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();
-void updatepanel();
 void start_looking();
 void grfload();
 void grfdrag();
@@ -135,7 +132,6 @@ void plnclick(int i);
 void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
-void panplot();
 void staclick();
 void latclick(int i);
 void datclick();

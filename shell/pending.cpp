@@ -8,11 +8,8 @@
 
 #include <cstdlib>
 
-int osthr;   // TODO(lead): built by the panel step
 int initspeechsynth() { return 0; }   // TODO(lead): built by the ATC step (spoken messages)
 
-void init_tape(int) {}                // TODO(lead): built by the panel step
-void init_nav_pic() {}                // TODO(lead): built by the panel step
 void init_stars() {}                  // TODO(lead): built by the scene step
 void build_mark() {}                  // TODO(lead): built by the carrier step
 void build_vasi() {}                  // TODO(lead): built by the carrier step
@@ -22,7 +19,6 @@ void cleargraph() {}                  // TODO(lead): built by the output step
 void open_output_streams() {}         // TODO(lead): built by the output step
 void close_output_streams() {}        // TODO(lead): built by the output step
 
-void updatepanel() {}                 // TODO(lead): built by the panel step
 void start_looking() {}               // TODO(lead): built by the scene step
 void grfload() {}                     // TODO(lead): built by the output step
 void grfdrag() {}                     // TODO(lead): built by the output step
@@ -60,7 +56,4 @@ void wrnclick() {}                    // TODO(lead): built by the settings-windo
 void process_zap(int) {}              // TODO(lead): built by the events step
 void handle_simkey(char) {}           // TODO(lead): built by the events step
 void handle_funkey(int) {}            // TODO(lead): built by the events step
-void panplot() {}                     // TODO(lead): built by the panel step
 void setnav(int, int, int) {}         // TODO(lead): built by the radios step
-void plotbrakes() {}                  // TODO(lead): built by the panel step
-void handle(int, int) {}              // TODO(lead): built by the panel step
