@@ -68,7 +68,7 @@ void canvas_end()
 {
     int saved;
     to_window0(&saved);
-    if (all_dirty) {
+    if (all_dirty || ins.tickle_all) {   // a full redraw shows the whole panel
         copy_rect(0, PANEL_TOP, PANEL_W - 1, PANEL_BOTTOM);
     } else {
         for (int k = 0; k < ndirty; k++)

@@ -10,7 +10,7 @@
 #include "common/common.h"
 #include "common/testsupport.h"
 #include "files/files.h"
-#include "shell/shell.h"
+#include "shell/local.h"
 #include "panel/panel.h"
 #include "tools/batch/batch.h"
 #include "view/view.h"
@@ -24,7 +24,9 @@ static void usage()
             "       vortan_art world DIR   (a world of sample primitives)\n"
             "       vortan_art panel SCENARIO OUT.png [TIME [DASHTYPE LAYOUT]]\n"
             "         (the panel after the batch scenario has flown; the program folder\n"
-            "          is VORTAN_PROGRAM_DIR; the final state is printed as CSV)\n");
+            "          is VORTAN_PROGRAM_DIR; the final state is printed as CSV)\n"
+            "       vortan_art situation SCENARIO OUT.sit\n"
+            "         (the state the scenario leaves, as a situation file for the simulator)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -123,7 +125,7 @@ int main(int argc, char **argv)
         return 2;
     }
     test_set_test_mode(1);
-    int panel = !strcmp(argv[1], "panel");
+    int panel = !strcmp(argv[1], "panel") || !strcmp(argv[1], "situation");
     if (panel)
         batch_init();   // the simulator's records, before the layer opens its windows
     register_panel_bitmaps();
@@ -144,6 +146,25 @@ int main(int argc, char **argv)
             ok = test_write_bitmap_png(id, argv[3]);
     } else if (!strcmp(argv[1], "all") && argc >= 3) {
         ok = all_bitmaps(argv[2]);
+    } else if (!strcmp(argv[1], "situation") && argc >= 4) {
+        static BatchScript script;
+        ok = batch_read_script(argv[2], &script, stderr) && !batch_execute(&script, argv[2], stdout, stderr);
+        if (ok) {
+            // The batch runner leaves the radios and the time of day unset;
+            // the simulator accepts only the settings its preferences allow.
+            scn.time = 1;
+            msc.rway_sel = intmax2(msc.rway_sel, 1);
+            for (int r = 0; r < 2; r++) {
+                nav.nf[r] = 111;
+                nav.nf100[r] = 70;
+                nav.cf[r] = 121;
+                nav.cf100[r] = 0;
+            }
+            nav.adf1 = 2;
+            nav.adf2 = 1;
+            nav.gps_index_mode = nav.gps_display_mode = 1;
+            ok = write_situation(argv[3]);
+        }
     } else if (panel && argc >= 4) {
         ok = live_panel(argv[2], argv[3], argc >= 5 ? atoi(argv[4]) : 1, argc >= 7 ? atoi(argv[5]) : 0,
                         argc >= 7 ? atoi(argv[6]) : 0);
