@@ -1,6 +1,6 @@
 // The cost the layer adds to every frame: composing the picture and
 // converting it through the palette, and a whole loop pass (pump, present)
-// with the later steps' work still empty. Headless (SDL dummy drivers).
+// with the panel and the view as far as they are drawn today. Headless (SDL dummy drivers).
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_sim.h"

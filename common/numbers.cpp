@@ -77,6 +77,14 @@ float fltwrap(float x, float lo, float hi)
     return x;
 }
 
+float wrap360(float deg)
+{
+    if (!std::isfinite(deg))
+        return 0.0f;
+    float d = fmodf(deg, 360.0f);
+    return d < 0.0f ? d + 360.0f : d;
+}
+
 int intnear(int in, int nearest, int up)
 {
     if (nearest == 0)

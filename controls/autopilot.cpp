@@ -7,8 +7,6 @@
 #include "controls/local.h"
 #include "files/files.h"
 #include "flight/flight.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 #include "world/world.h"
 
 // A vertical mode was on last frame (engagement takes the trim).
@@ -126,7 +124,7 @@ void autopilot_vertical(float g)
         tune *= WINDUP_DECAY;
     flt.trim = std::isfinite(trim) ? fltlim(trim, -max, max) : initial_trim;
     if (max > 0.0f)
-        handle(175, (int)interp(-max, 524.0f, max, 564.0f, flt.trim));
+        controls_calls.handle(175, (int)interp(-max, 524.0f, max, 564.0f, flt.trim));
 }
 
 void autopilot_throttle()

@@ -7,8 +7,6 @@
 #include "controls/local.h"
 #include "files/files.h"
 #include "flight/flight.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 
 // Raw axes of the last reading: pitch, roll, yaw -1..1, throttle 0..1.
 static float joy_ptch, joy_roll, joy_hdng, joy_thro;
@@ -193,11 +191,11 @@ static void touchdown_automatics()
     int reversing = flt.revving_thrust[0] || flt.revving_thrust[1];
     if ((touchdown || (reversing && !old_revtrhust)) && pln.autosbrk && flt.sbrk == -1) {
         flt.sbrk = 2;
-        handle(177, 483);
+        controls_calls.handle(177, 483);
     }
     if (touchdown && pln.autobrk && !ins.brake_on) {
         ins.brake_on = 1;
-        plotbrakes();
+        controls_calls.plotbrakes();
     }
     old_onground = flt.onground;
     old_revtrhust = reversing;

@@ -3,23 +3,23 @@
 // and the force-feedback dispatcher.
 #pragma once
 #include "common/common.h"
+#include "records/records.h"
 
 // set.controls_type values: 2 joystick, 3 mouse flying, and a script
 // (the batch runner) giving the inputs through set_scripted_input.
 enum { CONTROLS_JOYSTICK = 2, CONTROLS_MOUSE = 3, CONTROLS_SCRIPTED = 4 };
 
-// Force-feedback request kinds of forcecall.
-enum ForceKind {
-    FF_SPRING = 23,          // a x, b y centring (-100..100), c strength 0..100
-    FF_X_VIBRATION = 24,     // a 0..100 magnitude, b 0..50 rate
-    FF_Y_VIBRATION = 25,
-    FF_X_VIBRATION_CLEAR = 26,
-    FF_Y_VIBRATION_CLEAR = 27,
-    FF_BUFFETING = 28,       // a 0..100
-    FF_BUFFETING_CLEAR = 29,
-    FF_JOLT = 30,            // a 0..100 magnitude, b direction deg, c ms 0..2500
-    FF_CLEAR = 31            // stop every effect
+// ---------------------------------------------------------------- calls upward
+// The panel levers and brake light the controls move, registered by the
+// program at start-up; a null member does nothing. Call sites use
+// `controls_calls`.
+struct ControlsCallbacks {
+    void (*handle)(int kind, int row);   // lever `kind` (175 trim, 177 speed brake) to pixel row
+    void (*plotbrakes)();                // redraw the brake light from ins.brake_on
 };
+void set_controls_callbacks(const ControlsCallbacks *callbacks);
+extern ControlsCallbacks controls_calls;
+
 // Sends one force-feedback request to the stick with its arguments limited
 // to the ranges above (a NaN counts as 0); nothing comes back, and nothing
 // happens without a force-feedback stick.

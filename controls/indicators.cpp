@@ -2,7 +2,6 @@
 // blocks each for the stick sensitivity and the damping, redrawn when the
 // setting changes (and by the window's own painter).
 #include "controls/local.h"
-#include "shell/shell.h"
 
 constexpr int FLIGHT_MODE_WINDOW = 8;   // "Set Flight Mode"
 constexpr int N_LEVELS = 4;

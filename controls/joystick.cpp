@@ -6,8 +6,6 @@
 #include "controls/local.h"
 #include "files/files.h"
 #include "flight/flight.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 
 // Previous states of buttons a..d, for new presses.
 static int o_but_a, o_but_b, o_but_c, o_but_d;
@@ -47,7 +45,7 @@ void button_brake(int newbrake)
         return;
     old_joy_brake = newbrake;
     ins.brake_on = newbrake;
-    plotbrakes();
+    controls_calls.plotbrakes();
 }
 
 void set_scripted_input(float ptch, float roll, float hdng, float thro)

@@ -3,19 +3,10 @@
 // the designers' headers, which must not see the simulator's records.
 #pragma once
 #include "common/common.h"
+#include "records/sizes.h"
 
 constexpr int ACF_VERSION = 25;          // aircraft files
 constexpr int PART_VERSION = 21;         // airfoil and flap files
-constexpr int MAX_PARTS = 7;             // lifting parts, numbered as below
-constexpr int MAX_ELS = 8;               // elements per lifting part
-constexpr int NARM = 9;                  // arm slots: 0..7 elements, 8 the part
-constexpr int N_FUSE_STATIONS = 9;       // fuselage stations
-constexpr int N_FUSE_RADIALS = 5;        // points per station, top to bottom
-constexpr int N_FLOATS = 6;
-constexpr int MAX_AH_ROWS = 118;        // rows of the panel's attitude ball
-constexpr int N_CL_SLOTS = 171;          // |alpha index| 100..270
-constexpr int N_CD_SLOTS = 271;          // |alpha index| 0..270
-constexpr int N_FLAP_ROWS = 51;          // 0..50 fiftieths of full flap
 constexpr int AIRFOIL_DEVICE_CODE = 1234;   // first value of an airfoil file
 constexpr int FLAP_DEVICE_CODE = 2345;      // first value of a flap file
 

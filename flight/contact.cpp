@@ -5,11 +5,7 @@
 // floats.cpp, the crash itself in crash.cpp.
 #include <cmath>
 
-#include "controls/controls.h"
 #include "flight/local.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 enum ContactKind { NOSE_WHEEL = 0, LEFT_WHEEL = 1, RIGHT_WHEEL = 2, SKID_CORNER = 3, OTHER_POINT = 4 };
 
@@ -46,13 +42,13 @@ int touchdown_sound(float vel)
 
 static void touchdown(float vel)
 {
-    play_buffer(touchdown_sound(vel), 0);
+    flight_calls.play_buffer(touchdown_sound(vel), 0);
     // The bump grows with the sink rate: 20 at 1 m/s, full at 5 m/s; a
     // hard touchdown is felt at least at half strength.
     float magnitude = fltlim(-vel * 20.0f, 10.0f, 100.0f);
     if (vel < HARD_TOUCHDOWN_MS)
         magnitude = fltmax2(magnitude, 50.0f);
-    forcecall(FF_JOLT, magnitude, 180.0f, 100.0f);
+    flight_calls.forcecall(FF_JOLT, magnitude, 180.0f, 100.0f);
 }
 
 // Height of the surface under the point (x east, y north).

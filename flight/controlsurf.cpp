@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Deflection losses of a plain flap-type control past 10 deg (fit to
 // wind-tunnel data of plain trailing-edge flaps): deflection (deg) and the

@@ -3,10 +3,7 @@
 // selected runway.
 #include <cmath>
 
-#include "controls/controls.h"
 #include "flight/local.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 constexpr int CRACK_COLOUR = 23, SPOT_COLOUR = 33;
 constexpr int FLASH_COLOUR = 30, BLACK_COLOUR = 11;
@@ -77,10 +74,10 @@ static void explain()
 
 void bendmetal(int instant)
 {
-    stop_engine_and_wind();
-    play_buffer(SND_BOOM, 0);
-    forcecall(FF_CLEAR, 0.0f, 0.0f, 0.0f);
-    forcecall(FF_JOLT, 100.0f, (float)intrand(0, 359), 250.0f);
+    flight_calls.stop_engine_and_wind();
+    flight_calls.play_buffer(SND_BOOM, 0);
+    flight_calls.forcecall(FF_CLEAR, 0.0f, 0.0f, 0.0f);
+    flight_calls.forcecall(FF_JOLT, 100.0f, (float)intrand(0, 359), 250.0f);
     damage_picture(instant);
     delay(CRASH_PAUSE_S);
     explain();
@@ -88,5 +85,5 @@ void bendmetal(int instant)
     msc.rway_sel = 1;
     set_fltvars(4, 0);
     MACIBM_invalwind(0);
-    play_engine_and_wind();
+    flight_calls.play_engine_and_wind();
 }

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 float closer(float now, float term, float rate)
 {

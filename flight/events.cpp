@@ -5,11 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "controls/controls.h"
 #include "flight/local.h"
-#include "output/output.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 
 // Slot of the part root among the arms (the elements fill the first eight).
 constexpr int ROOT_ARM = 8;
@@ -215,9 +211,9 @@ static void engines_running()
 static void force_feedback()
 {
     float vne = pln.Vne > 1.0f ? pln.Vne : 200.0f;
-    forcecall(FF_SPRING, 0.0f, 0.0f, fltlim(100.0f * flt.vind / vne, 10.0f, 100.0f));
+    flight_calls.forcecall(FF_SPRING, 0.0f, 0.0f, fltlim(100.0f * flt.vind / vne, 10.0f, 100.0f));
     float shake = flt.stall_warn ? 60.0f : (flt.onground ? fltlim(flt.vind * 0.5f, 0.0f, 30.0f) : 0.0f);
-    forcecall(FF_X_VIBRATION, shake, flt.stall_warn ? 10.0f : 25.0f, 0.0f);
+    flight_calls.forcecall(FF_X_VIBRATION, shake, flt.stall_warn ? 10.0f : 25.0f, 0.0f);
 }
 
 // The slow work, once per eleven event updates.

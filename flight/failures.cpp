@@ -2,8 +2,6 @@
 // aircraft has, and what a failure sets off (the horizon's spin-down errors,
 // the hydraulic bleed, the engine-failure warning).
 #include "flight/local.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 namespace {
 
@@ -52,7 +50,7 @@ void after_failure(int w)
     if (w == F_GEAR)
         rel.ger[1] = rel.ger[2] = 0;   // the gear fails as one system
     if ((w == F_ENG1 || w == F_ENG2) && pln.entype == 3 && msc.warn_gpws)
-        play_buffer(SND_CAUTION, 0);
+        flight_calls.play_buffer(SND_CAUTION, 0);
     if (w == F_VAC) {
         // The horizon topples to an error of at least 10 degrees each way.
         rel.vac_death_time = msc.tottime;

@@ -1,174 +1,29 @@
 // The flight model: the flight state `flt` and the air state `atm`.
 #pragma once
 #include "common/common.h"
+#include "records/records.h"
+#include "files/files.h"
 #include "world/world.h"
-#include "files/formats.h"
 
-// Flight rows of the per-element flow values: 0/1 wing 1 left/right, 2/3
-// wing 2, 4/5 horizontal stabiliser, 6 and 7 the fins, 8 the fuselage.
-constexpr int MAX_FLT_ROWS = 9;
-constexpr int FLT_ROW_FUSE = 8;
 
-// Flight state. Written by the flight start (set_fltvars) and every frame by
-// the flight model; the controls write the *request fields.
-struct flightstruct {
-    double x, y, z;          // m, world position (x east, y north, z up)
-    float h;                 // m, z as a float: altitude above sea level
-    float vind;              // kt, indicated airspeed, not negative
-    float psi, the, phi;     // deg, heading, pitch, roll
-    float throt[2], throtrequest[2];  // 0..1
-    float omega[2];          // rad/s, rotor speed
-    float prop[2];           // rad/s, commanded rotor speed
-    int cat_stage;           // catapult stage
-
-    // ---- airfoil lookup and local flow of the lifting elements
-    // Aircraft state read by the element flow; written by the integration.
-    float av;                // m/s, true airspeed
-    float Alpha, Beta;       // deg, angle of attack and sideslip
-    float sinalph, cosalph, sinbeta;
-    float Prad, Qrad, Rrad;  // rad/s, body rates (roll right, nose up, nose right)
-    float trim;              // deg added to a flying stabiliser's incidence
-    float lhstbdef, rhstbdef;   // deg, stabilator deflection of each half
-    // Per surface [part]. slat_effect, alphamax, CDIgrndeffect and
-    // CLgrndeffect by the flight events; stalled set by anyfoil, cleared by
-    // the force build-up each step; downwash (deg, negative down) rebuilt by
-    // the force build-up and read by the next step's flow.
-    float slat_effect[MAX_PARTS];    // stall-alpha stretch ratio, 1 slats in
-    float alphamax[MAX_PARTS];       // deg, slat_effect x pln.alphamax
-    int stalled[MAX_PARTS];
-    float CDIgrndeffect[MAX_PARTS], CLgrndeffect[MAX_PARTS];
-    float downwash[MAX_PARTS];       // deg
-    float DVinc[2];                  // m/s, propwash speed increment per engine
-    // Per flight row (see MAX_FLT_ROWS) and element; written by
-    // initwinghstb/initvst12 (the fuselage row by the integration) except
-    // induced_alpha, which the force build-up writes for the next step.
-    float machno[MAX_FLT_ROWS], machfac[MAX_FLT_ROWS];
-    float rho[MAX_FLT_ROWS];                   // kg/m^3 at the element
-    float v_el[MAX_FLT_ROWS][MAX_ELS];         // m/s
-    float alpha[MAX_FLT_ROWS][MAX_ELS];        // deg
-    float induced_alpha[MAX_FLT_ROWS][MAX_ELS];   // deg
-    float deldir[MAX_FLT_ROWS][MAX_ELS];       // deg, flow-direction change
-    float sindeldir[MAX_FLT_ROWS][MAX_ELS], cosdeldir[MAX_FLT_ROWS][MAX_ELS];
-    // ---- end of the airfoil lookup and local flow block
-
-    // ---- force build-up, propulsion, contact and the integration state
-    // Controls and settings of the flight step (the controls and flight
-    // events write them; the force build-up reads them).
-    float slat, slatrequest;         // 0..1
-    int sbrk;                        // speedbrake 0 in, 1 half, 2 full (-1 armed)
-    float sweep, sweeprequest;       // 0..1
-    int vectrequest;                 // deg
-    int flap, flaprequest;           // flap index 0..50
-    int wired;                       // caught by an arresting wire
-    // Force accumulators (N), cleared and rebuilt by set_a each step:
-    // *prop in body axes, *aero in flight-path axes, *gear in heading axes
-    // (along the heading, across it, vertical); positive forward, right, up.
-    float faxilprop, fsideprop, fnrmlprop;
-    float faxilaero, fsideaero, fnrmlaero;
-    float faxilgear, fsidegear, fnrmlgear;
-    float M, N, L;                   // N m about the cg: nose up, nose right, roll right
-    float Pdot, Qdot, Rdot;          // deg/s^2, body axes
-    float P, Q, R;                   // deg/s, body rates
-    float thedot, psidot, phidot;    // deg/s
-    float the180, psi180, phi180;    // deg, -180..180
-    float ax, ay, az;                // m/s^2, earth axes (east, north, up)
-    double vx, vy, vz;               // m/s, earth axes
-    float v;                         // m/s, speed over the ground frame
-    float vaxial;                    // m/s, along the body axis
-    float vu;                        // m/s, vertical speed
-    float Qstatic;                   // Pa, dynamic pressure
-    float Qratio;                    // (vind / Vne)^2
-    float hpath, vpath, ahpath, avpath;   // deg: ground and air path angles
-    float sinphi, cosphi, sinphi_path, cosphi_path, sinthe, costhe, sinpsi, cospsi;
-    float cosbeta, sinhpath, coshpath, sinvpath, cosvpath;
-    float sinahpath, cosahpath, sinavpath, cosavpath;
-    int psi_int;                     // deg, rounded heading
-    float magpsi;                    // deg, magnetic heading
-    int magpsi_int;
-    float ringthrust[2][MAX_ELS];    // N, per blade ring
-    float ringDVinc[2][MAX_ELS];     // m/s, induced speed through each ring
-    // Control deflections (deg; positive lowers the element's lift).
-    float lailndef, railndef, lsplrdef, rsplrdef, ldruddef, rdruddef;
-    float ailncyclic, elevcyclic, ruddef;
-    int onground;                    // some contact point is down this step
-    float geard[3], gearf[3];        // m wheel compression, N wheel force
-    int eng_running[2];
-    // Engines and rotors [engine]: W, N m, N m, rad/s (omega above), inHg,
-    // deg, 0..1, 0..1, N, percent, ratio, 0..1, ratios, lb/h.
-    float power[2], Etq[2], Dtq[2], mp[2], proppitch[2], mix[2];
-    float parteqlbmthrust[2], thrust[2], n1[2], epr[2], egt[2];
-    float mix_powr_rat[2], mix_temp_rat[2], ff_lbhr[2];
-    float m_total;                   // kg, set each flight step
-    float jatoleft;                  // s of JATO burn left
-    int stall_warn, over_vfe, over_vne;
-    int revving_thrust[2];
-    float L_rotor, M_rotor;          // N m, smoothed main-rotor roll and pitch moments
-    // ---- end of the force build-up block
-
-    // ---- loads, set by the aircraft loading and burned or dropped in flight
-    float m_fuel, m_water, m_fixed;   // kg
-    // ---- end of the loads block
+// ---------------------------------------------------------------- calls upward
+// What the flight model asks of the folders above it: sounds and the
+// force-feedback stick. The program registers them at start-up; until then,
+// and for any member left null, the call does nothing (a flight with none
+// registered is silent and the stick still). Call sites use `flight_calls`.
+struct FlightCallbacks {
+    void (*play_buffer)(int index, int loop);   // SoundIndex, looping when loop != 0
+    void (*stop_buffer)(int index);
+    void (*stall_sound)();                      // the stall horn, looping
+    void (*play_thunder)(float level);          // 1 at 5 nm, louder nearer
+    void (*play_engine_and_wind)();             // restart the engine and wind loops
+    void (*stop_engine_and_wind)();
+    void (*forcecall)(int kind, float a, float b, float c);   // ForceKind
+    void (*stall_shaker)();                     // after each stall-warning update
 };
-extern flightstruct flt;
-
-// Weather and the air around the aircraft. Lengths m, speeds m/s unless
-// noted. The settings (clouds, visibility, layers, waves, thermals,
-// temperature) are written by the weather window, preferences and
-// situations, each change followed by limwx; the air state (rho..T) every
-// flight step by air_state; the wind vector and shear state by wxcalc.
-constexpr int NWIND_LAYERS = 9;
-constexpr int MAX_BRANCHES = 4;    // lightning: main bolt and three side branches
-constexpr int BRANCH_PTS = 20;     // points of one branch
-constexpr int STRIKE_RING = 60;    // remembered strikes for the stormscope
-constexpr int NDENSITY_ROWS = 22;
-
-struct atmospherestruct {
-    int clear;               // no cloud layer
-    float baseMSL, topsMSL, baseAGL;   // m
-    float vis, vis_effective, vis1_grnd, vis2_grnd, vis1_lite, vis2_lite, vis3_lite;  // m
-    int rain_tstm;           // precipitation 1..5; above 1 thunderstorms
-    int wind_tbl;            // random wind severity 1..5
-    int shear_prob;          // wind-shear likelihood 1..5
-    float crtsig;            // rho / con.rhoSL
-    float rho;               // kg/m^3 at the aircraft
-    float a;                 // m/s, speed of sound
-    float g;                 // m/s^2
-    float T;                 // K
-    float wnddir[NWIND_LAYERS];   // deg magnetic, where the wind comes from
-    float shrdir[NWIND_LAYERS];   // deg, random swing of the direction
-    float wndspd[NWIND_LAYERS];   // m/s
-    float shrspd[NWIND_LAYERS];   // m/s, gust amplitude
-    float tbl[NWIND_LAYERS];      // turbulence 0..9
-    float wave_amp;          // m, 0..9.9
-    float wave_length;       // m, 0..99
-    float wave_speed;        // m/s, 0..99
-    int wave_dir;            // deg 0..360
-    float temp_SL;           // deg F at sea level
-    float thermal_part;      // share of cells with thermals, 0..0.99
-    float thermal_vvi;       // ft/min, thermal climb rate 0..999
-    float level;             // storm level around the aircraft, 0..9
-    float hr[NDENSITY_ROWS][2];   // density table: height m, density kg/m^3
-    float wind_x, wind_y, wind_z; // m/s, east, north, up
-    float wind_P;            // deg/s, turbulence roll rate
-    int inshear;             // a wind shear is in progress
-    int therm_on_poly[MESH_I][MESH_J];   // thermal over terrain cell [i][j]
-
-    // ---- lightning: the strike shown now and the ring of recent strikes
-    // (start_strike on the event tick, manage_strike each frame)
-    int strike_up;           // a strike is being shown
-    int strike_lighting;     // the flash, toggled each frame while shown
-    float strike_start_time, strike_duration;   // s
-    int i_strike, j_strike;  // terrain cell of the strike
-    int num_branches;        // side branches of the next bolt, 0..3
-    int strike_size[MAX_BRANCHES];                   // points used per branch
-    float lightx[MAX_BRANCHES][BRANCH_PTS], lighty[MAX_BRANCHES][BRANCH_PTS];
-    float lightz[MAX_BRANCHES][BRANCH_PTS];          // m, branch polylines
-    float strike_x[STRIKE_RING], strike_y[STRIKE_RING];   // m
-    float strike_t_exp[STRIKE_RING];                 // s, when the entry expires
-    int strike_ring;         // next ring slot, 0..STRIKE_RING - 1
-    // ---- end of the lightning block
-};
-extern atmospherestruct atm;
+// Registers the calls (copied; null members become calls that do nothing).
+void set_flight_callbacks(const FlightCallbacks *callbacks);
+extern FlightCallbacks flight_calls;
 
 // ---------------------------------------------------------------- atmosphere
 // Fills density-table row i from kft thousand feet and `slugs` slug/ft^3.
@@ -193,34 +48,12 @@ void wxcalc();
 // The aircraft's never-exceed speed in knots, whichever unit its airspeed
 // indicator reads (pln.Vne is in mph when pln.as_is_kias is 0).
 float vne_kt();
-// Clamps and derives the weather settings after a change. Reads env.fieldh.
-void limwx();
 // Blends a random wind table into the nine layers with weight newpart 0..1.
 void assign_wind_tbl(float newpart);
 // in = newpart * goal + (1 - newpart) * in.
 void transition(float *in, float goal, float newpart);
 // Forgets any shear in progress and the wind targets (a new flight).
 void reset_weather_state();
-
-// ---------------------------------------------------------------- terrain
-// Locates (x, y) (m) in the terrain mesh: a search of the 5 x 5 cells round
-// (i, j) (full_search 0) or of the whole grid. Returns 1 and the cell and
-// triangle in i, j, t when found, else 0 with them unchanged.
-int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search);
-// Terrain height under (x, y) into *h (m), and its location into i, j, t:
-// a local search from i, j, t, then a full one. Both left unchanged when
-// the point is off the mesh. Returns the height.
-float find_local_h(float x, float y, float *h, int *i, int *j, int *t);
-// Grid offsets of triangle t of a cell with diagonal `div`, in clockwise
-// order and in plane order (right-angle corner, its x and y neighbours).
-void convert_ij_cw(int div, int t, int di[3], int dj[3]);
-void convert_ij_dxy(int div, int t, int di[3], int dj[3]);
-// Area (m^2) of the triangle through three points.
-float findarea(float x1, float y1, float z1, float x2, float y2, float z2,
-               float x3, float y3, float z3);
-// Whole-number half-span x1..x2 of row *y of a circle of radius r, then
-// *y += 1. A row beyond the radius is a fatal error ("y>r").
-void work_down_circle(int r, int *y, int *x1, int *x2);
 
 // ------------------------------------------------------------ airfoil lookup
 // Coefficients of one stored airfoil of part EN (Reynolds slot Re 0 lo /
@@ -480,13 +313,6 @@ void place_carrier_catapult(int i, int j);
 void deck_under_aircraft();
 
 // ---------------------------------------------------------------- traffic
-// Ten other aircraft: points 0 centre, 1 and 2 wing tips, 3 tail (m),
-// speed (m/s), heading (deg) and terrain cell. Moved by the flight step,
-// drawn by the view.
-constexpr int MAX_TRAFFIC = 10;
-extern float traf_x[MAX_TRAFFIC][4], traf_y[MAX_TRAFFIC][4], traf_z[MAX_TRAFFIC][4];
-extern float traf_v[MAX_TRAFFIC], traf_h[MAX_TRAFFIC];
-extern int traf_i[MAX_TRAFFIC], traf_j[MAX_TRAFFIC], traf_t[MAX_TRAFFIC];
 // Creates traffic aircraft n at random within 30 nm of the user, 300 m or
 // more above the terrain. Reads: flt.x/y, the mesh. Writes: traf_*[n].
 void make_a_plane(int n);
@@ -529,3 +355,29 @@ void clear_strikes();
 // Weather-radar cell of (x, y) in flt_wxr, kept inside the array (the 5 x 5
 // block round it included). Returns 0 when the mesh has no extent.
 int wxr_cell(float x, float y, int margin, int *i, int *j);
+
+// ------------------------------------------------------------ aircraft loading
+// Loads the aircraft pln.C_file (relative to the program folder
+// pln.C_appdir, or a full path): finds it (alert and open dialog while it
+// cannot be opened; cancelling ends the program), reads it, loads its
+// airfoils and flaps, derives everything the flight model needs, checks the
+// design (a bad one ends the program with its message) and writes the load
+// report to "Vortan.out" in the user data folder. `progress`, when not
+// null, is the start-up progress display, advanced twice per section.
+// Writes: pln, afl, flt.m_fuel/m_water/m_fixed, ins scalings, msc.est_Vs.
+void load_plane(void (*progress)());
+
+// Airfoil loading and the finite-span corrections of every existing part
+// (after readin_plane and the element geometry): e, PIeAR, finite_fact,
+// table scaling, alphamax; the report lines go to the load report.
+void finish_readin();
+
+// The geometry report of the loaded aircraft into the load report; also sets
+// semi_sec_wi of each existing part and sets up the downwash.
+void dump_geo();
+
+// The load report: "Vortan.out" in the user data folder, opened afresh by
+// load_plane. load_printf writes into it (nothing when it is not open).
+int load_report_open();
+void load_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+void load_report_close();

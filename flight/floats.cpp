@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Water drag coefficient: 0.04 at rest falling to 0.01 at 20 m/s (planing).
 static float water_cd(float v) { return fltmax2(interp(0.0f, 0.04f, 20.0f, 0.01f, v), 0.01f); }

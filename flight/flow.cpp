@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Mach number of speed v at the current speed of sound; 0 while no air
 // state has been computed.

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Table index of |alpha|: tenths of a degree up to 20 deg, whole degrees
 // above, capped below the last entry so entry lo + 1 always exists.

@@ -6,9 +6,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
-#include "view/view.h"
 
 int catapult_engaged() { return flt.cat_stage == CAT_HELD || flt.cat_stage == CAT_LAUNCH; }
 

@@ -5,10 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "controls/controls.h"
 #include "flight/local.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 int flight_watchdog_trips;
 
@@ -255,9 +252,9 @@ static void stall_warning()
          (pln.foileq[3] && flt.alpha[2][0] > flt.alphamax[3] - 3.0f)))
         flt.stall_warn = 1;
     if (flt.stall_warn && !was)
-        stall_sound();
+        flight_calls.stall_sound();
     else if (was && !flt.stall_warn)
-        stop_buffer(SND_STALL);
+        flight_calls.stop_buffer(SND_STALL);
 }
 
 // Starts the force build-up report on an event frame when one was asked
@@ -315,7 +312,7 @@ void deg2integ()
 {
     surroundings();
     stall_warning();
-    stall_shaker();
+    flight_calls.stall_shaker();
     move_traffic();
     if (msc.evup < 1)
         msc.evup = 1;

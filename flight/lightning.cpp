@@ -5,9 +5,6 @@
 #include <cstring>
 
 #include "flight/local.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 namespace {
 
@@ -96,7 +93,7 @@ void start_strike()
     atm.strike_ring = (r + 1) % STRIKE_RING;
     ins.tickle_str = 1;
     float dist_m = hypotf(x - (float)flt.x, y - (float)flt.y);
-    play_thunder(THUNDER_FULL_NM * con.nmtomtrs / fmaxf(dist_m, 1.0f));
+    flight_calls.play_thunder(THUNDER_FULL_NM * con.nmtomtrs / fmaxf(dist_m, 1.0f));
     if (flt.h < atm.topsMSL)
         build_bolt(x, y);
 }

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "flight/flight.h"
-#include "shell/shell.h"
 
 void (*cyc_sink)(const char *text) = nullptr;
 

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Least speeds the momentum-theory quotients are taken at (m/s).
 constexpr float DISC_MIN_V = 5.0f;

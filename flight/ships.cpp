@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
-#include "view/view.h"
 
 namespace {
 

@@ -4,11 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "atc/atc.h"
 #include "flight/local.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
-#include "view/view.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
 // Coefficients of one element as they are built up.
 struct Coeffs {

@@ -3,11 +3,7 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "shell/shell.h"
 
-float traf_x[MAX_TRAFFIC][4], traf_y[MAX_TRAFFIC][4], traf_z[MAX_TRAFFIC][4];
-float traf_v[MAX_TRAFFIC], traf_h[MAX_TRAFFIC];
-int traf_i[MAX_TRAFFIC], traf_j[MAX_TRAFFIC], traf_t[MAX_TRAFFIC];
 
 namespace {
 

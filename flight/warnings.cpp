@@ -3,9 +3,6 @@
 #include <cmath>
 
 #include "flight/local.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 namespace {
 
@@ -47,7 +44,7 @@ int glideslope_warning()
         if (!gs_captured[r] || flt.h * con.mtrstoft >= 1000.0f || nav.vdef[r] >= -1.0f)
             continue;
         if (msc.tottime - gs_last_call >= GS_CALL_GAP_S || msc.tottime < gs_last_call) {
-            play_buffer(SND_GLIDESLP, 0);
+            flight_calls.play_buffer(SND_GLIDESLP, 0);
             gs_last_call = msc.tottime;
             sounded = 1;
         }

@@ -1,5 +1,5 @@
-// Wind, gusts, turbulence, thermals and wind shear at the aircraft, the
-// limits of the user's weather settings, and the random wind generator.
+// Wind, gusts, turbulence, thermals and wind shear at the aircraft, and the
+// random wind generator.
 // New gust and turbulence targets are drawn once every eleven event periods
 // and the wind eases toward them, so gusts build and fade over seconds.
 #include "flight/flight.h"
@@ -7,8 +7,6 @@
 #include <cmath>
 
 #include "files/files.h"
-#include "shell/shell.h"
-#include "sound/sound.h"
 
 constexpr float SMOOTH_NEW = 0.1f;          // share of the target taken per event period
 constexpr float FULL_XY_GUSTS_AGL_M = 20.0f;
@@ -35,15 +33,6 @@ void reset_weather_state()
     target_x = target_y = target_z = target_P = 0.0f;
     shear_type = 0;
     atm.inshear = 0;
-}
-
-// Degrees into [0, 360) whatever the size of the excursion.
-static float wrap360(float deg)
-{
-    if (!std::isfinite(deg))
-        return 0.0f;
-    float d = fmodf(deg, 360.0f);
-    return d < 0.0f ? d + 360.0f : d;
 }
 
 static float height_agl_m() { return (float)flt.z - env.localh; }
@@ -94,7 +83,7 @@ static void maybe_start_shear()
     shear_spd_mps = fltrand(30.0f, 90.0f) * con.ktstomsc;
     shear_vert_mps = fltrand(2000.0f, 8000.0f) * con.fpmtomsc;
     if (pln.entype == JET && msc.warn_gpws)
-        play_buffer(SND_WNDSHEAR, 0);
+        flight_calls.play_buffer(SND_WNDSHEAR, 0);
 }
 
 // The shear's wind (m/s) now: a headwind pulse, a tailwind pulse, or a
@@ -136,52 +125,6 @@ void wxcalc()
     transition(&atm.wind_y, target_y + sy, SMOOTH_NEW);
     transition(&atm.wind_z, target_z + sz, SMOOTH_NEW);
     transition(&atm.wind_P, target_P, SMOOTH_NEW);
-}
-
-// A setting read from a file or typed in: NaN counts as the low bound.
-static float limit(float x, float lo, float hi)
-{
-    return std::isnan(x) ? lo : fltlim(x, lo, hi);
-}
-
-static void limit_clouds()
-{
-    float ft = con.fttomtrs;
-    if (atm.rain_tstm > 1)
-        atm.baseMSL = fltmin2(atm.baseMSL, 20000.0f * ft);
-    atm.clear = !(atm.baseMSL <= 18000.5f * ft);
-    if (!atm.clear) {
-        atm.baseMSL = limit(atm.baseMSL, env.fieldh + 50.0f * ft, 18000.0f * ft);
-        atm.topsMSL = limit(atm.topsMSL, atm.baseMSL + 2000.0f * ft, 20000.0f * ft);
-    } else {
-        atm.baseMSL = atm.topsMSL = 20001.0f * ft;
-    }
-    atm.baseAGL = atm.baseMSL - env.fieldh;
-}
-
-void limwx()
-{
-    limit_clouds();
-    atm.vis = limit(atm.vis, 0.2f * con.nmtomtrs, 20.0f * con.nmtomtrs);
-    atm.rain_tstm = intlim(atm.rain_tstm, 1, 5);
-    atm.wind_tbl = intlim(atm.wind_tbl, 1, 5);
-    atm.shear_prob = intlim(atm.shear_prob, 1, 5);
-    float max_wind = 99.0f * con.ktstomsc;
-    for (int i = 0; i < NWIND_LAYERS; i++) {
-        atm.wnddir[i] = wrap360(atm.wnddir[i]);
-        atm.shrdir[i] = limit(atm.shrdir[i], 0.0f, 180.0f);
-        atm.wndspd[i] = limit(atm.wndspd[i], 0.0f, max_wind);
-        atm.shrspd[i] = limit(atm.shrspd[i], 0.0f, max_wind);
-        atm.tbl[i] = limit(atm.tbl[i], 0.0f, 9.0f);
-    }
-    atm.wave_amp = limit(atm.wave_amp, 0.0f, 9.9f);
-    atm.wave_length = limit(atm.wave_length, 0.0f, 99.0f);
-    atm.wave_speed = limit(atm.wave_speed, 0.0f, 99.0f);
-    atm.wave_dir = (int)wrap360((float)atm.wave_dir);
-    atm.thermal_part = limit(atm.thermal_part, 0.0f, 0.99f);
-    atm.thermal_vvi = limit(atm.thermal_vvi, 0.0f, 999.0f);
-    // Far beyond any real day, and keeps every temperature above absolute zero.
-    atm.temp_SL = limit(atm.temp_SL, -100.0f, 150.0f);
 }
 
 void assign_wind_tbl(float newpart)

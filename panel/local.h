@@ -7,10 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "files/files.h"
-#include "flight/flight.h"
-#include "shell/shell.h"
-#include "view/view.h"
+#include "flight/flight.h"   // set_lever_rows, wxr_cell
 #include "world/world.h"
 
 // Angles of any size wrapped into whole degrees 0..359, floats 0..360 and

@@ -1,12 +1,12 @@
 // Inside the shell only: the start-up, the frame loop's pieces (tests drive
-// them pass by pass), the window procedure and menus, and the functions of
-// later steps that start-up and the loop call, which wait in pending.cpp
-// until those steps land.
+// them pass by pass), the window procedure and menus, and the functions
+// start-up and the loop call whose stand-ins are in pending.cpp.
 #pragma once
 #include "shell/shell.h"
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
-#include "panel/panel.h"         // panplot, updatepanel, the panel offsets
+#include "view/view.h"   // set_mon
+#include "panel/panel.h"   // panplot, updatepanel, the lever handlers, the panel offsets
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -105,7 +105,7 @@ int read_situation_file(const char *file, const char *path);
 [[noreturn]] void reset_prefs_and_exit();
 
 // ---------------------------------------------------------------- pending
-// Functions of later steps (empty in pending.cpp until they land).
+// Functions whose stand-ins are in pending.cpp.
 int initspeechsynth();
 void init_stars();
 void build_mark();
@@ -132,6 +132,7 @@ void plnclick(int i);
 void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
+void setnav(int w, int uplock, int plot_numbers);
 void staclick();
 void latclick(int i);
 void datclick();

@@ -1,6 +1,7 @@
-// Functions of later steps that start-up, the frame loop and the window
-// procedure already call. Each step deletes its functions from here (and
-// their prototypes from local.h) when it lands.
+// Stand-ins for the functions start-up, the frame loop and the window
+// procedure call whose real bodies are not written yet: each does nothing
+// (or, for the lever quadrant, the least that lets a pilot fly). Each says
+// what it stands in for.
 #include "shell/local.h"
 #include "files/files.h"
 #include "world/world.h"
@@ -8,26 +9,26 @@
 
 #include <cstdlib>
 
-int initspeechsynth() { return 0; }   // TODO(lead): built by the ATC step (spoken messages)
+int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
 
-void init_stars() {}                  // TODO(lead): built by the scene step
-void build_mark() {}                  // TODO(lead): built by the carrier step
-void build_vasi() {}                  // TODO(lead): built by the carrier step
-void build_cable() {}                 // TODO(lead): built by the carrier step
-void build_elev() {}                  // TODO(lead): built by the carrier step
-void cleargraph() {}                  // TODO(lead): built by the output step
-void open_output_streams() {}         // TODO(lead): built by the output step
-void close_output_streams() {}        // TODO(lead): built by the output step
+void init_stars() {}                  // stands in for the out-the-window scene
+void build_mark() {}                  // stands in for the carrier's deck
+void build_vasi() {}                  // stands in for the carrier's deck
+void build_cable() {}                 // stands in for the carrier's deck
+void build_elev() {}                  // stands in for the carrier's deck
+void cleargraph() {}                  // stands in for the data output and graphs
+void open_output_streams() {}         // stands in for the data output and graphs
+void close_output_streams() {}        // stands in for the data output and graphs
 
-void start_looking() {}               // TODO(lead): built by the scene step
-void grfload() {}                     // TODO(lead): built by the output step
-void grfdrag() {}                     // TODO(lead): built by the output step
-void play_movie() {}                  // TODO(lead): built by the replay step
-void handle_plan(int) {}              // TODO(lead): built by the ATC step
-void controller_respond(int) {}       // TODO(lead): built by the ATC step
-// TODO(lead): built by the panel-clicks step; until then only the throttle
-// slot works: rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels
-// below its top, set the throttle request of every engine.
+void start_looking() {}               // stands in for the out-the-window scene
+void grfload() {}                     // stands in for the data output and graphs
+void grfdrag() {}                     // stands in for the data output and graphs
+void play_movie() {}                  // stands in for the flight-path replay
+void handle_plan(int) {}              // stands in for air traffic control
+void controller_respond(int) {}       // stands in for air traffic control
+// Stands in for the lever quadrant's drags: only the throttle slot works,
+// rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels below its
+// top, setting the throttle request of every engine.
 void enginecondrag(int x, int y)
 {
     const int COLUMN = 666, HALF_WIDTH = 8, GRAB = 7, FULL = 515, IDLE = 563, MARGIN = 10;
@@ -38,22 +39,22 @@ void enginecondrag(int x, int y)
     for (int e = 0; e < 2 && e < pln.numen; e++)
         flt.throtrequest[e] = request;
 }
-void dasclick(int, int) {}            // TODO(lead): built by the panel-clicks step
-void fltclick(int) {}                 // TODO(lead): built by the settings-windows step
-void relclick() {}                    // TODO(lead): built by the settings-windows step
-void aptclick() {}                    // TODO(lead): built by the settings-windows step
-void grfclick() {}                    // TODO(lead): built by the output step
-void plt_nrt_click(int, int) {}       // TODO(lead): built by the settings-windows step
-void plnclick(int) {}                 // TODO(lead): built by the ATC step
-void staclick() {}                    // TODO(lead): built by the settings-windows step
-void latclick(int) {}                 // TODO(lead): built by the settings-windows step
-void datclick() {}                    // TODO(lead): built by the settings-windows step
-void timclick(int) {}                 // TODO(lead): built by the settings-windows step
-void wxrclick(int) {}                 // TODO(lead): built by the settings-windows step
-void wgtclick(int) {}                 // TODO(lead): built by the settings-windows step
-void sndclick() {}                    // TODO(lead): built by the settings-windows step
-void wrnclick() {}                    // TODO(lead): built by the settings-windows step
-void process_zap(int) {}              // TODO(lead): built by the events step
-void handle_simkey(char) {}           // TODO(lead): built by the events step
-void handle_funkey(int) {}            // TODO(lead): built by the events step
-void setnav(int, int, int) {}         // TODO(lead): built by the radios step
+void dasclick(int, int) {}            // stands in for the panel's hot spots
+void fltclick(int) {}                 // stands in for the settings windows
+void relclick() {}                    // stands in for the settings windows
+void aptclick() {}                    // stands in for the settings windows
+void grfclick() {}                    // stands in for the data output and graphs
+void plt_nrt_click(int, int) {}       // stands in for the settings windows
+void plnclick(int) {}                 // stands in for air traffic control
+void staclick() {}                    // stands in for the settings windows
+void latclick(int) {}                 // stands in for the settings windows
+void datclick() {}                    // stands in for the settings windows
+void timclick(int) {}                 // stands in for the settings windows
+void wxrclick(int) {}                 // stands in for the settings windows
+void wgtclick(int) {}                 // stands in for the settings windows
+void sndclick() {}                    // stands in for the settings windows
+void wrnclick() {}                    // stands in for the settings windows
+void process_zap(int) {}              // stands in for the key and window-event handlers
+void handle_simkey(char) {}           // stands in for the key and window-event handlers
+void handle_funkey(int) {}            // stands in for the key and window-event handlers
+void setnav(int, int, int) {}         // stands in for the radios' tuning

@@ -160,9 +160,31 @@ static void release_program()
     dispose_sound();
 }
 
+void register_sim_callbacks()
+{
+    FlightCallbacks fc = {};
+    fc.play_buffer = play_buffer;
+    fc.stop_buffer = stop_buffer;
+    fc.stall_sound = stall_sound;
+    fc.play_thunder = play_thunder;
+    fc.play_engine_and_wind = play_engine_and_wind;
+    fc.stop_engine_and_wind = stop_engine_and_wind;
+    fc.forcecall = forcecall;
+    fc.stall_shaker = stall_shaker;
+    set_flight_callbacks(&fc);
+    ControlsCallbacks cc = {};
+    cc.handle = handle;
+    cc.plotbrakes = plotbrakes;
+    set_controls_callbacks(&cc);
+    WorldCallbacks wc = {};
+    wc.setnav = setnav;
+    set_world_callbacks(&wc);
+}
+
 int vortan_start_layer()
 {
     zero_records();
+    register_sim_callbacks();
     LayerCallbacks cb = {};
     cb.window_proc = handle_IBM_win;
     cb.close_handler = process_zap;

@@ -1,7 +1,7 @@
 // The window procedure all windows share (keys, mouse, menu commands,
-// paint), the menu bar, and the menu commands this step serves: Exit and
-// the view choices. The full command table and the window handlers come
-// with the events step.
+// paint), the menu bar, and the menu commands served so far: the File
+// items, the view choices and zoom, the alternate environment, Reset
+// Preferences and Exit.
 #include "shell/local.h"
 
 #include "files/files.h"
@@ -130,7 +130,6 @@ void updatewin(int index)
     msc.event = 1;
     if (index == 0)
         panplot();
-    // TODO(lead): the events step adds the paint handlers of windows 1..17.
 }
 
 static void choose_view(int item)
@@ -162,6 +161,5 @@ void handlemenu(int item)
         set_mon(-1, item == 617 ? 2.0f : 0.5f);
     else if (item == ALTERNATE_ENV_ITEM && select_alternate_environment())
         set_fltvars(4, 0);   // the flight starts again in the new region
-    // TODO(lead): the events step adds the other commands.
     set.dragging = 0;
 }

@@ -5,7 +5,6 @@
 
 #include "files/files.h"
 #include "flight/flight.h"
-#include "shell/shell.h"
 #include "sound/local.h"
 
 namespace {

@@ -6,14 +6,7 @@
 #include <cstddef>
 
 #include "common/common.h"
-
-// Sound table indices (file names in the "sounds" folder).
-enum SoundIndex {
-    SND_RECIP = 0, SND_TURBO, SND_JET, SND_HELI_RECIP, SND_HELI_TURBO, SND_WIND,
-    SND_THUNDER, SND_GEARACT, SND_SQUEAK, SND_BOOM, SND_SINKRATE, SND_PULLUP,
-    SND_GEAR, SND_TERRAIN, SND_GLIDESLP, SND_MINIMUMS, SND_WNDSHEAR, SND_CAUTION,
-    SND_ALERT, SND_DOT, SND_DASH, SND_STALL, NSOUNDS
-};
+#include "records/records.h"
 
 // Playback-rate and level limits of a buffer: samples per second, and
 // hundredths of a decibel (0 full level, -5000 the quietest).

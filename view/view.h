@@ -1,30 +1,11 @@
-// The out-the-window view: drawing state `scn`, the stars `sta` and the
-// carrier and frigate geometry `car`.
+// The out-the-window view: the view port and the scene. Its records (`scn`,
+// `sta`, `car`) are in records/records.h.
 #pragma once
 #include "common/common.h"
+#include "records/records.h"
 
-constexpr int MAX_STARS = 2000;
-
-struct scenerystruct {
-    int time;                // time-of-day code
-    float lamp;              // light amplification
-    int belowbases, abovetops;
-    float the180rad, psi180rad, phi180rad;  // rad, free-camera angles
-    int rb_cycle;            // 0..120, beacon and strobe phase
-};
-extern scenerystruct scn;
-
-struct starstruct {
-    float the[MAX_STARS], psi[MAX_STARS];   // deg
-};
-extern starstruct sta;
-
-struct carrierstruct {
-    float catx;              // m
-    float catang;            // deg
-    // ---- catapult position, set with catx and catang where the carrier is
-    // placed (place_carrier_catapult, flight/ships.cpp)
-    float caty;              // m, north, of the catapult's launch point
-    // ---- end of the catapult block
-};
-extern carrierstruct car;
+// Sets the view-port part of `con` for world `gw` (0 main view, 1 second
+// view, -1 zoom only) and multiplies the persistent zoom by `zoom_mult`
+// (0 resets it to 1), limited to 1..1000.
+// Reads: set.viewtype, pln.is_heli. Writes: con view-port fields.
+void set_mon(int gw, float zoom_mult);

@@ -3,11 +3,7 @@
 // the control tower at the beacon and four hangars along the first runway.
 #include "world/local.h"
 
-#include "flight/flight.h"
-#include "shell/shell.h"
 
-float hangarx[4][8][4], hangary[4][8][4], hangarz[4][8][4];
-float beacx[MAX_NAV], beacy[MAX_NAV], beacz[MAX_NAV];
 
 constexpr float HANGAR_STEP_M = 44.0f;
 constexpr int MAX_CLEARING_STEPS = 200;   // a beacon or hangar walks at most this far

@@ -3,13 +3,8 @@
 // of a quadrant's slots when it leaves the region.
 #include "world/local.h"
 
-#include "flight/flight.h"
+#include "world/world.h"
 
-float bldng_x[MAX_BLDNG], bldng_y[MAX_BLDNG], bldng_z[MAX_BLDNG];
-float bldng_dx[MAX_BLDNG][4], bldng_dy[MAX_BLDNG][4], bldng_dz[MAX_BLDNG][4];
-float helipad_x[MAX_BLDNG][36], helipad_y[MAX_BLDNG][36];
-float block_x[MAX_BLOCK], block_y[MAX_BLOCK], block_z[MAX_BLOCK];
-float block_dx[MAX_BLOCK], block_dy[MAX_BLOCK], block_dz[MAX_BLOCK];
 
 static int bldng_cursor = 1, block_cursor = 1;
 

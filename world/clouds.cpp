@@ -5,10 +5,8 @@
 
 #include <cmath>
 
-#include "flight/flight.h"
+#include "world/world.h"
 
-float cloudx[CLOUD_I][CLOUD_J], cloudy[CLOUD_I][CLOUD_J], cloudz[CLOUD_I][CLOUD_J];
-int clouddiv[CLOUD_I][CLOUD_J], cloudcol[CLOUD_I][CLOUD_J][2];
 
 constexpr float DECK_DIP_M = 609.6f;   // deepest dip of the deck's top, 2000 ft
 

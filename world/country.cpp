@@ -5,11 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/shell.h"
 
-char nid_id[MAX_NDB_US][3], vid_id[MAX_VOR_US][3], aid_id[MAX_APT_US][3];
-float nid_lat[MAX_NDB_US], nid_lon[MAX_NDB_US], vid_lat[MAX_VOR_US], vid_lon[MAX_VOR_US];
-float aid_lat[MAX_APT_US], aid_lon[MAX_APT_US];
 
 static void store_id(char *dst, char c1, char c2, char c3)
 {

@@ -5,8 +5,6 @@
 
 #include <cmath>
 
-float planex[MESH_I][MESH_J], planey[MESH_I][MESH_J], planez[MESH_I][MESH_J];
-int planediv[MESH_I][MESH_J];
 
 int inside_cw_reg(float x1, float y1, float x2, float y2, float x, float y, float margin)
 {

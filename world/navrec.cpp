@@ -9,7 +9,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "shell/shell.h"
 
 struct Cursor {
     const char *s;

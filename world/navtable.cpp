@@ -5,8 +5,6 @@
 
 #include <cstring>
 
-#include "flight/flight.h"
-#include "shell/shell.h"
 
 // What the menus hold from the last finish, so the next one can take it away.
 static int listed_apts = 0, listed_vors = 0, listed_ndbs = 0, reset_item = 0;

@@ -8,9 +8,6 @@
 #include <initializer_list>
 #include <type_traits>
 
-#include "flight/flight.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 
 enum { PAGE_WEST = 2, PAGE_EAST = 3, PAGE_NORTH = 4, PAGE_SOUTH = 5 };
 
@@ -172,7 +169,7 @@ static void page_step(int direction)
                 (p.dj < 0 && j == 3))
                 fill_a_sector_with_ocast(i, j);
     for (int w = 0; w <= 6; w++)
-        setnav(w, 0, 0);
+        world_calls.setnav(w, 0, 0);
     ins.tickle_all = 1;
     env.pages++;
 }

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "flight/flight.h"
+#include "world/world.h"
 
 constexpr int WATER_COLOR = 79;
 constexpr float CLIFF_SLOPE = 0.15f;   // summed leg slopes above which a triangle is a cliff

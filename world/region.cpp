@@ -7,21 +7,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "flight/flight.h"
-#include "shell/shell.h"
 
 // Grid offsets of quadrants 1..6 in quadrants (index 0 unused).
 const int QUAD_COL[7] = {0, 0, 1, 2, 0, 1, 2};
 const int QUAD_ROW[7] = {0, 0, 0, 0, 1, 1, 1};
 
-int planecol[MESH_I][MESH_J][2];
-int on_water[MESH_I][MESH_J][2], on_field[MESH_I][MESH_J][2], on_cliff[MESH_I][MESH_J][2];
-int light_on_poly[MESH_I][MESH_J][2];
-float cityx[MESH_I][MESH_J][2][3], cityy[MESH_I][MESH_J][2][3], cityz[MESH_I][MESH_J][2][3];
-int on_fire_now[MESH_I][MESH_J][2], was_on_fire[MESH_I][MESH_J][2];
-int tower_on_poly[MESH_I][MESH_J], boat_on_poly[MESH_I][MESH_J], carr_on_poly[MESH_I][MESH_J];
-int bldng_index[MESH_I][MESH_J], block_index[MESH_I][MESH_J], beacon_index[MESH_I][MESH_J];
-float flt_wxr[WXR_I][WXR_J];
 
 void quadrant_name(int lat, int lon, char *name)
 {

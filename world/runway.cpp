@@ -5,9 +5,7 @@
 
 #include <cmath>
 
-#include "shell/shell.h"
 
-float rwayx[RWAY_PTS][2], rwayy[RWAY_PTS][2], rwayz[RWAY_PTS][2];
 
 // Runway-relative positions while a runway is laid out: across (m, right of
 // the direction of travel), along (m from the threshold), height.

@@ -4,122 +4,27 @@
 // relief and the weather-radar field, and the paging of the region.
 #pragma once
 #include "common/common.h"
+#include "records/records.h"
 
-constexpr int NO_REGION = -999;   // env.apt_max before any region loads
-
-constexpr int MAX_NAV = 200;       // slots of the region's navigation table
-constexpr int NAV_NAME = 41;       // 40 characters and the terminator
-constexpr int MAX_NDB_US = 2000, MAX_VOR_US = 1100, MAX_APT_US = 3000;
-constexpr int MAX_BLDNG = 151;     // slot 0 is the control tower
-constexpr int MAX_BLOCK = 301;
-constexpr int MAX_BOATS = 4;
-constexpr int MAX_APT_MENU = 60;   // airports listed in the location menus
-constexpr int MAX_VOR_MENU = 100;  // VOR and NDB items: ids 1201.. and 1301..
-constexpr int MAX_NDB_MENU = 100;
-
-// Navigation entry types (navmsc[k][0]).
-enum NavType { NAV_EMPTY = 0, NAV_APT1 = 1, NAV_APT3 = 3, NAV_NDB = 4, NAV_VOR = 5,
-               NAV_OM = 6, NAV_IM = 8, NAV_ILS = 9, NAV_LOC = 10 };
-
-struct environmentstruct {
-    char C_path[MAX_STR];    // a path whose folder holds the quadrant files
-    int lat_south, lon_west; // deg, the region's south-west quadrant (lon positive west)
-    int apt_max, vor_max, ndb_max;   // last list index, -1 none; NO_REGION until a region loads
-    int i_aircraft, j_aircraft, t_aircraft;   // grid cell and triangle
-    float localh;            // m, terrain height under the aircraft
-    float fieldh;            // m, elevation of the current airport
-    int mvar;                // deg, magnetic variation, east positive
-
-    // ---- navigation table, written by read_quadrant, sorted by finish_nav_readin
-    float navxyz[MAX_NAV][5];     // m: x1, y1, x2, y2, elevation
-    int navmsc[MAX_NAV][9];       // type and type-specific values (see region.cpp)
-    char navname[MAX_NAV][NAV_NAME];
-    char navID[MAX_NAV][4];
-    char lr[MAX_NAV][2];          // side letters of runway 1 and 2: 'L', 'R' or 'x'
-    int ILScode[MAX_NAV];         // runway-equipment code of an airport
-    int nav_quad[MAX_NAV];        // quadrant 1..6 that supplied the entry
-    int act_in;                   // last slot written, -1 none
-    int apt_to_index[MAX_NAV], vor_to_index[MAX_NAV], ndb_to_index[MAX_NAV];
-    int i_viewpoint, j_viewpoint; // grid cell of the viewpoint
-    int nid_max_used, vid_max_used, aid_max_used;   // country tables, -1 empty
-    float boatx[MAX_BOATS], boaty[MAX_BOATS], boatz[MAX_BOATS];   // m
-    int pages;                    // page steps since the last full load
-
-    // ---- the current airport (setnewlocale), per runway 0 and 1
-    int rwaymax;                  // 1 with two runways
-    int rwaymax1[2], rwaymax2[2], twaymax1[2], twaymax2[2], RCLSmax[2];
-    int amber1[2], amber2[2], amber3[2], amber4[2];
-    int altred1[2], altred2[2], red1[2], red2[2];
-    int VTOpad[2], VASI[2], tway[2], ALS[2], rabbit[2], RCLS[2], TDZL[2];
-    int red_ALS[2], ext_REIL[2], ext_ALS[2], runoff[2];
-    // Sequenced flasher: start 1050 m before the threshold and step (m).
-    float rabbitsx[2], rabbitsy[2], rabbitsz[2], rabbitdx[2], rabbitdy[2], rabbitdz[2];
-    // ---- the deck under the aircraft: set by the carrier and ship logic,
-    // read by the ground contact
-    int over_carr, over_boat;         // over the carrier's deck, a ship's deck
-    float carrz;                      // m, carrier deck height
-};
-extern environmentstruct env;
-
-constexpr int MAX_MARKS = 156;
-struct runwaystruct {
-    int max[2];              // last marking index per runway, -1 none
-    float markx[2][4][MAX_MARKS], marky[2][4][MAX_MARKS], markz[2][4][MAX_MARKS];   // m
-};
-extern runwaystruct rwy;
-
-// Terrain mesh of the loaded region, [i][j] with i west to east, j south to
-// north; cell [i][j] has corners [i][j]..[i+1][j+1]. Filled by the region
-// loader; read by the flight model's terrain search and the view.
-constexpr int MESH_I = 115;
-constexpr int MESH_J = 101;
-constexpr int QUAD_CI = 38, QUAD_CJ = 50;   // cells of one quadrant
-constexpr float NO_HEIGHT = -9999.0f;   // planez where nothing is loaded
-extern float planex[MESH_I][MESH_J], planey[MESH_I][MESH_J], planez[MESH_I][MESH_J];
-extern int planediv[MESH_I][MESH_J];    // 0: diagonal [i+1][j]-[i][j+1]
-// Per triangle [i][j][t] of each cell.
-extern int planecol[MESH_I][MESH_J][2];   // palette index
-extern int on_water[MESH_I][MESH_J][2], on_field[MESH_I][MESH_J][2], on_cliff[MESH_I][MESH_J][2];
-extern int light_on_poly[MESH_I][MESH_J][2];
-extern float cityx[MESH_I][MESH_J][2][3], cityy[MESH_I][MESH_J][2][3], cityz[MESH_I][MESH_J][2][3];
-extern int on_fire_now[MESH_I][MESH_J][2], was_on_fire[MESH_I][MESH_J][2];
-// Per cell.
-extern int tower_on_poly[MESH_I][MESH_J], boat_on_poly[MESH_I][MESH_J], carr_on_poly[MESH_I][MESH_J];
-extern int bldng_index[MESH_I][MESH_J], block_index[MESH_I][MESH_J];   // -1 none
-extern int beacon_index[MESH_I][MESH_J];   // airport slot whose beacon stands here, -1 none
-// Weather-radar intensity, 200 samples a degree: 11 nothing, 24..31 storm.
-constexpr int WXR_I = 601, WXR_J = 401, WXR_PER_DEG = 200;
-extern float flt_wxr[WXR_I][WXR_J];
-
-// Country database from "gps_dat" (degrees; longitude positive west).
-extern char nid_id[MAX_NDB_US][3], vid_id[MAX_VOR_US][3], aid_id[MAX_APT_US][3];
-extern float nid_lat[MAX_NDB_US], nid_lon[MAX_NDB_US], vid_lat[MAX_VOR_US], vid_lon[MAX_VOR_US];
-extern float aid_lat[MAX_APT_US], aid_lon[MAX_APT_US];
-// Rotating beacon of each airport slot (m).
-extern float beacx[MAX_NAV], beacy[MAX_NAV], beacz[MAX_NAV];
-
-// Runway light points [index][runway] (m, world); a point at x = y = 0 is no light.
-constexpr int RWAY_PTS = 527;
-extern float rwayx[RWAY_PTS][2], rwayy[RWAY_PTS][2], rwayz[RWAY_PTS][2];
-
-// Buildings (slot 0 the control tower): base centre, four stacked square
-// tiers (side, top height; tier 0 top 0) and a 36-point roof circle. A slot
-// is free while bldng_dz[b][3] is not above 0.
-extern float bldng_x[MAX_BLDNG], bldng_y[MAX_BLDNG], bldng_z[MAX_BLDNG];
-extern float bldng_dx[MAX_BLDNG][4], bldng_dy[MAX_BLDNG][4], bldng_dz[MAX_BLDNG][4];
-extern float helipad_x[MAX_BLDNG][36], helipad_y[MAX_BLDNG][36];
-// City blocks: free while block_dz is not above 0.
-extern float block_x[MAX_BLOCK], block_y[MAX_BLOCK], block_z[MAX_BLOCK];
-extern float block_dx[MAX_BLOCK], block_dy[MAX_BLOCK], block_dz[MAX_BLOCK];
-// Four hangars of eight quadrilaterals of four corners (m).
-extern float hangarx[4][8][4], hangary[4][8][4], hangarz[4][8][4];
-
-// Overcast relief: 41 x 33 points, 5 x 4 sectors of 8 x 8 cells, one cloud
-// cell an eighth of a degree; reaches one degree beyond the terrain.
-constexpr int CLOUD_I = 41, CLOUD_J = 33, CLOUD_PER_DEG = 8;
-extern float cloudx[CLOUD_I][CLOUD_J], cloudy[CLOUD_I][CLOUD_J];   // m
-extern float cloudz[CLOUD_I][CLOUD_J];   // m below the layer tops, -609.6..0
-extern int clouddiv[CLOUD_I][CLOUD_J], cloudcol[CLOUD_I][CLOUD_J][2];
+// ---------------------------------------------------------------- terrain
+// Locates (x, y) (m) in the terrain mesh: a search of the 5 x 5 cells round
+// (i, j) (full_search 0) or of the whole grid. Returns 1 and the cell and
+// triangle in i, j, t when found, else 0 with them unchanged.
+int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search);
+// Terrain height under (x, y) into *h (m), and its location into i, j, t:
+// a local search from i, j, t, then a full one. Both left unchanged when
+// the point is off the mesh. Returns the height.
+float find_local_h(float x, float y, float *h, int *i, int *j, int *t);
+// Grid offsets of triangle t of a cell with diagonal `div`, in clockwise
+// order and in plane order (right-angle corner, its x and y neighbours).
+void convert_ij_cw(int div, int t, int di[3], int dj[3]);
+void convert_ij_dxy(int div, int t, int di[3], int dj[3]);
+// Area (m^2) of the triangle through three points.
+float findarea(float x1, float y1, float z1, float x2, float y2, float z2,
+               float x3, float y3, float z3);
+// Whole-number half-span x1..x2 of row *y of a circle of radius r, then
+// *y += 1. A row beyond the radius is a fatal error ("y>r").
+void work_down_circle(int r, int *y, int *x1, int *x2);
 
 // 1 when (x, y) lies on the inner side of the directed edge (x1, y1) ->
 // (x2, y2) of a clockwise outline, widened outward by `margin` (m); a point
@@ -186,6 +91,12 @@ int decode_env_name(const char *file, int *lat, int *lon);
 // 1 when a region was loaded (the caller re-initialises the flight).
 int select_alternate_environment();
 
+// ---------------------------------------------------------------- weather settings
+// Clamps and derives the weather settings after a change: cloud base and
+// tops above the field, visibility, wind layers, waves, thermals, the
+// sea-level temperature. Reads env.fieldh. Writes: atm settings.
+void limwx();
+
 // ---------------------------------------------------------------- generated world
 // Builds the current airport msc.loc_index: runways, clearing, beacon,
 // tower, hangars, then limwx.
@@ -214,5 +125,12 @@ void gen_wx_for_a_sector(int i, int j);
 void fractalize(int i1, int j1, int i2, int j2, float *grid, int rowlen, float lo, float hi,
                 int first, int last);
 
-// Defined by the radios: (re)tunes radio w (0 NAV1 .. 6 transponder).
-void setnav(int w, int uplock, int plot_numbers);
+// ---------------------------------------------------------------- calls upward
+// The radios a page of the region retunes (the nearest station on each
+// frequency may have changed), registered by the program at start-up; a
+// null member does nothing. Call sites use `world_calls`.
+struct WorldCallbacks {
+    void (*setnav)(int w, int uplock, int plot_numbers);   // radio w 0 NAV1 .. 6 transponder
+};
+void set_world_callbacks(const WorldCallbacks *callbacks);
+extern WorldCallbacks world_calls;

@@ -4,6 +4,7 @@
 // lever following the throttle command as the frame loop's lever does.
 #pragma once
 #include "controls/controls.h"
+#include "shell/shell.h"
 #include "tests/flight/force_fixture.h"
 
 class FlyingTest : public ForceTest {
@@ -12,6 +13,7 @@ class FlyingTest : public ForceTest {
     void SetUp() override
     {
         ForceTest::SetUp();
+        register_sim_callbacks();   // the flight's stick forces reach the controls
         memset(&ott, 0, sizeof ott);
         memset(&nav, 0, sizeof nav);
         reset_controls_state();

@@ -9,7 +9,7 @@
 
 #include "common/testsupport.h"
 #include "files/files.h"
-#include "files/load_local.h"
+#include "flight/load_local.h"
 #include "flight/flight.h"
 #include "panel/panel.h"
 #include "shell/shell.h"

@@ -79,12 +79,16 @@ class PanelTest : public HeadlessTest {
         ott.HDSLCT = 1;
         set_lever_rows(0);
     }
-    // panplot, then enough updates for the lagged needles to settle.
+    // panplot, enough updates for the lagged needles to settle, and a full
+    // redraw (a needle within 2 degrees of its value is not redrawn, so
+    // only a full redraw shows every value exactly).
     static void settle(int updates = 200)
     {
         panplot();
         for (int k = 0; k < updates; k++)
             updatepanel();
+        ins.tickle_all = 1;
+        updatepanel();
     }
     // A hash of window 0's pixels in a rectangle (inclusive).
     static uint64_t region_hash(int x1, int y1, int x2, int y2)

@@ -19,7 +19,7 @@ class SimTest : public HeadlessTest {
         test_set_joystick_state(JOY_NONE_PLUGGED);
         ASSERT_EQ(vortan_start_layer(), 1);
     }
-    // Start-up, then the loop's state as the later steps will leave it.
+    // Start-up, then the loop's state as a running flight leaves it.
     void start(float prd_s = 0.05f)
     {
         if (!prefs_valid())

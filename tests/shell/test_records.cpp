@@ -5,6 +5,7 @@
 #include "files/files.h"
 #include "panel/panel.h"
 #include "shell/shell.h"
+#include "view/view.h"
 #include "world/world.h"
 
 class Records : public ::testing::Test {

@@ -44,6 +44,9 @@ void batch_init()
     // preferences of the user's simulator.
     keep_user_prefs = 1;
     zero_records();
+    // The simulator's own upward calls: sounds stay silent (no sound is
+    // started) and the stick still, but the code path is the simulator's.
+    register_sim_callbacks();
     find_program_folder();
     C_to_C(app_path, cd_path);
     fill_constants();

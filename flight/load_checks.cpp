@@ -1,7 +1,7 @@
 // The design checks of a loaded aircraft: each inconsistent design ends the
 // program with a message that says what to change in Airwright; an odd
 // resting attitude only warns.
-#include "files/load_local.h"
+#include "flight/load_local.h"
 
 static void refuse_if(int bad, const char *s1, const char *s2, const char *s3, const char *s4)
 {

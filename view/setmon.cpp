@@ -1,8 +1,6 @@
 // The view port: size and centre of the off-screen view world, its bounds
 // as view tangents at the current zoom, and the HUD box.
-#include "shell/shell.h"
-
-#include "files/files.h"
+#include "view/view.h"
 
 constexpr float BASE_PIXELS_PER_TANGENT = 600.0f;
 constexpr float MIN_ZOOM = 1.0f;

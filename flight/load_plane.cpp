@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "files/load_local.h"
+#include "flight/load_local.h"
 #include "flight/flight.h"
 
 static void (*load_progress)();   // during load_plane only

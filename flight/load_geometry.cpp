@@ -3,7 +3,7 @@
 // the aerodynamic side of turning an aircraft file into a flyable aircraft.
 #include <cmath>
 
-#include "files/load_local.h"
+#include "flight/load_local.h"
 #include "flight/flight.h"
 
 // A part with both chords zero would have an infinite aspect ratio; this cap

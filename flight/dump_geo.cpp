@@ -4,7 +4,7 @@
 // lengths in feet, with respect to the centre of gravity.
 #include <cmath>
 
-#include "files/load_local.h"
+#include "flight/load_local.h"
 #include "flight/flight.h"
 
 static void conventions()

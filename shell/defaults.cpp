@@ -1,8 +1,6 @@
-// The shell's records, the zero-fill of every record at program entry and
-// the defaults the general initialisation gives them before preferences.
+// The defaults the general initialisation gives the records before the
+// preferences are read.
 #include "shell/shell.h"
-
-#include <cstring>
 
 #include "atc/atc.h"
 #include "files/files.h"
@@ -11,20 +9,6 @@
 #include "panel/panel.h"
 #include "view/view.h"
 #include "world/world.h"
-
-settingstruct set;
-miscstruct msc;
-ottostruct ott;
-relstruct rel;
-
-template <typename T> static void zero(T &record) { memset(&record, 0, sizeof record); }
-
-void zero_records()
-{
-    zero(flt); zero(ott); zero(ins); zero(set); zero(msc); zero(mnw); zero(scn);
-    zero(sta); zero(nav); zero(atm); zero(rwy); zero(env); zero(grf); zero(car);
-    zero(pln); zero(pat); zero(rel); zero(afl); zero(atc); zero(fpl);
-}
 
 static void set_reliability_defaults()
 {

@@ -2,7 +2,7 @@
 // Each grid cell is two triangles split along the diagonal its planediv
 // chooses; the triangle legs run along x and y, so the height follows from
 // the two leg slopes.
-#include "flight/flight.h"
+#include "world/world.h"
 
 #include <cmath>
 

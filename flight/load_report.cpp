@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "files/files.h"
+#include "flight/flight.h"
 
 static FILE *report_file;
 

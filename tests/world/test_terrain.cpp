@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "../common/fatal_catch.h"
-#include "flight/flight.h"
+#include "world/world.h"
 
 constexpr float CELL_X = 1000.0f, CELL_Y = 1200.0f;
 

@@ -4,10 +4,8 @@
 // estimated stall speed.
 #include <cmath>
 
-#include "files/load_local.h"
+#include "flight/load_local.h"
 #include "flight/flight.h"
-#include "panel/panel.h"
-#include "shell/shell.h"
 
 static void shift(float *x, float *z)
 {
