@@ -112,12 +112,12 @@ void gsbar(int x, int y, int w, int dir, int color)
 // The heading card of radius r turned to `heading` (deg): ticks every 5
 // degrees, longer every 10, the cardinal letters and tens of degrees every
 // 30, upright.
-void plot_dg(int cx, int cy, int heading, int r)
+void plot_dg(int cx, int cy, int heading, int r, int cardinals_only)
 {
     static const char *LABEL[12] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
     for (int a = 0; a < 360; a += 5)
         center_tick(cx, cy, a - heading, r - (a % 10 ? 4 : 7), r - 1, PC_WHITE);
-    for (int k = 0; k < 12; k++) {
+    for (int k = 0; k < 12; k += cardinals_only ? 3 : 1) {
         int x, y;
         polar(cx, cy, (float)(k * 30 - heading), (float)(r - 14), &x, &y);
         int c = k % 3 == 0 ? PC_WHITE : PC_PALE;

@@ -56,15 +56,26 @@ void paint_nav_and_map()
 // turns with it while every digit below it shows 9.
 void tape_4(int x, int y, float value, int ndig)
 {
+    constexpr int MAX_DIGITS = 8;
+    ndig = intlim(ndig, 1, MAX_DIGITS);
     value = fmaxf(value, 0.0f);
-    int whole = (int)value;
+    int whole = (int)fminf(value, 99999999.0f);
     int drop = (int)((value - (float)whole) * 9.0f);
+    int d[MAX_DIGITS], rolling[MAX_DIGITS];
     int carry = 1;
     for (int k = ndig - 1; k >= 0; k--) {
-        int d = whole % 10;
-        drop_it(x + k * 6, y, d, carry ? drop : 0);
-        carry = carry && d == 9;
+        d[k] = whole % 10;
+        rolling[k] = carry && drop > 0;
+        carry = carry && d[k] == 9;
         whole /= 10;
+    }
+    int leading = 1;   // leading zeros stay dark unless they are turning over
+    for (int k = 0; k < ndig; k++) {
+        leading = leading && d[k] == 0 && !rolling[k] && k < ndig - 1;
+        if (leading)
+            fill_box(x + k * 6, y, x + k * 6 + TAPE_W - 1, y + 8, PC_BLACK);
+        else
+            drop_it(x + k * 6, y, d[k], rolling[k] ? drop : 0);
     }
 }
 

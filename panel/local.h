@@ -210,8 +210,9 @@ void little_tick(int cx, int cy, int angle, int r, int color);
 void little_ticks(int cx, int cy, int r, int rotate, int step, int color);
 // A glide-slope pointer `w` wide pointing right (dir 1) or left (-1).
 void gsbar(int x, int y, int w, int dir, int color);
-// The heading card of radius r turned to `heading`.
-void plot_dg(int cx, int cy, int heading, int r);
+// The heading card of radius r turned to `heading`, numbered every 30
+// degrees (or at the cardinal points only, for a small card).
+void plot_dg(int cx, int cy, int heading, int r, int cardinals_only);
 // The attitude indicator's fixed aircraft symbol, `half` px each side.
 void ADD_wings(int cx, int cy, int half, int color);
 // One rolling digit: digit d moved `drop` rows toward d + 1.

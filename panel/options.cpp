@@ -74,10 +74,10 @@ static void paint_upper_option(int glass)
         paint_ticks(cx, cy, 0.0f, 100.0f, 10.0f, 39.0f, 44.0f, PC_WHITE, ra_deg);
         for (float v : {200.0f, 300.0f, 400.0f, 500.0f, 1000.0f, 1500.0f, 2000.0f, 2500.0f})
             paint_ticks(cx, cy, v, v, 1.0f, 37.0f, 44.0f, PC_WHITE, ra_deg);
-        for (float v : {0.0f, 50.0f, 100.0f, 200.0f, 500.0f, 1000.0f, 2500.0f})
+        for (float v : {0.0f, 100.0f, 500.0f, 1000.0f, 2500.0f})
             paint_numerals(cx, cy, v, v, 1.0f, 30.0f, v >= 1000.0f ? 1000.0f : 1.0f, PC_WHITE, ra_deg);
-        text_centred(cx, cy - 12, "RAD ALT", PC_PALE);
-        paint_window(cx + 8, cy + 6, cx + 22, cy + 14);
+        text_centred(cx, cy + 14, "RAD ALT", PC_PALE);
+        paint_window(cx + 8, cy + 2, cx + 22, cy + 10);
         paint_knob(DH_KNOB_X, DH_KNOB_Y, 9);
         text_at(DH_KNOB_X + 12, DH_KNOB_Y + 1, "DH", PC_PALE);
         break;
@@ -87,16 +87,14 @@ static void paint_upper_option(int glass)
         paint_ticks(cx, cy, -1000.0f, 1000.0f, 500.0f, 35.0f, 44.0f, PC_WHITE, vario_deg);
         paint_numerals(cx, cy, 0.0f, 1000.0f, 200.0f, 29.0f, 100.0f, PC_WHITE, vario_deg);
         paint_numerals(cx, cy, -1000.0f, -200.0f, 200.0f, 29.0f, -100.0f, PC_WHITE, vario_deg);
-        text_centred(cx + 10, cy - 12, "VARIO", PC_PALE);
-        text_centred(cx + 10, cy + 6, "KNOTS", PC_PALE);
+        text_centred(cx + 2, cy - 13, "VARIO", PC_PALE);
+        text_centred(cx + 2, cy + 7, "KT", PC_PALE);
         break;
     case LAYOUT_RADAR:
         paint_window(RADAR_X1, RADAR_Y1, RADAR_X2, RADAR_Y2);
         paint_button(391, 385, 419, 405, "RDR", glass);
-        paint_button(421, 385, 452, 405, "RNG", glass);
-        paint_button(454, 385, 485, 405, "RNG", glass);
-        text_at(423, 398, "-", PC_PALE);
-        text_at(480, 398, "+", PC_PALE);
+        paint_button(421, 385, 452, 405, "RNG-", glass);
+        paint_button(454, 385, 485, 405, "RNG+", glass);
         break;
     default:
         break;
@@ -228,11 +226,11 @@ void plot_GPS_cdi(int cx, int cy, int dev, float dis_nm, int to)
         if (k)
             fill_box(cx + 12 * k - 1, cy - 1, cx + 12 * k, cy, PC_WHITE);
     int x = cx + intlim(dev, -25, 25);
-    fill_box(x - 1, cy - 18, x, cy + 18, PC_PINK);
-    MACIBM_poly3(PC_WHITE, cx, to ? cy - 22 : cy + 26, cx - 4, to ? cy - 16 : cy + 20, cx + 4, to ? cy - 16 : cy + 20, 1);
+    fill_box(x - 1, cy - 15, x, cy + 15, PC_PINK);
+    text_at(cx + 16, cy - 19, to ? "TO" : "FR", PC_WHITE);
     char s[16];
-    snprintf(s, sizeof s, "%.1f", (double)fltlim(dis_nm, 0.0f, 999.9f));
-    text_centred(cx, cy + 19, s, PC_GREEN);
+    snprintf(s, sizeof s, "%.1f NM", (double)fltlim(dis_nm, 0.0f, 999.9f));
+    text_centred(cx, cy + 18, s, PC_GREEN);
     canvas_dirty(cx - 36, cy - 22, cx + 36, cy + 26);
 }
 
@@ -332,8 +330,8 @@ static void update_radar_altimeter()
         polar(cx, cy, b - 5.0f, 50.0f, &x2, &y2);
         polar(cx, cy, b + 5.0f, 50.0f, &x3, &y3);
         MACIBM_poly3(PC_ORANGE, x1, y1, x2, y2, x3, y3, 1);
-        fill_box(cx + 8, cy + 6, cx + 22, cy + 14, agl < dh ? PC_AMBER : PC_BLACK);
-        text_at(cx + 10, cy + 7, "DH", agl < dh ? PC_BLACK : PC_GREY5);
+        fill_box(cx + 8, cy + 2, cx + 22, cy + 10, agl < dh ? PC_AMBER : PC_BLACK);
+        text_at(cx + 10, cy + 3, "DH", agl < dh ? PC_BLACK : PC_GREY5);
         canvas_dirty(cx - OPT_BEZEL_R - 3, cy - OPT_BEZEL_R - 3, cx + OPT_BEZEL_R + 3, cy + OPT_BEZEL_R + 3);
     }
     needle(cx, cy, a, 36, NEEDLE_COLOR, ERASE_COLOR);
@@ -442,7 +440,7 @@ static void update_rmi()
     if (!card && !needle_moved(&adf_needle, adf) && !needle_moved(&rmi_vor, vor))
         return;
     disc(cx, cy, LOW_FACE_R, PC_BLACK);
-    plot_dg(cx, cy, hdg, LOW_FACE_R);
+    plot_dg(cx, cy, hdg, LOW_FACE_R, 1);
     MACIBM_poly3(PC_ORANGE, cx, cy - LOW_FACE_R + 6, cx - 3, cy - LOW_FACE_R, cx + 3, cy - LOW_FACE_R, 1);
     needle(cx, cy, vor, 30, PC_GREEN, ERASE_COLOR);
     needle(cx, cy, vor + 180, 20, PC_GREEN, ERASE_COLOR);

@@ -339,7 +339,7 @@ static void update_gps_unit()
         dev = std::isfinite(px) ? iround(fltlim(px, -25.0f, 25.0f)) : 0;
     }
     int key = (((nav.gps_index_mode * 3 + mode) * 1000 + nav.gpsindex % 1000) * 360 + c_mag) ^
-              ((d_nm * 1000 + spd) << 8) ^ (dev << 24);
+              ((d_nm * 1000 + spd) << 8) ^ ((dev + 32) << 24);
     if (!value_changed(&gps_mem, &gps_drawn, key) && !ins.tickle_gps)
         return;
     ins.tickle_gps = 0;

@@ -465,7 +465,7 @@ static void draw_hsi(int course, int cdi, int flag)
     int glass = panel_is_glass();
     int cx = pln.dgx, cy = pln.dgy, hdg = dg_heading_mem;
     disc(cx, cy, DG_CARD_R, PC_BLACK);
-    plot_dg(cx, cy, hdg, DG_CARD_R);
+    plot_dg(cx, cy, hdg, DG_CARD_R, 0);
     draw_course(cx, cy, course - hdg, cdi, flag, glass);
     // The aircraft, fixed at the centre, and the lubber line at the top.
     hline(cx - 9, cx + 9, cy, PC_ORANGE);

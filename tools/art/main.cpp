@@ -86,6 +86,23 @@ static int all_bitmaps(const char *dir)
     return 1;
 }
 
+// The batch runner leaves the radios unset: the simulator's factory radio
+// settings (the preferences' defaults) for pictures and situations.
+static void factory_radios()
+{
+    for (int r = 0; r < 2; r++) {
+        nav.nf[r] = 111;
+        nav.nf100[r] = 70;
+        nav.cf[r] = 121;
+        nav.cf100[r] = 0;
+        nav.vol[r] = 0.5f;
+    }
+    nav.adf1 = 2;
+    nav.adf2 = 1;
+    nav.adf3 = 0;
+    nav.gps_index_mode = nav.gps_display_mode = 1;
+}
+
 // The panel of the aircraft a batch scenario flew, in the state it left
 // it in, drawn as the simulator draws it; optionally on another dash type
 // or layout, and at a time of day (panel lighting).
@@ -94,6 +111,7 @@ static int live_panel(const char *scenario, const char *out, int time, int dash,
     static BatchScript script;
     if (!batch_read_script(scenario, &script, stderr) || batch_execute(&script, scenario, stdout, stderr))
         return 0;
+    factory_radios();
     if (dash == 1 || dash == 2) {
         pln.dashtype = dash;
         // The vertical-speed scale of the dash type, as the aircraft loading sets it.
@@ -150,19 +168,10 @@ int main(int argc, char **argv)
         static BatchScript script;
         ok = batch_read_script(argv[2], &script, stderr) && !batch_execute(&script, argv[2], stdout, stderr);
         if (ok) {
-            // The batch runner leaves the radios and the time of day unset;
-            // the simulator accepts only the settings its preferences allow.
+            // The simulator accepts only the settings its preferences allow.
             scn.time = 1;
             msc.rway_sel = intmax2(msc.rway_sel, 1);
-            for (int r = 0; r < 2; r++) {
-                nav.nf[r] = 111;
-                nav.nf100[r] = 70;
-                nav.cf[r] = 121;
-                nav.cf100[r] = 0;
-            }
-            nav.adf1 = 2;
-            nav.adf2 = 1;
-            nav.gps_index_mode = nav.gps_display_mode = 1;
+            factory_radios();
             ok = write_situation(argv[3]);
         }
     } else if (panel && argc >= 4) {
