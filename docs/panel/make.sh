@@ -10,7 +10,7 @@ art="$top/build/tools/vortan_art"
 export VORTAN_PROGRAM_DIR="$top/build/program"
 shot() {   # scenario, picture name, time of day, dash type, layout
     "$art" panel "$here/$1.txt" "$here/$2.png" "$3" "$4" "$5" | tail -n 1
-    convert "$here/$2.png" -crop 800x370+0+230 +repage "$here/$2.png"
+    convert "$here/$2.png" -crop 800x370+0+230 +repage PNG8:"$here/$2.png"
 }
 for a in trainer twin jet seaplane helicopter; do
     echo "$a:"; shot $a $a 1

@@ -25,7 +25,7 @@ for a in trainer twin jet seaplane helicopter; do
     XSHOT_HOME="$out/home" /work/shared/tools/xshot "$out/$a" "$top/build/program/vortan" \
         wait 4 key Return wait 1 key alt+f wait 1 key Down wait 0.5 key Return wait 1 \
         type "$out/$a.sit" key Return wait 0.3 shot loaded term >/dev/null
-    convert "$out/$a/loaded.png" -crop 800x370+0+230 +repage "$here/xvfb-$a.png"
+    convert "$out/$a/loaded.png" -crop 800x370+0+230 +repage PNG8:"$here/xvfb-$a.png"
     sed 's/^run 0$/output 4 t,kias,alt_ft,heading,rpm,vvi_fpm\nrun 2/' "$here/air-$a.txt" > "$out/$a-batch.txt"
     echo "$a:"; "$top/build/program/vortan-batch" "$out/$a-batch.txt"
 done
