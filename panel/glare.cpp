@@ -261,16 +261,20 @@ void REALTIME_dec(int x, int y, int color)
     fill_box(x, y + 6, x + 1, y + 7, color);
 }
 
-// |value| >= 9,999: three significant digits and a one-digit power of ten.
+// |value| >= 9,999: three significant digits and a one-digit power of ten
+// (123e4 for 1,234,567).
 void REALTIME_expnum(int x, int y, float value, int color)
 {
     float a = fabsf(value);
     int e = (int)floorf(log10f(a)) - 2;
-    int mant = intlim(iround(a / powf(10.0f, (float)e)), 100, 999);
-    if (mant == 1000)
-        mant = 100, e++;
+    int mant = iround(a / powf(10.0f, (float)e));
+    if (mant >= 1000) {   // rounding carried into a fourth digit
+        mant /= 10;
+        e++;
+    }
+    static const int PLACE[3] = {100, 10, 1};
     for (int k = 0; k < 3; k++)
-        ADD_b_e(mant / (k == 0 ? 100 : k == 1 ? 10 : 1) % 10, color, PC_BLACK, x + 4 + 5 * k, y);
+        ADD_b_e(mant / PLACE[k] % 10, color, PC_BLACK, x + 4 + 5 * k, y);
     put_px(x + 19, y + 3, color);   // "e"
     ADD_s_e(intlim(e, 0, 9), color, PC_BLACK, x + 22, y);
 }

@@ -271,7 +271,7 @@ void glass_vvi(float shown_deg);
 int wxr_color_at(float x, float y);
 
 // The fuel scales (row_r < 0: a single scale) and the option column.
-void paint_fuel_scales(int x1, int x2, int row_l, int row_r, int glass);
+void paint_fuel_scales(int x1, int x2, int row_l, int row_r);
 // Tapes of the glass dash: a moving tape, its colour bands (rows of v1, v2,
 // colour), a bug, and the rolling readout of ndig digits.
 void plot_tape(int x1, int x2, float v, float px, float tick, float label, int side);
@@ -280,9 +280,9 @@ void plot_tape_bug(int x, int y, int dir, int color);
 void tape_4(int x, int y, float value, int ndig);
 // The GPS course-deviation display: bar `dev` px off centre.
 void plot_GPS_cdi(int cx, int cy, int dev, float dis_nm, int to);
-// The live readout's number fields (Part of the data output's panel
-// read-out): a value in 30 px at (x, y), its decimal dot, the exponent form
-// for magnitudes of 9,999 and more, and the plain digits.
+// The number fields of the data output's live readout on the panel: a
+// value in 30 px at (x, y), its decimal dot, the exponent form for
+// magnitudes of 9,999 and more, and the plain digits.
 void REALTIME_num(int x, int y, float value, int dig, int dec, int color);
 void REALTIME_dec(int x, int y, int color);
 void REALTIME_expnum(int x, int y, float value, int color);

@@ -120,7 +120,7 @@ static void paint_lower_option(int glass)
     text_centred(cx, cy + 12, "ADF", PC_PALE);
 }
 
-static void paint_timer_and_fuel(int glass)
+static void paint_timer(int glass)
 {
     paint_window(403, 493, 444, 505);
     paint_button(403, 508, 423, 534, "S", glass);
@@ -128,9 +128,8 @@ static void paint_timer_and_fuel(int glass)
     text_at(449, 496, "TIMER", PC_PALE);
 }
 
-void paint_fuel_scales(int x1, int x2, int row_l, int row_r, int glass)
+void paint_fuel_scales(int x1, int x2, int row_l, int row_r)
 {
-    (void)glass;
     text_at(x1 - 2, row_l - 12, "FUEL", PC_PALE);
     for (int k = 0; k < (row_r < 0 ? 1 : 2); k++) {
         int y = k ? row_r : row_l;
@@ -154,8 +153,8 @@ void paint_option_column(int glass)
         return;
     paint_upper_option(glass);
     paint_lower_option(glass);
-    paint_timer_and_fuel(glass);
-    paint_fuel_scales(FUEL_X1, FUEL_X2, FUEL_ROW_L, FUEL_ROW_R, glass);
+    paint_timer(glass);
+    paint_fuel_scales(FUEL_X1, FUEL_X2, FUEL_ROW_L, FUEL_ROW_R);
 }
 
 // ---------------------------------------------------------------- VOR head

@@ -17,7 +17,7 @@ static void paint_chin_window(int glass)
     fill_box(629, PANEL_TOP, PANEL_W - 1, 562, PC_BLACK);
     frame_box(628, PANEL_TOP, PANEL_W - 1, 563, PC_GREY1);
     paint_plate(629, 564, PANEL_W - 1, PANEL_BOTTOM, glass ? PC_GREY2 : PC_GREY3, glass);
-    paint_fuel_scales(650, 720, 578, -1, glass);
+    paint_fuel_scales(650, 720, 578, -1);
 }
 
 static void paint_panel(int glass)

@@ -51,12 +51,11 @@ static void paint_audio_and_dme(int o, int glass)
     text_at(o + 605, 318, "DME", PC_PALE);
 }
 
-static void paint_com_nav(int o, int row, int which, int glass)
+static void paint_com_nav(int o, int row, int which)
 {
     paint_knob(o + 505, row + 8, 9);
     paint_frequency(o + COM_MHZ_X + 4, row, which ? "COM2" : "COM1");
     paint_frequency(o + NAV_MHZ_X + 4, row, which ? "NAV2" : "NAV1");
-    (void)glass;
 }
 
 static void paint_gps_unit(int o)
@@ -103,10 +102,10 @@ void paint_radio_stack(int glass)
     paint_audio_and_dme(o, glass);
     paint_unit(o + RAD_X1, 333, o + RAD_X2, 424, glass);
     if (panel_has_nav1())
-        paint_com_nav(o, NAV1_ROW, 0, glass);
+        paint_com_nav(o, NAV1_ROW, 0);
     else
         paint_gps_unit(o);
-    paint_com_nav(o, NAV2_ROW, 1, glass);
+    paint_com_nav(o, NAV2_ROW, 1);
     paint_lower_units(o, glass);
 }
 

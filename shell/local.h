@@ -82,6 +82,9 @@ int grab_prefs();
 int PREFScheckpoint(int pointwanted);
 // Factory settings; asks for the aircraft (a cancel ends the program).
 void hardprefs();
+// The radios' part of the factory settings (frequencies, volumes, courses,
+// DME source and GPS waypoint).
+void factory_radios();
 // Writes the sections into the open output file.
 void dump_prefs();
 // The first four panel and graph items of the selection, the graph emptied,

@@ -86,23 +86,6 @@ static int all_bitmaps(const char *dir)
     return 1;
 }
 
-// The batch runner leaves the radios unset: the simulator's factory radio
-// settings (the preferences' defaults) for pictures and situations.
-static void factory_radios()
-{
-    for (int r = 0; r < 2; r++) {
-        nav.nf[r] = 111;
-        nav.nf100[r] = 70;
-        nav.cf[r] = 121;
-        nav.cf100[r] = 0;
-        nav.vol[r] = 0.5f;
-    }
-    nav.adf1 = 2;
-    nav.adf2 = 1;
-    nav.adf3 = 0;
-    nav.gps_index_mode = nav.gps_display_mode = 1;
-}
-
 // The panel of the aircraft a batch scenario flew, in the state it left
 // it in, drawn as the simulator draws it; optionally on another dash type
 // or layout, and at a time of day (panel lighting).
@@ -111,7 +94,7 @@ static int live_panel(const char *scenario, const char *out, int time, int dash,
     static BatchScript script;
     if (!batch_read_script(scenario, &script, stderr) || batch_execute(&script, scenario, stdout, stderr))
         return 0;
-    factory_radios();
+    factory_radios();   // the batch runner leaves the radios unset
     if (dash == 1 || dash == 2) {
         pln.dashtype = dash;
         // The vertical-speed scale of the dash type, as the aircraft loading sets it.
