@@ -8,8 +8,6 @@
 
 #include "flight/flight.h"
 
-enum GaugeKind { G_NONE, G_RPM, G_N1, G_MP, G_TRQ, G_EPR, G_EGT, G_FF };
-
 // A dial: value v0 at 225 deg (lower left), `deg_per` degrees per unit
 // clockwise; graduations, numerals (shown / div), a green arc and a red
 // line in the value's unit.
@@ -126,7 +124,7 @@ static float manifold_pressure(int e)
     return boosted * (0.3f + 0.7f * fltlim(flt.throt[e], 0.0f, 1.0f));
 }
 
-static float engine_value(int kind, int e)
+float engine_value(int kind, int e)
 {
     float power_rat = pln.pmax > 0.0f ? fltlim(flt.power[e] / pln.pmax, 0.0f, 1.5f) : 0.0f;
     float spool = fltlim(flt.parteqlbmthrust[e], 0.0f, 1.0f);

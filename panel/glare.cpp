@@ -117,18 +117,21 @@ static void draw_compass_card(int heading)
     canvas_dirty(x1, COMPASS_Y1, x2, COMPASS_Y2);
 }
 
-void update_compass()
+float compass_target(float magpsi, float phi, float psi_true, float ax, float ay)
 {
     // Turning error (a bank leans the card: it lags through north and leads
     // through south) and acceleration error (speeding up on east or west
     // shows a turn to the north), after the usual textbook rules of thumb:
     // 30 deg per unit sine of bank, 5 deg per m/s^2 along the heading.
-    float psi = flt.magpsi * 0.017453293f;
-    float accel = flt.ax * sinf(flt.psi * 0.017453293f) + flt.ay * cosf(flt.psi * 0.017453293f);
-    float target = flt.magpsi - 30.0f * sinf(flt.phi * 0.017453293f) * cosf(psi) -
-                   5.0f * fltlim(accel, -5.0f, 5.0f) * sinf(psi);
-    if (!std::isfinite(target))
-        target = 0.0f;
+    float psi = magpsi * 0.017453293f, h = psi_true * 0.017453293f;
+    float accel = ax * sinf(h) + ay * cosf(h);
+    float target = magpsi - 30.0f * sinf(phi * 0.017453293f) * cosf(psi) - 5.0f * fltlim(accel, -5.0f, 5.0f) * sinf(psi);
+    return std::isfinite(target) ? degf_wrap(target) : 0.0f;
+}
+
+void update_compass()
+{
+    float target = compass_target(flt.magpsi, flt.phi, flt.psi, flt.ax, flt.ay);
     compass_shown += degf_diff(target - compass_shown) * fltlim(msc.prd, 0.0f, 1.0f);
     compass_shown = degf_wrap(compass_shown);
     if (!std::isfinite(compass_shown))
@@ -136,6 +139,8 @@ void update_compass()
     if (value_changed(&compass_mem, &compass_drawn, iround(compass_shown) % 360))
         draw_compass_card(compass_mem);
 }
+
+float compass_shown_deg() { return compass_shown; }
 
 // ---------------------------------------------------------------- lamps
 
@@ -233,6 +238,8 @@ void update_status_line()
     canvas_dirty(x1, STATUS_Y - 8, x2, STATUS_Y);
 }
 
+const char *status_text() { return status_shown; }
+
 static int clock_mem, clock_drawn;
 
 void update_date_line()
@@ -249,6 +256,13 @@ void update_date_line()
     fill_box(x - 3, CLOCK_Y - 9, x + 49, CLOCK_Y + 1, PC_BLACK);
     MACIBM_drstring(PC_GREEN, x, CLOCK_Y, s, 1);
     canvas_dirty(x - 3, CLOCK_Y - 9, x + 49, CLOCK_Y + 1);
+}
+
+void forget_glare_shield()
+{
+    compass_shown = 0.0f;
+    status_turn = 0;
+    status_step_seen = -1;
 }
 
 // ---------------------------------------------------------------- live readout fields

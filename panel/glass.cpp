@@ -378,6 +378,8 @@ static void draw_map_buttons()
     canvas_dirty(o + 200, MAP_BTN_Y1, o + 382, MAP_BTN_Y2);
 }
 
+void forget_glass() { map_frames = 0; }
+
 void update_glass()
 {
     if (!panel_is_glass())

@@ -31,6 +31,8 @@ int gpws_sounding()
     return msc.tottime >= last_call_time && msc.tottime - last_call_time < GPWS_REPEAT_S;
 }
 
+void forget_gpws() { last_call_time = -1e9f; }
+
 void update_GPWS()
 {
     if (pln.entype != 3 || !msc.warn_gpws || env.localh <= -999.0f)

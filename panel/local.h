@@ -297,7 +297,39 @@ int gpws_sounding();
 // leaves the change to the next update (0).
 int panel_draw_now(void (*draw)());
 
+// ---------------------------------------------------------------- what the instruments show
+// Engine dials: the value engine e shows on a dial of kind G_* (rpm, %,
+// inHg, % of maximum torque, ratio, deg F piston or C turbine, gal/h piston
+// or lb/h turbine).
+enum GaugeKind { G_NONE, G_RPM, G_N1, G_MP, G_TRQ, G_EPR, G_EGT, G_FF };
+float engine_value(int kind, int e);
+// The magnetic compass's reading before its lag: the magnetic heading with
+// the turning error (bank phi, deg) and the acceleration error (ax, ay
+// m/s^2 east and north, along the true heading psi_true).
+float compass_target(float magpsi, float phi, float psi_true, float ax, float ay);
+// A marker lamp at step s (0..10) of the ten-step pattern of marker `kind`
+// (the navigation type 6..8), given whether it was lit; *tone the tone
+// started (5 dot, 6 dash, 0 none).
+int marker_lit(int kind, int s, int lit_before, int *tone);
+// What the lagged and smoothed displays hold now: the vertical speed and
+// turn needles (deg), the compass card (deg), the DME (nm, kt), the
+// status line.
+float vsi_shown_deg();
+float tc_shown_deg();
+float compass_shown_deg();
+void dme_reading(float *dist_nm, float *speed_kt);
+const char *status_text();
+
 // ---------------------------------------------------------------- instruments
+// What the instruments carry from frame to frame (lags, smoothing,
+// rotations, timers) forgotten at a new start of the program.
+void forget_instruments();
+void forget_glare_shield();
+void forget_sixpack();
+void forget_glass();
+void forget_options();
+void forget_radios();
+void forget_gpws();
 void update_radio_stack();
 void update_status_line();
 void update_date_line();

@@ -401,6 +401,13 @@ static void update_weather_radar()
     number_right(RADAR_X2 - 2, RADAR_Y1 + 2, iround(ins.rad_range), PC_GREEN);
 }
 
+void forget_options()
+{
+    storm_cycle = radar_frames = 0;
+    minimums_armed = 1;
+    vario_fpm = vario_prev_av = 0.0f;
+}
+
 void standard_options_update()
 {
     if (!has_column())

@@ -81,6 +81,16 @@ static uint32_t panel_signature()
 
 // ---------------------------------------------------------------- drawing
 
+void forget_instruments()
+{
+    forget_glare_shield();
+    forget_sixpack();
+    forget_glass();
+    forget_options();
+    forget_radios();
+    forget_gpws();
+}
+
 // Every instrument in its order; each draws only what changed unless
 // ins.tickle_all asks for everything.
 static void run_instruments()
@@ -125,8 +135,10 @@ void panplot()
             init_tape(d);
         init_nav_pic();
     }
-    if (canvas_begin())
+    if (canvas_begin()) {   // a new start: nothing painted, nothing remembered
         painted = 0;
+        forget_instruments();
+    }
     uint32_t sig = panel_signature();
     if (!painted || sig != painted_sig) {
         paint_bitmap(panel_is_glass() ? PANEL_GLASS_BITMAP : PANEL_CLASSIC_BITMAP, pix);

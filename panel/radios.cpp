@@ -174,7 +174,7 @@ static int marker_overhead()
 // Lamp state and tone of step s (0..10) of a marker's ten-step pattern:
 // outer lit 0..4; middle on at 0 and 4, off at 2 and 9; inner on at 0, 3,
 // 6 and off at 2, 5, 8.
-static int marker_lit(int kind, int s, int lit_before, int *tone)
+int marker_lit(int kind, int s, int lit_before, int *tone)
 {
     *tone = 0;
     switch (kind) {
@@ -259,6 +259,12 @@ static void dme_measure()
         dme_speed_kt = 0.0f;
 }
 
+void dme_reading(float *dist_nm, float *speed_kt)
+{
+    *dist_nm = dme_dist_nm;
+    *speed_kt = dme_speed_kt;
+}
+
 void update_DME()
 {
     int valid = dme_from_gps() || nav.goodnav[intlim(nav.dmesel, 0, 1)];
@@ -288,6 +294,14 @@ void update_DME()
     const char *left = panel_has_nav1() ? "N1" : "GP";
     text_centred(o + 610 + 19 * (sel == 1), 302, sel == 1 ? "N2" : left, PC_GREEN);
     canvas_dirty(o + 495, 296, o + 640, 324);
+}
+
+void forget_radios()
+{
+    marker_kind = marker_lamp = 0;
+    marker_step_seen = -1;
+    dme_dist_nm = dme_speed_kt = 0.0f;
+    dme_last_time = -1.0f;
 }
 
 // ---------------------------------------------------------------- GPS

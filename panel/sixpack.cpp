@@ -284,6 +284,8 @@ void update_vvi()
         needle_hub(cx, cy, 3);
 }
 
+float vsi_shown_deg() { return vsi_shown; }
+
 // ---------------------------------------------------------------- turn coordinator
 
 static float tc_shown;       // deg of the symbol, lagged
@@ -332,6 +334,8 @@ void update_turnslip()
         canvas_dirty(cx - 20, BALL_ROW - 1, cx + 20, BALL_ROW + 6);
     }
 }
+
+float tc_shown_deg() { return tc_shown; }
 
 // ---------------------------------------------------------------- attitude
 
@@ -413,6 +417,12 @@ static int hsi_course_mem, hsi_drawn;
 static int gs_mem, gs_drawn;
 
 static int shown_heading() { return deg_wrap(iround(std::isfinite(ins.psimag) ? ins.psimag : 0.0f)); }
+
+void forget_sixpack()
+{
+    vsi_shown = tc_shown = 0.0f;
+    hsi_need = 0;
+}
 
 void update_dghsi()
 {
