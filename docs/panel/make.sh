@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the reference pictures of the instrument panel into docs/panel/:
 # each default aircraft in the flight state its scenario leaves (the state
-# is printed as CSV), every layout of both dash types, and two panels lit
+# is printed as CSV; trainer.png is layout 1 and helicopter.png layout 8),
+# the other layouts of both dash types, and two panels lit
 # at night. Run from the source tree after a build:  sh docs/panel/make.sh
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,9 +16,8 @@ shot() {   # scenario, picture name, time of day, dash type, layout
 for a in trainer twin jet seaplane helicopter; do
     echo "$a:"; shot $a $a 1
 done
-for l in 1 2 3 4 5 7; do shot trainer layout-classic-$l 1 1 $l >/dev/null; done
+for l in 2 3 4 5 7; do shot trainer layout-classic-$l 1 1 $l >/dev/null; done
 shot jet layout-classic-6 1 1 6 >/dev/null
-shot helicopter layout-classic-8 1 1 8 >/dev/null
 for l in 1 2 4 5 7; do shot jet layout-glass-$l 1 2 $l >/dev/null; done
 shot helicopter layout-glass-8 1 2 8 >/dev/null
 shot twin night-classic 4 1 1 >/dev/null
