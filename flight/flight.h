@@ -247,7 +247,8 @@ void set_fltvars(int type_start, int slot);
 // sweep, vect, trim, collect; the LEVER_ constants) where the flight's
 // levers are. A row within slack_px of its lever's value stays (a drag's
 // own rounding); the flight start passes 0.
-// Reads: flt levers, pln.omegamin/omegamax/hstbtrimmax, set.CTthro.
+// Reads: flt levers and revving_thrust, pln.omegamin/omegamax/
+// hstbtrimmax/revthrustEQ.
 void set_lever_rows(int slack_px);
 
 // ------------------------------------------------------------ flight step

@@ -358,6 +358,9 @@ void update_GPWS();
 void update_annunciators();
 void update_radio_faces();
 void update_levers();
+// Redraws the quadrant at once (a drag, the autopilot's trim) when the
+// panel is drawn.
+void redraw_levers();
 // Shown values that both dash types use.
 float shown_airspeed();      // the dial's unit, not below 0
 float shown_altitude_ft();   // with the altimeter setting, 0..99999

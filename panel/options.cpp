@@ -475,7 +475,7 @@ void update_flight_timer()
     if (!has_column())
         return;
     int secs = (int)msc.timer_value % 6000;   // mm:ss wraps at 100 minutes
-    if (!value_changed(&timer_mem, &timer_drawn, secs))
+    if (!value_changed(&timer_mem, &timer_drawn, secs * 2 + (msc.timer_running != 0)))
         return;
     char s[8];
     snprintf(s, sizeof s, "%02d:%02d", secs / 60, secs % 60);

@@ -2,7 +2,7 @@
 // updatepanel moves its instruments each frame; the panel's offsets, lever
 // handling and drawing entry points. Its records (`ins`, `nav`, the lever
 // rows and the panel geometry of `pln`) are in records/records.h; the radios'
-// tuning and the panel clicks come later.
+// tuning and the panel's clicks and lever drags are here too.
 #pragma once
 #include "common/common.h"
 #include "records/records.h"
@@ -53,6 +53,26 @@ void init_entick();
 // The rolling-digit font (ins.tape_col) for one digit, and the map symbols.
 void init_tape(int digit);
 void init_nav_pic();
+
+// ---------------------------------------------------------------- clicks
+// One mouse click at window pixel (mx, my) on the panel, on the press and
+// again every frame while the button is held past half a second
+// (set.dragtime the time held): the first hot spot holding it acts.
+// Knobs and digit windows step on every call, switches on the press only.
+// Reads: pln panel fields, the offsets, set.dragtime/controls_type.
+// Writes: nav (frequencies, courses, volume, audio, DME source, GPS
+// choice; retuned by setnav), ins (switches, altimeter setting, ranges and
+// modes, decision height, drift), ott modes, msc.paused/mouse_is_joy/
+// timer, the gear handle and the brakes.
+void dasclick(int mx, int my);
+// A drag on the lever quadrant at (x, y): the lever whose column and slot
+// hold it takes the row (throttles held 7 px below the knob's top,
+// propellers and mixtures 11 px, the others at the knob's centre) and its
+// command follows; between a twin's throttles both move together; past
+// idle, thrust reversers engage. Redraws the quadrant.
+// Writes: flt.throtrequest/revving_thrust/prop/mix/flaprequest/sbrk/
+// slatrequest/sweeprequest/vectrequest/trim, the ins lever rows.
+void enginecondrag(int x, int y);
 
 // ---- panel drawing and lever handling the controls call
 // Redraws the brake light from ins.brake_on.

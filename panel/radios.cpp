@@ -257,6 +257,8 @@ static void update_gps_unit()
     gps_waypoint_text(id);
     snprintf(s, sizeof s, "WPT %s", id);
     text_at(o + GPS_X1 + 4, GPS_Y1 + 15, s, PC_GREEN);
+    text_at(o + GPS_X2 - 30, GPS_Y1 + 15, "<", PC_GREY7);   // the waypoint scrolls back or on
+    text_at(o + GPS_X2 - 14, GPS_Y1 + 15, ">", PC_GREY7);
     if (mode == 1) {
         snprintf(s, sizeof s, "CRS %03d  DIS %03d", c_mag, d_nm);
         text_at(o + GPS_X1 + 4, GPS_Y1 + 28, s, PC_GREEN);

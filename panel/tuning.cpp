@@ -1,9 +1,7 @@
 // The radio stack's tuning: the digit steps the panel clicks and the keys
 // make, each wrapping within its range and retuning its radio, and setnav,
 // which latches what the radio now receives.
-#include "panel/panel.h"
-
-#include "flight/flight.h"
+#include "panel/local.h"
 
 constexpr int NAV_MHZ_LO = 108, NAV_MHZ_HI = 117;
 constexpr int COM_MHZ_LO = 118, COM_MHZ_HI = 134;
@@ -14,7 +12,11 @@ constexpr float VOLUME_STEP = 0.1f;
 void setnav(int w, int uplock, int plot_numbers)
 {
     tune_radio(w, uplock);
-    (void)plot_numbers;
+    if (!plot_numbers)
+        return;
+    if (w == RADIO_GPS)
+        ins.tickle_gps = 1;
+    panel_draw_now(update_radio_faces);
 }
 
 // `value` held within lo..hi (a preferences file may say anything), then

@@ -538,6 +538,8 @@ extern inststruct ins;
 // the flight start (set_lever_rows), the function keys and the lever drags.
 // Throttles: the knob's top row, full at 515, idle at 563 (grab at + 7).
 constexpr int LEVER_THROT_FULL = 515, LEVER_THROT_IDLE = 563;
+// Past idle, on aircraft with thrust reversers: full reverse at 573.
+constexpr int LEVER_THROT_REVERSE = 573;
 // Propeller and mixture: the knob's top row, high at 446, low at 486
 // (grab at + 11).
 constexpr int LEVER_PROP_HIGH = 446, LEVER_PROP_LOW = 486;

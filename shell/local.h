@@ -124,8 +124,6 @@ void grfdrag();
 void play_movie();
 void handle_plan(int step);
 void controller_respond(int command);
-void enginecondrag(int x, int y);
-void dasclick(int x, int y);
 void fltclick(int i);
 void relclick();
 void aptclick();

@@ -1,13 +1,7 @@
 // Stand-ins for the functions start-up, the frame loop and the window
-// procedure call whose real bodies are not written yet: each does nothing
-// (or, for the lever quadrant, the least that lets a pilot fly). Each says
-// what it stands in for.
+// procedure call whose real bodies are not written yet: each does nothing.
+// Each says what it stands in for.
 #include "shell/local.h"
-#include "files/files.h"
-#include "world/world.h"
-#include "panel/panel.h"
-
-#include <cstdlib>
 
 int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
 
@@ -26,20 +20,6 @@ void grfdrag() {}                     // stands in for the data output and graph
 void play_movie() {}                  // stands in for the flight-path replay
 void handle_plan(int) {}              // stands in for air traffic control
 void controller_respond(int) {}       // stands in for air traffic control
-// Stands in for the lever quadrant's drags: only the throttle slot works,
-// rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels below its
-// top, setting the throttle request of every engine.
-void enginecondrag(int x, int y)
-{
-    const int COLUMN = 666, HALF_WIDTH = 8, GRAB = 7, FULL = 515, IDLE = 563, MARGIN = 10;
-    int lever = y - GRAB;
-    if (abs(x - (osthr + COLUMN)) > HALF_WIDTH || lever < FULL - MARGIN || lever > IDLE + MARGIN)
-        return;
-    float request = fltlim(interp((float)IDLE, 0.0f, (float)FULL, 1.0f, (float)lever), 0.0f, 1.0f);
-    for (int e = 0; e < 2 && e < pln.numen; e++)
-        flt.throtrequest[e] = request;
-}
-void dasclick(int, int) {}            // stands in for the panel's hot spots
 void fltclick(int) {}                 // stands in for the settings windows
 void relclick() {}                    // stands in for the settings windows
 void aptclick() {}                    // stands in for the settings windows
