@@ -1,5 +1,6 @@
 // Fixture of the radio tests: the radio, aircraft and scenery records
-// cleared, a classic panel (NAV 1 in the stack), empty country tables.
+// cleared, a classic panel (NAV 1 in the stack) not drawn, empty country
+// tables.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ class RadioRecordsTest : public ::testing::Test {
         memset(&nav, 0, sizeof nav);
         memset(&flt, 0, sizeof flt);
         memset(&pln, 0, sizeof pln);
+        memset(&ins, 0, sizeof ins);   // no panel drawn: the tuning paints nothing
         pln.layouttype = 1;
         env.nid_max_used = env.vid_max_used = env.aid_max_used = -1;
     }
