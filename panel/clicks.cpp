@@ -177,7 +177,7 @@ static void dme_click(int x, int)
 
 static void volume_click(int x, int y)
 {
-    VOLinc(y < NAV2_ROW - 8 ? RADIO_NAV1 : RADIO_NAV2, x < 505 ? -1 : 1);
+    VOLinc(y < NAV2_ROW - 8 ? RADIO_NAV1 : RADIO_NAV2, x < VOL_KNOB_X ? -1 : 1);
 }
 
 // A COM or NAV frequency window: whole MHz left, hundredths right.

@@ -82,6 +82,7 @@ constexpr int AUDIO_X = 540, AUDIO_Y1 = 276, AUDIO_Y2 = 292;
 constexpr int DME_Y = 303;
 constexpr int NAV1_ROW = 350, NAV2_ROW = 405;              // digit tops
 constexpr int COM_MHZ_X = 529, NAV_MHZ_X = 590;
+constexpr int VOL_KNOB_X = 505;                            // the knob's centre 8 below the digits' top
 constexpr int GPS_X1 = 495, GPS_Y1 = 335, GPS_X2 = 638, GPS_Y2 = 392;
 constexpr int REPLY_X = 499, REPLY_Y = 430;
 constexpr int XPDR_X = 561, XPDR_Y = 447;

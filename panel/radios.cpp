@@ -53,7 +53,7 @@ static void paint_audio_and_dme(int o, int glass)
 
 static void paint_com_nav(int o, int row, int which)
 {
-    paint_knob(o + 505, row + 8, 9);
+    paint_knob(o + VOL_KNOB_X, row + 8, 9);
     paint_frequency(o + COM_MHZ_X + 4, row, which ? "COM2" : "COM1");
     paint_frequency(o + NAV_MHZ_X + 4, row, which ? "NAV2" : "NAV1");
 }
@@ -118,7 +118,19 @@ static void draw_frequency(int mhz_x, int row, int mhz, int hundredths)
     canvas_dirty(mhz_x - 1, row - 1, mhz_x + 42, row + 2 * SEG + 1);
 }
 
-static int freq_mem[5], freq_drawn[5];
+static int freq_mem[5], freq_drawn[5], vol_mem[2], vol_drawn[2];
+
+// The volume knob's index mark: fully left (-135 degrees) silent, fully
+// right (+135) loudest.
+static void draw_volume(int cx, int cy, float vol)
+{
+    constexpr int R = 9;
+    canvas_restore(cx - R, cy - R, cx + R, cy + R);
+    int x, y;
+    polar(cx, cy, -135.0f + 270.0f * fltlim(vol, 0.0f, 1.0f), (float)(R - 2), &x, &y);
+    line2(cx, cy, x, y, PC_WHITE);
+    canvas_dirty(cx - R, cy - R, cx + R, cy + R);
+}
 
 void update_radio_faces()
 {
@@ -127,6 +139,9 @@ void update_radio_faces()
         int row = r ? NAV2_ROW : NAV1_ROW;
         if (!r && !panel_has_nav1())
             continue;
+        float vol = std::isfinite(nav.vol[r]) ? nav.vol[r] : 0.0f;
+        if (value_changed(&vol_mem[r], &vol_drawn[r], iround(fltlim(vol, 0.0f, 1.0f) * 10.0f)))
+            draw_volume(o + VOL_KNOB_X, row + 8, vol);
         if (value_changed(&freq_mem[r], &freq_drawn[r], nav.cf[r] * 100 + nav.cf100[r]))
             draw_frequency(o + COM_MHZ_X + 4, row, nav.cf[r], nav.cf100[r]);
         if (value_changed(&freq_mem[2 + r], &freq_drawn[2 + r], nav.nf[r] * 100 + nav.nf100[r]))
