@@ -26,8 +26,11 @@ struct HotSpot {
     void (*act)(int x, int y);   // x, y relative to the offset
 };
 
-static int first_press() { return set.dragtime <= 0.0f; }
-static float knob_step() { return set.dragtime > KNOB_FAST_S ? KNOB_FAST_DEG : KNOB_STEP_DEG; }
+// How long the button has been held; a key's click (no button down) is a
+// fresh press whatever the last hold was.
+static float held_s() { return set.dragging ? set.dragtime : 0.0f; }
+static int first_press() { return held_s() <= 0.0f; }
+static float knob_step() { return held_s() > KNOB_FAST_S ? KNOB_FAST_DEG : KNOB_STEP_DEG; }
 static int flip(int v) { return v ? 0 : 1; }
 
 // Upper half of a digit window (the digit's top at row `top`) steps up.
@@ -223,7 +226,7 @@ static void gps_click(int x, int y)
         else if (x >= GPS_X2 - 34)
             nav.gps_display_mode = x < GPS_X2 - 22 ? 1 : 2;
     } else if (y < GPS_Y1 + 26) {
-        int step = set.dragtime > KNOB_FAST_S ? GPS_FAST_STEP : 1;
+        int step = held_s() > KNOB_FAST_S ? GPS_FAST_STEP : 1;
         nav.gpsindex += x < GPS_X2 - 21 ? -step : step;
     } else {
         return;

@@ -109,6 +109,7 @@ TEST_F(ClickTest, EachHotSpotChangesItsField)
             *c.i = (int)c.before;
         else
             *c.f = c.before;
+        set.dragging = c.held > 0.0f;
         set.dragtime = c.held;
         dasclick(c.x, c.y);
         if (c.i)
@@ -149,6 +150,20 @@ TEST_F(ClickTest, ClickInTheViewTakesTheMouseStick)
     set.controls_type = CONTROLS_JOYSTICK;
     dasclick(400, 100);
     EXPECT_EQ(msc.mouse_is_joy, 0);
+}
+
+// The keys click the panel with no button down: a switch acts and a knob
+// steps once however long the last button was held.
+TEST_F(ClickTest, AKeysClickIsAPressWhateverTheLastHold)
+{
+    open("Aircraft/Trainer.acf", 1, 1);
+    set.dragging = 0;
+    set.dragtime = 3.0f;
+    dasclick(760, 259);
+    EXPECT_EQ(msc.paused, 1);
+    nav.obs[0] = 100.0f;
+    dasclick(425, 395);
+    EXPECT_FLOAT_EQ(nav.obs[0], 101.0f);
 }
 
 // Which lever of the aircraft a drag takes, and the command its row gives.
