@@ -2,15 +2,7 @@
 // executable's exit status and CSV.
 #include "tests/batch/batch_fixture.h"
 
-#include <sys/wait.h>
-
 namespace {
-
-std::string read_all(const std::string &p)
-{
-    std::ifstream f(p);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 class ScriptTest : public UserFolderTest {
   protected:
@@ -23,12 +15,9 @@ class ScriptTest : public UserFolderTest {
     }
     BatchRun run(const std::string &scenario)
     {
-        std::string file = path("s.txt"), out = path("out.csv"), err = path("err.txt");
+        std::string file = path("s.txt");
         std::ofstream(file) << scenario;
-        const char *d = getenv("VORTAN_PROGRAM_DIR");
-        std::string cmd = std::string(d ? d : ".") + "/vortan-batch " + file + " >" + out + " 2>" + err;
-        int st = system(cmd.c_str());
-        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, read_all(out), read_all(err)};
+        return run_batch(file, dir.string());
     }
 };
 
