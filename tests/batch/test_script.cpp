@@ -116,6 +116,32 @@ TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)
     EXPECT_GT(flaps, 0.0);  // the timed command ran: flaps are moving
 }
 
+// A scan of starts, each read with "run 0" at the same moment, writes a
+// row for every start (the rows once stopped after half a frame's worth),
+// and a timed run after them goes on at the output rate without repeating
+// the last.
+TEST_F(ScriptTest, EveryRunOfNoTimeWritesARow)
+{
+    std::string scan = "aircraft Aircraft/Trainer.acf\noutput 1000 kias\n";
+    for (int k = 0; k < 40; k++)
+        scan += "start air 34.0 -118.3 3000 " + std::to_string(60 + k) + " 90\nrun 0\n";
+    BatchRun r = run(scan + "output 1000 t\nrun 0.05\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    for (int k = 0; k < 40; k++) {
+        ASSERT_TRUE(std::getline(in, line)) << k;
+        EXPECT_NEAR(atof(line.c_str()), 60 + k, 1.0) << k;
+    }
+    std::getline(in, line);
+    EXPECT_EQ(line, "t");
+    int rows = 0;
+    while (std::getline(in, line))
+        rows++;
+    EXPECT_EQ(rows, 2);   // at 0 and 0.05 s: one a frame, the output being faster
+}
+
 TEST_F(ScriptTest, AutopilotCommandsParseAndRefuseBadTargets)
 {
     BatchCommand c;
