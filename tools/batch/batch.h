@@ -113,8 +113,9 @@ enum PerfRow {
 };
 // PS_FULL_THROTTLE: the cruise power is not available at that height, the
 // figure is the speed at full throttle (power_pct says how much it is).
-// PS_BEYOND: the figure lies faster than the fastest steady flight the
-// trim finds (the pitch trim at its stop), which is what the row gives.
+// PS_BEYOND: the figure lies beyond the reach of the trim, whose pitch
+// trim is at its stop (the stick stays centred): a stall slower, a top
+// speed or best rate faster than the steady flight the row gives.
 enum PerfStatus { PS_OK, PS_NA, PS_FULL_THROTTLE, PS_NOT_FOUND, PS_BEYOND };
 
 // One figure. Fields that do not belong to the row are NaN.

@@ -76,6 +76,11 @@ void result_text(const PerfTable *t, int r, char *buf, size_t size)
     }
     int beyond = f.status == PS_BEYOND;
     switch (r) {
+    case PR_STALL_CLEAN:
+    case PR_STALL_FLAPS:
+        if (beyond)
+            snprintf(buf, size, "or slower: the pitch trim runs out here");
+        break;
     case PR_RATE_SL:
     case PR_RATE_HIGH:
         snprintf(buf, size, "%s ft/min%s", thousands(f.climb_fpm, n),
@@ -165,7 +170,12 @@ void batch_performance_print(const PerfTable *t, FILE *out)
         number_or_blank(f.kias, "%.1f", kias);
         number_or_blank(f.ktas, "%.1f", ktas);
         result_text(t, r, result, sizeof result);
-        fprintf(out, "%-30s %-10s %7s %7s  %s\n", ROWS[r].label, height, kias, ktas, result);
+        const char *label = ROWS[r].label;
+        if (t->seaplane && r == PR_TAKEOFF_ROLL)
+            label = "Take-off water run";
+        else if (t->seaplane && r == PR_LANDING_ROLL)
+            label = "Landing water run";
+        fprintf(out, "%-30s %-10s %7s %7s  %s\n", label, height, kias, ktas, result);
     }
     fprintf(out, "\nSea level: %s ft over calm sea. Stalls: the lowest speed of steady power-off\n"
                  "flight. Climbs and top speed: full throttle, flaps up.\n",

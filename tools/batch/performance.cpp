@@ -39,6 +39,7 @@ constexpr float APPROACH_PATH_DEG = 3.0f;
 constexpr float APPROACH_FACTOR = 1.3f;      // x the full-flap stall speed over the threshold
 constexpr float FT_LB_PER_MIN_PER_HP = 33000.0f;
 constexpr int MAX_SCAN = 80;
+constexpr float NEAR_TRIM_STOP = 0.97f;      // of the pitch trim's range
 
 // Speed steps (kt): the stall walk, the misses in a row that end it and its
 // refinement, the climb scan, and the resolution of the top speed and
@@ -63,7 +64,7 @@ Job job;
 // was given (kt indicated), the others are what the trim settled at.
 struct Point {
     int ok;
-    int trim_stop;   // the pitch trim at the end of its range
+    float trim;      // pitch trim, -1..1 of its range
     float asked, kias, ktas, fpm, pitch, hp, rpm;
 };
 
@@ -79,7 +80,7 @@ Point read_point(int ok, float asked)
 {
     Point p;
     p.ok = ok;
-    p.trim_stop = fabsf(bst.ctl[BC_TRIM]) >= 0.999f;
+    p.trim = bst.ctl[BC_TRIM];
     p.asked = asked;
     p.kias = flt.vind;
     p.ktas = flt.av * con.msctokts;
@@ -123,9 +124,13 @@ Point full_throttle(float alt_ft, float kias) { return trimmed(alt_ft, kias, 0.0
 // power-off flight exists. Power-off climb trims walk down in steps from a
 // speed where one holds until several in a row miss (near the stall a trim
 // can miss at one speed and hold at the next below), then halve the gap
-// between the lowest that held and the miss below it.
-Point stall(float flaps, float from_kias)
+// between the lowest that held and the miss below it. When the pitch trim
+// of the lowest that held is at the end of its range, the trim (which
+// leaves the stick centred) ran out before the wing stalled: *status is
+// PS_BEYOND, the stall lies slower.
+Point stall(float flaps, float from_kias, int *status)
 {
+    *status = PS_NOT_FOUND;
     float v = from_kias;
     Point best = glide(v, flaps);
     for (int k = 0; k < 4 && !best.ok; k++) {
@@ -156,6 +161,7 @@ Point stall(float flaps, float from_kias)
             v_miss = mid;
         }
     }
+    *status = fabsf(best.trim) >= NEAR_TRIM_STOP ? PS_BEYOND : PS_OK;
     return best;
 }
 
@@ -239,7 +245,7 @@ Point fitted_best(const Point *pts, int n, int best, float alt_ft, float (*value
 
 // A missed trim whose pitch trim ran out while the aircraft still climbed:
 // faster flight would need the stick, which the trim leaves centred.
-int out_of_trim(const Point &p) { return !p.ok && p.trim_stop && p.fpm > 0.0f; }
+int out_of_trim(const Point &p) { return !p.ok && fabsf(p.trim) >= 0.999f && p.fpm > 0.0f; }
 
 // Below the top speed: the full-throttle climb trim climbs. A trim that
 // missed for another reason is judged by the best state it found.
@@ -622,11 +628,14 @@ void landing(int water, float vso_kias, PerfFigure *roll)
 void aeroplane_table(PerfTable *t)
 {
     float est_kias = msc.est_Vs * con.msctokts;
-    Point clean = stall(0.0f, 1.3f * est_kias);
+    int status;
+    Point clean = stall(0.0f, 1.3f * est_kias, &status);
     speed_figure(&t->row[PR_STALL_CLEAN], clean, STALL_ALT_FT);
+    t->row[PR_STALL_CLEAN].status = status;
     float vs = clean.ok ? clean.kias : est_kias;
-    Point flaps = stall(1.0f, vs + 2.0f * job.step.stall);
+    Point flaps = stall(1.0f, vs + 2.0f * job.step.stall, &status);
     speed_figure(&t->row[PR_STALL_FLAPS], flaps, STALL_ALT_FT);
+    t->row[PR_STALL_FLAPS].status = status;
     float vso = flaps.ok ? flaps.kias : vs;
 
     Climb low = best_climb(job.sea_level_ft, 1.1f * vs);
@@ -640,7 +649,6 @@ void aeroplane_table(PerfTable *t)
     if (high.rate_beyond)
         t->row[PR_RATE_HIGH].status = PS_BEYOND;
     float vy = low.rate.ok ? low.rate.asked : 1.5f * vs;
-    int status;
     Point top = top_speed(job.sea_level_ft, vy, &status);
     speed_figure(&t->row[PR_MAX_LEVEL], top, job.sea_level_ft);
     if (status != PS_NOT_FOUND)
