@@ -130,7 +130,7 @@ struct PerfFigure {
 
 // What to measure with: weight_lb 0 for the design's maximum weight;
 // cruise_alt_ft for the 75 % power cruise; coarse: wider speed steps,
-// for a quick look (a few times faster, figures within a knot or two).
+// for a quick look (about a third less time, figures within a knot or two).
 struct PerfSettings {
     float weight_lb;
     float cruise_alt_ft;
@@ -141,7 +141,7 @@ constexpr float DEFAULT_CRUISE_ALT_FT = 8000.0f;
 struct PerfTable {
     char aircraft[MAX_STR];  // as given
     char tailnum[MAX_STR];
-    int heli, jet, seaplane;
+    int heli, seaplane;
     float weight_lb;
     float sea_level_ft;      // height of the "sea level" figures over the sea
     float rated_hp;          // all engines

@@ -625,6 +625,29 @@ void landing(int water, float vso_kias, PerfFigure *roll)
 }
 
 // ---------------------------------------------------------------- the tables
+// Take-off and landing, for an aircraft with wheels or floats. The
+// climb-out is at the best-angle speed (`best_angle`), or at 1.3 x the
+// stall speed where that is slower (a jet's best angle lies far above its
+// stall).
+void runs(PerfTable *t, const Point &best_angle, float vs, float vso)
+{
+    if (!pln.gearEQ && !t->seaplane) {
+        clear_figure(&t->row[PR_TAKEOFF_ROLL], PS_NA);
+        clear_figure(&t->row[PR_TAKEOFF_50FT], PS_NA);
+        clear_figure(&t->row[PR_LANDING_ROLL], PS_NA);
+        return;
+    }
+    Point climb = best_angle;
+    if (!climb.ok || climb.kias > CLIMB_OUT_FACTOR * vs)
+        climb = full_throttle(job.sea_level_ft, CLIMB_OUT_FACTOR * vs);
+    if (!climb.ok) {
+        climb.kias = CLIMB_OUT_FACTOR * vs;
+        climb.pitch = 8.0f;
+    }
+    takeoff(t->seaplane, 0.5f * vs, climb, &t->row[PR_TAKEOFF_ROLL], &t->row[PR_TAKEOFF_50FT]);
+    landing(t->seaplane, vso, &t->row[PR_LANDING_ROLL]);
+}
+
 void aeroplane_table(PerfTable *t)
 {
     float est_kias = msc.est_Vs * con.msctokts;
@@ -661,30 +684,9 @@ void aeroplane_table(PerfTable *t)
     else
         clear_figure(&t->row[PR_CRUISE], PS_NA);
 
-    if (!pln.gearEQ && !t->seaplane) {
-        clear_figure(&t->row[PR_TAKEOFF_ROLL], PS_NA);
-        clear_figure(&t->row[PR_TAKEOFF_50FT], PS_NA);
-        clear_figure(&t->row[PR_LANDING_ROLL], PS_NA);
-        return;
-    }
-    // The climb-out: at the best-angle speed, or at 1.3 x the stall speed
-    // where that is slower (a jet's best angle lies far above its stall).
-    Point climb = low.angle;
-    if (!climb.ok || climb.kias > CLIMB_OUT_FACTOR * vs)
-        climb = full_throttle(job.sea_level_ft, CLIMB_OUT_FACTOR * vs);
-    if (!climb.ok) {
-        climb.kias = CLIMB_OUT_FACTOR * vs;
-        climb.pitch = 8.0f;
-    }
-    takeoff(t->seaplane, 0.5f * vs, climb, &t->row[PR_TAKEOFF_ROLL], &t->row[PR_TAKEOFF_50FT]);
-    landing(t->seaplane, vso, &t->row[PR_LANDING_ROLL]);
+    runs(t, low.angle, vs, vso);
 }
 
-// Level flight at `alt_ft` from the hover up: the power each speed takes.
-// The top speed is the fastest steady level flight with the rotor at its
-// governed rpm; the best climb is the power to spare there over the least
-// power level flight takes, turned into climb at the weight flown, at the
-// speed of least power.
 // A helicopter's level trim, held only with the rotor at its governed rpm
 // (past the top speed the engine is at full throttle and the rotor droops).
 Point heli_level(float alt_ft, float kias)
@@ -696,6 +698,11 @@ Point heli_level(float alt_ft, float kias)
 
 float less_power(const Point &p) { return -p.hp; }
 
+// Level flight at `alt_ft` from the hover up: the power each speed takes.
+// The top speed is the fastest steady level flight with the rotor at its
+// governed rpm; the best climb is the power to spare there over the least
+// power level flight takes, turned into climb at the weight flown, at the
+// speed of least power.
 void heli_curve(float alt_ft, PerfFigure *rate, PerfFigure *top_fig)
 {
     static Point pts[MAX_SCAN];
@@ -768,7 +775,6 @@ int batch_performance(const char *aircraft, const PerfSettings *s, PerfTable *t,
     C_to_C(aircraft, t->aircraft);
     C_to_C(pln.tailnum, t->tailnum);
     t->heli = pln.is_heli;
-    t->jet = pln.entype == 3;
     t->seaplane = pln.floatEQ && !pln.gearEQ;
     t->rated_hp = pln.pmax * (float)pln.numen * con.watttohp;
     t->vne_kias = pln.Vne > 0.0f ? (pln.as_is_kias ? pln.Vne : pln.Vne / 1.15f) : 0.0f;
