@@ -1,6 +1,7 @@
 // The performance table: the trainer's, flown in-process with the coarse
 // setting, against the figures measured by hand in docs/flight-figures.md;
-// the helicopter's rows; the CSV; and the command line's refusals.
+// the helicopter's rows; the seaplane's runs on the water; the CSV; and the
+// command line's refusals.
 #include <sstream>
 
 #include "tests/batch/batch_fixture.h"
@@ -110,6 +111,32 @@ TEST_F(PerformanceTest, HelicopterGetsWhatApplies)
     EXPECT_NE(table.find("ft/min from the power to spare"), std::string::npos);
     EXPECT_NE(table.find("n/a"), std::string::npos);
     EXPECT_NE(text(t, 1).find("\ntakeoff_roll,,,,,,,,n/a\n"), std::string::npos);
+}
+
+// The seaplane runs on the water both ways: its take-off run as measured
+// by hand (1,129 ft, lifting off at 62 KIAS), its landing run from the
+// floats' touchdown; the table calls them water runs.
+TEST_F(PerformanceTest, SeaplaneTakesOffFromAndLandsOnWater)
+{
+    static PerfTable t;
+    fly("Aircraft/Seaplane.acf", &t);
+    ASSERT_TRUE(t.seaplane);
+    const PerfFigure &up = t.row[PR_TAKEOFF_ROLL], &over = t.row[PR_TAKEOFF_50FT], &down = t.row[PR_LANDING_ROLL];
+    ASSERT_EQ(up.status, PS_OK);
+    EXPECT_NEAR(up.dist_ft, 1129.0f, 0.03f * 1129.0f);
+    EXPECT_NEAR(up.kias, 62.0f, 2.0f);
+    EXPECT_EQ(up.alt_ft, 0.0f);   // on the sea, not on a runway
+    ASSERT_EQ(over.status, PS_OK);
+    EXPECT_GT(over.dist_ft, up.dist_ft + 300.0f);
+    ASSERT_EQ(down.status, PS_OK);
+    EXPECT_GT(down.kias, t.row[PR_STALL_FLAPS].kias);
+    EXPECT_LT(down.kias, 1.3f * t.row[PR_STALL_FLAPS].kias + 1.0f);
+    EXPECT_GT(down.dist_ft, 500.0f);
+    EXPECT_LT(down.dist_ft, 2500.0f);
+    EXPECT_EQ(batch_crashes(), 0);
+    std::string table = text(t, 0);
+    EXPECT_NE(table.find("Take-off water run"), std::string::npos);
+    EXPECT_NE(table.find("Landing water run"), std::string::npos);
 }
 
 TEST_F(PerformanceTest, BadArgumentsAreRefusedWithStatusOne)
