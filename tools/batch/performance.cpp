@@ -740,7 +740,7 @@ void heli_curve(float alt_ft, PerfFigure *rate, PerfFigure *top_fig)
             low = p;
     }
     speed_figure(rate, low, alt_ft);
-    rate->climb_fpm = (top.hp - low.hp) * FT_LB_PER_MIN_PER_HP / job.weight_lb;
+    rate->climb_fpm = (top.hp - low.hp) * FT_LB_PER_MIN_PER_HP / fmaxf(job.weight_lb, 1.0f);
 }
 
 void heli_table(PerfTable *t)
@@ -778,7 +778,11 @@ int batch_performance(const char *aircraft, const PerfSettings *s, PerfTable *t,
     t->seaplane = pln.floatEQ && !pln.gearEQ;
     t->rated_hp = pln.pmax * (float)pln.numen * con.watttohp;
     t->vne_kias = pln.Vne > 0.0f ? (pln.as_is_kias ? pln.Vne : pln.Vne / 1.15f) : 0.0f;
-    job.weight_lb = s->weight_lb > 0.0f ? s->weight_lb : pln.m_max * con.kgstolbs;
+    // The weight asked (by default the design's maximum), but no less than
+    // the aircraft empty with the fuel the loading gave it: the weight
+    // control only adds load.
+    float least_lb = (pln.m_empty + flt.m_fuel + flt.m_water) * con.kgstolbs;
+    job.weight_lb = fmaxf(s->weight_lb > 0.0f ? s->weight_lb : pln.m_max * con.kgstolbs, least_lb);
     job.sea_level_ft = sea_level_ft();
     job.cruise_alt_ft = s->cruise_alt_ft;
     job.step = s->coarse ? COARSE_STEPS : FINE_STEPS;
