@@ -37,11 +37,12 @@ void paint_caption(int x, int y, const char *text)
     MACIBM_drstring(CAPTION_COLOR, x, y, text, 0);
 }
 
-// A small triangle pointing up (dir -1) or down (dir 1) centred on (x, y).
+// A small triangle pointing up (dir -1) or down (dir 1) centred on (x, y):
+// its tip one row beyond the centre, its base one row before.
 static void arrow(int x, int y, int dir, int color)
 {
     for (int k = 0; k < 3; k++)
-        ADD_hline(color, x - k, y + dir * (k - 1), 2 * k + 1);
+        ADD_hline(color, x - k, y - dir * (k - 1), 2 * k + 1);
 }
 
 static void button(int x, int y, int w, int h)
@@ -89,7 +90,7 @@ static void grid_art(const Screen &s, const Field &f, int first_row)
             MACIBM_drstring(HEADING_COLOR, x + 4, top - 5, number, 0);
         }
         if (f.kind == FK_GRID_NUM)
-            number_well(f, x);
+            paint_well(x - (f.sign ? SIGN_W : 0) - 2, top - 1, w + (f.sign ? SIGN_W : 0) + 3, h + 2);
         else if (f.kind == FK_GRID_SHOW)
             paint_well(x - (f.sign ? SIGN_W : 0) - 2, top - 2, w + (f.sign ? SIGN_W : 0) + 4, h + 4);
         else
@@ -160,14 +161,27 @@ static void fuselage_art()
         button(x + FUSE_COPY_SPLIT, FUSE_COPY_Y1, FUSE_PANEL_W - FUSE_COPY_SPLIT, FUSE_COPY_Y2 - FUSE_COPY_Y1);
         MACIBM_drstring(ARROW_COLOR, x + 4, FUSE_COPY_Y1 + 13, "<copy", 0);
         MACIBM_drstring(ARROW_COLOR, x + FUSE_COPY_SPLIT + 6, FUSE_COPY_Y1 + 13, "cp>", 0);
-        paint_well(x + 2, FUSE_COPY_Y2 + 6, 60, 11);
+        paint_well(x + 2, FUSE_COPY_Y2 + 5, 60, 13);
     }
     paint_caption(FUSE_PANEL_X0, FUSE_DRAG_Y1 - 20,
                   "Half sections, top to bottom (click or drag a point; scale by radius)");
-    paint_caption(FUSE_PANEL_X0, FUSE_COPY_Y2 + 32, "Station positions, ft (nose + length x (i/8)^2)");
+    paint_caption(FUSE_PANEL_X0, FUSE_COPY_Y2 + 32, "Station positions, ft (laid out anew when the nose or length changes)");
     button(FUSE_PANEL_X0, FUSE_DEFAULT_Y + 6, 8 * FUSE_PANEL_PITCH + FUSE_PANEL_W, 30);
     MACIBM_drstring(HEADING_COLOR, 150, FUSE_DEFAULT_Y + 25,
                     "Build the default fuselage from the wing and tail positions", 0);
+}
+
+// How the blade twist below the fields comes about.
+static void propeller_notes(int h)
+{
+    static const char *const NOTES[] = {
+        "The blade is twisted so that each element meets the design helix",
+        "(the advance per revolution at the design rpm and speed) edge on.",
+        "Changing the advance sets the design speed; changing the rpm or",
+        "the speed sets the advance. A variable-pitch blade stores the twist",
+        "alone (tip at 0 deg); the governor sets the pitch in flight."};
+    for (int k = 0; k < 5; k++)
+        paint_caption(MARGIN_X, h - 80 + 12 * k, NOTES[k]);
 }
 
 static void main_art()
@@ -201,6 +215,8 @@ static void paint_id(int id)
         paint_screen_art(s, w, h);
         if (s.window == WIN_FUSELAGE || s.window == WIN_H_FUSELAGE)
             fuselage_art();
+        if (s.window == WIN_PROPELLERS)
+            propeller_notes(h);
         return;
     }
 }

@@ -5,6 +5,7 @@
 #include "airwright/local.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace airwright {
@@ -205,13 +206,20 @@ static int run_grid(const Screen &s, const Field &f, planestruct *rec, int up)
             changed |= instdbtn_range(DIGIT_COLOR, x, f.y, (float *)p + e, f.dig, f.dec, up,
                                       f.sign, f.lo, f.hi);
         else if (f.kind == FK_GRID_SHOW)
-            fltnum(x, f.y, ((float *)p)[e], f.dig, f.dec, DIGIT_COLOR, -1, f.sign, 0);
+            draw_value(x, f.y + 10, ((float *)p)[e], f.dec);
         else if (up)
             boolbox(x, f.y, ((int *)p)[e] != 0);
         else
             changed |= inboolbtn(x, f.y, (int *)p + e);
     }
     return changed;
+}
+
+void draw_value(int x, int y, float v, int dec)
+{
+    char text[32];
+    snprintf(text, sizeof text, "%.*f", intlim(dec, 0, 6), std::isfinite(v) ? (double)v : 0.0);
+    MACIBM_drstring(DIGIT_COLOR, x, y, text, 0);
 }
 
 static int run_field(const Screen &s, const Field &f, planestruct *rec, int up)

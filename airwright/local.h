@@ -57,7 +57,7 @@ constexpr int HEADING_COLOR = 23;    // white headings
 constexpr int WELL_COLOR = 11;       // black field wells
 constexpr int WELL_FRAME_COLOR = 39;
 constexpr int DIGIT_COLOR = 24;      // green, as the choice widgets' text
-constexpr int HIDDEN_COLOR = 14;     // cells of elements the part does not have
+constexpr int HIDDEN_COLOR = PANEL_COLOR;   // cells of elements the part does not have
 
 // Layout of fields.
 constexpr int MARGIN_X = 16;
@@ -66,7 +66,7 @@ constexpr int CAPTION_GAP = 5;       // caption baseline above a widget's top
 constexpr int CHAR_W = 6;            // system font pitch
 constexpr int CELL_GAP = 18;
 constexpr int SIGN_W = 10;           // the minus segment left of a signed field
-constexpr int GRID_LABEL_W = 112;    // row captions of the element grid
+constexpr int GRID_LABEL_W = 104;    // row captions of the element grid
 constexpr int GRID_PITCH = 44;       // element columns
 constexpr int CHOICE_BOX = 15;
 constexpr int FILE_W = 150;
@@ -91,6 +91,8 @@ int run_fields(const Screen &s, planestruct *rec, int up, const Field **changed)
 void apply_action(const Screen &s, const Field &f);
 // The element cell x of element e in a grid field.
 inline int grid_cell_x(const Field &f, int e) { return f.x + e * GRID_PITCH; }
+// A number as text ("-12.5") in the system font with its baseline at y.
+void draw_value(int x, int y, float v, int dec);
 // Paints a screen's background: panel, headings, wells and captions.
 void paint_screen_art(const Screen &s, int w, int h);
 // The shared look: the blueprint panel with its grid and title.

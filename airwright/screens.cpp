@@ -181,7 +181,7 @@ static Field PROPELLER[] = {
     row_break(),
     num("Flat pitch deg", AW(minpitch), PF, 3, 1, 1, -90, 90),
     num("Open pitch deg", AW(maxpitch), PF, 3, 1, 0, 0, 90),
-    of_kind(FK_GRID_SHOW, num("Blade twist deg", AW(anginc), ROWF, 5, 1, 1)),
+    of_kind(FK_GRID_SHOW, num("Blade twist deg", AW(anginc), ROWF, 5, 1, 0)),
 };
 static Field ROTOR_SYSTEM[] = {
     shown(num("Rotor tilt deg", AW(vertcant), 0, 2, 1, 1), 90.0f, -1.0f),

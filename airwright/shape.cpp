@@ -270,7 +270,7 @@ static void draw_station(int i)
         MACIBM_line(FUSE_LINE_COLOR, px[j], py[j], px[j + 1], py[j + 1], 1);
     for (int j = 0; j < N_FUSE_RADIALS; j++)
         MACIBM_fillrect(FUSE_POINT_COLOR, px[j] - 1, py[j] - 1, 3, 3, 1);
-    fltnum(panel_x(i) + 12, FUSE_COPY_Y2 + 8, pln.fuse_x[i][0], 4, 1, DIGIT_COLOR, -1, 1, 0);
+    draw_value(panel_x(i) + 6, FUSE_COPY_Y2 + 16, pln.fuse_x[i][0], 1);
 }
 
 static int edit_fuselage(const Screen &s)
