@@ -5,7 +5,7 @@
 #include <string>
 
 #include "../common/headless.h"
-#include "airwright/airwright.h"
+#include "airwright/local.h"
 
 using namespace airwright;
 
@@ -20,6 +20,11 @@ class AirTest : public HeadlessTest {
         ASSERT_EQ(airwright_start_layer(), 1);
         airwright_start();
         MACIBM_pump();
+    }
+    void TearDown() override
+    {
+        child_stop();
+        HeadlessTest::TearDown();
     }
     // Frame pixel of client pixel (x, y) of an open window.
     static void to_frame(int window, int *x, int *y)
@@ -43,12 +48,44 @@ class AirTest : public HeadlessTest {
         test_menu_choice(item);
         airwright_pass();
     }
-    // A click in the upper (adds) or lower (takes away) half of column
-    // `col` of the number field captioned `caption`.
-    static void bump(int window, const char *caption, int col, int up)
+    static const Field &field(int window, const char *caption)
     {
-        int x, y;
-        ASSERT_TRUE(field_position(window, caption, &x, &y)) << caption;
-        click(window, x + col * FIELD_COL_W + 5, y + (up ? 5 : FIELD_H - 5));
+        const Screen *s = screen_of(window);
+        for (int k = 0; s && k < s->nfields; k++)
+            if (strcmp(s->fields[k].caption, caption) == 0)
+                return s->fields[k];
+        ADD_FAILURE() << "no field " << caption;
+        static Field none{};
+        return none;
+    }
+    // A click in the upper (adds) or lower (takes away) half of column
+    // `col` of a number field, or of element e's cell in a grid row.
+    static void bump(int window, const char *caption, int col, int up, int e = 0)
+    {
+        const Field &f = field(window, caption);
+        click(window, grid_cell_x(f, e) + col * FIELD_COL_W + 5, f.y + (up ? 5 : FIELD_H - 5));
+    }
+    // The next choice (or the other answer of a yes/no).
+    static void next_choice(int window, const char *caption)
+    {
+        const Field &f = field(window, caption);
+        int w, h;
+        field_size(f, &w, &h);
+        click(window, f.x + w - CHOICE_BOX + 5, f.y + 5);
+    }
+    // Element e's box in a grid row of check boxes, or a check box.
+    static void tick(int window, const char *caption, int e = 0)
+    {
+        const Field &f = field(window, caption);
+        click(window, grid_cell_x(f, e) + 3, f.y + 3);
+    }
+    static void open_aircraft(const std::string &path)
+    {
+        test_answer_file_dialog(path.c_str());
+        menu(MENU_OPEN);
+    }
+    static std::string shipped(const char *file)
+    {
+        return std::string(app_path) + "Aircraft/" + file;
     }
 };
