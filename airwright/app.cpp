@@ -465,13 +465,8 @@ int airwright_start_layer()
     msc = miscstruct{};
     waiting_to_rotate = 0;
     register_backgrounds();
-    LayerCallbacks cb = {};
-    cb.window_proc = handle_IBM_win;
-    cb.close_handler = window_closed;
-    MACIBM_set_callbacks(&cb);
-    static const DrawSources sources = {nullptr, nullptr, nullptr, &msc.mx, &msc.my};
-    set_draw_sources(&sources);
-    return MACIBM_init("Airwright", set_up_menus);
+    return designer_start_layer("Airwright", handle_IBM_win, window_closed, &msc.mx, &msc.my,
+                                set_up_menus);
 }
 
 void airwright_start()

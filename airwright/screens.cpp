@@ -199,12 +199,15 @@ static Field ROTOR_SYSTEM[] = {
 };
 
 // ---------------------------------------------------------------- lifting surfaces
+#define SPAN_AND_CHORDS                                                                   \
+    num("Semi-span ft", AW(semiB), PF, 4, 1, 0), num("Root chord ft", AW(Croot), PF, 3, 1, 0), \
+        num("Tip chord ft", AW(Ctip), PF, 3, 1, 0)
+#define ROOT_ARMS                                                                         \
+    arm("Long arm ft", SLOT8(xarm)), arm("Lat arm ft", SLOT8(yarm)), arm("Vert arm ft", SLOT8(zarm))
 static Field WING[] = {
-    num("Semi-span ft", AW(semiB), PF, 4, 1, 0), num("Root chord ft", AW(Croot), PF, 3, 1, 0),
-    num("Tip chord ft", AW(Ctip), PF, 3, 1, 0),
-    angle("Sweep deg", AW(sweep1)), angle("Dihedral deg", AW(dihed)),
+    SPAN_AND_CHORDS, angle("Sweep deg", AW(sweep1)), angle("Dihedral deg", AW(dihed)),
     row_break(),
-    arm("Long arm ft", SLOT8(xarm)), arm("Lat arm ft", SLOT8(yarm)), arm("Vert arm ft", SLOT8(zarm)),
+    ROOT_ARMS,
     yesno("Stall strip", AW(strp), PI), elements(4),
     incidence_row(),
     grid_flag("In propwash", AW(wash)), grid_flag("Aileron", AW(ailn)),
@@ -213,11 +216,9 @@ static Field WING[] = {
     grid_flag("Drag rudder", AW(drud)),
 };
 static Field HSTAB[] = {
-    num("Semi-span ft", AW(semiB), PF, 4, 1, 0), num("Root chord ft", AW(Croot), PF, 3, 1, 0),
-    num("Tip chord ft", AW(Ctip), PF, 3, 1, 0),
-    angle("Sweep deg", AW(sweep1)), angle("Dihedral deg", AW(dihed)),
+    SPAN_AND_CHORDS, angle("Sweep deg", AW(sweep1)), angle("Dihedral deg", AW(dihed)),
     row_break(),
-    arm("Long arm ft", SLOT8(xarm)), arm("Lat arm ft", SLOT8(yarm)), arm("Vert arm ft", SLOT8(zarm)),
+    ROOT_ARMS,
     choice("Kind", AW(hstabtype), STAB_KINDS, 0),
     row_break(),
     num("Trim range deg", AW(hstbtrimmax), 0, 2, 0, 0), elements(1),
@@ -226,17 +227,15 @@ static Field HSTAB[] = {
     grid_flag("Flap", AW(flap)), grid_flag("Slat", AW(slat)),
 };
 static Field VSTAB[] = {
-    num("Semi-span ft", AW(semiB), PF, 4, 1, 0), num("Root chord ft", AW(Croot), PF, 3, 1, 0),
-    num("Tip chord ft", AW(Ctip), PF, 3, 1, 0), angle("Sweep deg", AW(sweep1)),
+    SPAN_AND_CHORDS, angle("Sweep deg", AW(sweep1)),
     row_break(),
-    arm("Long arm ft", SLOT8(xarm)), arm("Lat arm ft", SLOT8(yarm)), arm("Vert arm ft", SLOT8(zarm)),
+    ROOT_ARMS,
     yesno("Inverted", AW(inverted), PI), elements(1),
     incidence_row(),
     grid_flag("In propwash", AW(wash)), grid_flag("Rudder", AW(rudd)),
 };
 static Field HELI_HSTAB[] = {
-    num("Semi-span ft", AW(semiB), PF, 4, 1, 0), num("Root chord ft", AW(Croot), PF, 3, 1, 0),
-    num("Tip chord ft", AW(Ctip), PF, 3, 1, 0),
+    SPAN_AND_CHORDS,
     row_break(),
     arm("Long arm ft", SLOT8(xarm)), arm("Vert arm ft", SLOT8(zarm)),
     num("Trim range deg", AW(hstbtrimmax), 0, 2, 0, 0),

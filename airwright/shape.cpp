@@ -62,31 +62,20 @@ void mirror_prop()
     C_to_C(pln.Rafl1[0], pln.Rafl1[1]);
     C_to_C(pln.Tafl0[0], pln.Tafl0[1]);
     C_to_C(pln.Tafl1[0], pln.Tafl1[1]);
-    pln.varpitchEQ[1] = pln.varpitchEQ[0];
-    pln.numblades[1] = pln.numblades[0];
-    pln.des_adv[1] = pln.des_adv[0];
-    pln.des_rpm[1] = pln.des_rpm[0];
-    pln.des_v[1] = pln.des_v[0];
-    pln.minpitch[1] = pln.minpitch[0];
-    pln.maxpitch[1] = pln.maxpitch[0];
-    pln.sweep1[1] = pln.sweep1[0];
-    pln.sweep2[1] = pln.sweep2[0];
-    pln.dihed[1] = pln.dihed[0];
-    pln.semiB[1] = pln.semiB[0];
-    pln.Croot[1] = pln.Croot[0];
-    pln.Ctip[1] = pln.Ctip[0];
+#define FROM_PROP1(field) pln.field[1] = pln.field[0]
+    FROM_PROP1(varpitchEQ), FROM_PROP1(numblades), FROM_PROP1(des_adv), FROM_PROP1(des_rpm);
+    FROM_PROP1(des_v), FROM_PROP1(minpitch), FROM_PROP1(maxpitch), FROM_PROP1(sweep1);
+    FROM_PROP1(sweep2), FROM_PROP1(dihed), FROM_PROP1(semiB), FROM_PROP1(Croot), FROM_PROP1(Ctip);
+    FROM_PROP1(diffRe), FROM_PROP1(diffRT), FROM_PROP1(varsweepEQ), FROM_PROP1(els);
+    FROM_PROP1(vertcant);
+#undef FROM_PROP1
     for (int k = 0; k < NARM; k++) {
         pln.xarm[1][k] = pln.xarm[0][k];
         pln.yarm[1][k] = -pln.yarm[0][k];
         pln.zarm[1][k] = pln.zarm[0][k];
     }
-    pln.diffRe[1] = pln.diffRe[0];
-    pln.diffRT[1] = pln.diffRT[0];
-    pln.varsweepEQ[1] = pln.varsweepEQ[0];
-    pln.els[1] = pln.els[0];
     memcpy(pln.anginc[1], pln.anginc[0], sizeof pln.anginc[0]);
     memcpy(pln.wash[1], pln.wash[0], sizeof pln.wash[0]);
-    pln.vertcant[1] = pln.vertcant[0];
 }
 
 // ---------------------------------------------------------------- fuselage

@@ -1,5 +1,6 @@
-// Steps the two designers share: the start-up bar over the splash and the
-// save-changes question that guards every command dropping a design.
+// Steps the two designers share: the layer's start, the start-up bar over
+// the splash and the save-changes question that guards every command that
+// drops a design.
 #include "common/local.h"
 
 constexpr int BAR_COLOR = 24, BAR_Y = 541, BAR_X1 = 59, BAR_X2 = 274, BAR_STEP = 5;
@@ -13,6 +14,21 @@ void designer_startup_bar(float pause_s)
         if (pause_s > 0)
             delay(pause_s);
     }
+}
+
+int designer_start_layer(const char *name, void (*window_proc)(const WinEvent *ev),
+                         void (*close_handler)(int index), const int *mx, const int *my,
+                         void (*build_menus)())
+{
+    LayerCallbacks cb = {};
+    cb.window_proc = window_proc;
+    cb.close_handler = close_handler;
+    MACIBM_set_callbacks(&cb);
+    // No panel lighting in a designer; the number fields read the mouse.
+    static DrawSources sources;
+    sources = DrawSources{nullptr, nullptr, nullptr, mx, my};
+    set_draw_sources(&sources);
+    return MACIBM_init(name, build_menus);
 }
 
 int designer_save_question(int modified, const char *name, int (*save)())

@@ -286,6 +286,12 @@ void MACIBM_idle(int ms);
 // The start-up bar both designers draw over the splash: cells of colour 24
 // on row 541 from x 59 to 274 in steps of 5, `pause_s` each (0 in tests).
 void designer_startup_bar(float pause_s);
+// Starts the layer for a designer: its window procedure and close handler
+// (may be null), the mouse position the widgets read, and its menus.
+// Returns 0 when the screen cannot be opened, 1 otherwise.
+int designer_start_layer(const char *name, void (*window_proc)(const WinEvent *ev),
+                         void (*close_handler)(int index), const int *mx, const int *my,
+                         void (*build_menus)());
 // The save-changes question before a design is dropped: without changes go
 // ahead (1); otherwise ask about `name`: Yes runs `save` and goes ahead
 // only when it saved, No goes ahead, anything else cancels (0).

@@ -192,13 +192,8 @@ int foilwright_start_layer()
     msc.view = VIEW_ALPHA;
     lastx = -1;
     register_backgrounds();
-    LayerCallbacks cb = {};
-    cb.window_proc = handle_IBM_win;
-    MACIBM_set_callbacks(&cb);
-    // No lighting in the designer; the number fields read the mouse.
-    static const DrawSources sources = {nullptr, nullptr, nullptr, &msc.mx, &msc.my};
-    set_draw_sources(&sources);
-    return MACIBM_init("Foilwright", set_up_menus);
+    return designer_start_layer("Foilwright", handle_IBM_win, nullptr, &msc.mx, &msc.my,
+                                set_up_menus);
 }
 
 void foilwright_start()

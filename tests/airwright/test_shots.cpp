@@ -11,19 +11,11 @@ static std::string shot_dir()
     return d ? d : "";
 }
 
-static void open_aircraft(const char *file)
-{
-    std::string path = std::string(app_path) + "Aircraft/" + file;
-    test_answer_file_dialog(path.c_str());
-    test_menu_choice(MENU_OPEN);
-    airwright_pass();
-}
-
 TEST_F(AirTest, DISABLED_Screenshots)
 {
     std::string dir = shot_dir();
     ASSERT_FALSE(dir.empty());
-    open_aircraft("Trainer.acf");
+    open_aircraft(shipped("Trainer.acf"));
     for (int v = VIEW_TOP; v <= VIEW_3D_QUICK; v++) {
         test_set_clock_ms(100000 * (v - VIEW_TOP));
         menu(v);
@@ -34,7 +26,7 @@ TEST_F(AirTest, DISABLED_Screenshots)
     }
     for (int heli = 0; heli < 2; heli++) {
         if (heli)
-            open_aircraft("Helicopter.acf");
+            open_aircraft(shipped("Helicopter.acf"));
         for (int w = 1; w <= LAST_EDIT_WINDOW; w++) {
             if (!window_title(w) || (heli != (w >= WIN_H_INDICATIONS)))
                 continue;
