@@ -342,9 +342,10 @@ void update_airwright(int window)
         pln.sidecant[1] = pln.propdir[0] == 0 ? 90.0f : -90.0f;
     }
     if (window == WIN_MAIN) {
+        // The view stays in sight behind the editing windows and follows
+        // their edits (it turns only while none is open).
         MACIBM_bitmap(0, 0, MAIN_BITMAP);
-        if (!any_edit_window_open())
-            plot_all_views(0);
+        plot_all_views(0);
         return;
     }
     if (msc.pict_id[window])
@@ -410,8 +411,11 @@ static void press(const WinEvent *ev)
     msc.planemod = 1;
     msc.mousedown = 1;
     mnw.dragging_index = ev->index;
-    if (handlewindowclick(ev->index, 1) && !pln.is_heli)
-        mirror_prop();
+    if (handlewindowclick(ev->index, 1)) {
+        if (!pln.is_heli)
+            mirror_prop();
+        MACIBM_invalwind(WIN_MAIN);
+    }
     MACIBM_invalwind(ev->index);
 }
 
@@ -483,7 +487,8 @@ void airwright_pass()
     if (msc.mousedown && mnw.dragging_index == fuse && mnw.up[fuse] &&
         msc.my >= FUSE_DRAG_Y1 && msc.my <= FUSE_DRAG_Y2) {
         // Held down in the station panels: the point follows the mouse.
-        handlewindowclick(fuse, 1);
+        if (handlewindowclick(fuse, 1))
+            MACIBM_invalwind(WIN_MAIN);
         MACIBM_invalwind(fuse);
     }
     if (waiting_to_rotate && mnw.up[WIN_MAIN] && !any_edit_window_open())
