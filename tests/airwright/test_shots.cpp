@@ -16,13 +16,14 @@ TEST_F(AirTest, DISABLED_Screenshots)
     std::string dir = shot_dir();
     ASSERT_FALSE(dir.empty());
     open_aircraft(shipped("Trainer.acf"));
+    static const char *const NAMES[] = {"top", "side", "front", "3d"};
     for (int v = VIEW_TOP; v <= VIEW_3D_QUICK; v++) {
         test_set_clock_ms(100000 * (v - VIEW_TOP));
         menu(v);
         test_set_clock_ms(100000 * (v - VIEW_TOP) + 50000);
         airwright_pass();
         test_compose();
-        test_write_png((dir + "/main_" + std::to_string(v) + ".png").c_str());
+        test_write_png((dir + "/main_" + NAMES[v - VIEW_TOP] + ".png").c_str());
     }
     for (int heli = 0; heli < 2; heli++) {
         if (heli)
