@@ -228,3 +228,15 @@ TEST_F(AirTest, EveryScreenFitsItsWindowWithoutOverlaps)
         }
     }
 }
+
+TEST_F(AirTest, HelicopterTailRotorPointsSidewaysAndBadWindowsStop)
+{
+    menu(MENU_HELI_MODE);
+    pln.propdir[0] = 1;
+    pln.vertcant[1] = 12.0f;
+    MACIBM_invalwind(WIN_MAIN);
+    EXPECT_FLOAT_EQ(pln.vertcant[1], 90.0f);
+    EXPECT_FLOAT_EQ(pln.sidecant[1], -90.0f);
+    EXPECT_EQ(fatal_message([] { handlewindowclick(-1, 0); }), "win ind<0!");
+    EXPECT_EQ(fatal_message([] { handlewindowclick(MAX_WINDOWS, 0); }), "win ind>=max!");
+}
