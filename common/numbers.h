@@ -127,6 +127,24 @@ int XFRM_y(float t);
 // Whole-degree table index: any float (NaN gives 0) wrapped into 0..359.
 int deg_index(float deg);
 
+// ---------------------------------------------------------------- view transforms
+// Rotations between the world (x east, y north, z up), a body (aircraft or
+// ship: x right, y forward, z up) and the camera (x right, y forward =
+// depth, z up), from the sines and cosines in `con`. Each takes a point
+// (m) and writes the three components of the result.
+// Body to world offset with the aircraft's roll, then pitch, then heading
+// (con.sin/cosPLANphi, the, psi).
+void xfrm_VIEWP(float x, float y, float z, float *xo, float *yo, float *zo);
+// World offset from the camera to camera axes (con.sin/cosVIEWpsi, the, phi).
+void xfrm_SCENE(float x, float y, float z, float *xo, float *yo, float *zo);
+// World to body with the aircraft's angles: the inverse of xfrm_VIEWP.
+void xfrm_VVECT(float x, float y, float z, float *xo, float *yo, float *zo);
+// Aircraft body to camera: xfrm_VIEWP, plus the aircraft's offset from the
+// camera (con.PLAN_loc - con.VIEW_loc), then xfrm_SCENE.
+void xfrm_PLANE(float x, float y, float z, float *xo, float *yo, float *zo);
+// Ship body to world with the ship's angles, plus its position (con.BOAT_*).
+void xfrm_BOAT(float x, float y, float z, float *xo, float *yo, float *zo);
+
 // ---------------------------------------------------------------- user files
 enum UserFolder { USER_CONFIG = 0, USER_DATA = 1 };
 // Path of `file` in the user's config ($XDG_CONFIG_HOME/vortan, default

@@ -98,7 +98,9 @@ void MACIBM_poly3(int color, int x0, int y0, int x1, int y1, int x2, int y2, int
 void MACIBM_poly4(int color, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                   int fast);
 // Fan (0, k, k + 1) for k = 1..poly_vert_max - 1; poly_vert_max is the last
-// vertex index, 2..7; any other value draws nothing.
+// vertex index, 2..MAX_POLY_VERTS - 1 (the clipper's buffer: a clipped
+// triangle or quadrilateral fits); any other value draws nothing.
+constexpr int MAX_POLY_VERTS = 24;
 void MACIBM_polyN(int color, const int *poly_x, const int *poly_y, int poly_vert_max, int fast);
 // Unlocked only (nothing while a world is locked): hollow circle, filled
 // ellipse of radii rx, ry and filled circle around (x, y).

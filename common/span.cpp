@@ -296,7 +296,7 @@ void MACIBM_poly4(int color, int x1, int y1, int x2, int y2, int x3, int y3, int
 
 void MACIBM_polyN(int color, const int *poly_x, const int *poly_y, int poly_vert_max, int fast)
 {
-    if (poly_vert_max < 2 || poly_vert_max > 7)
+    if (poly_vert_max < 2 || poly_vert_max >= MAX_POLY_VERTS)
         return;
     for (int k = 1; k < poly_vert_max; k++)
         MACIBM_poly3(color, poly_x[0], poly_y[0], poly_x[k], poly_y[k], poly_x[k + 1],

@@ -140,22 +140,20 @@ static void path_angles(float vax, float vay, float vaz)
     flt.ahpath = wrap360(atan2f(vax, vay) * con.radtodeg, 0.0f);
 }
 
-// Sines and cosines of the attitude, then alpha and beta from the
-// air-relative velocity in body axes (forward, right, up).
+// Sines and cosines of the attitude (also the view's aircraft axes), then
+// alpha and beta from the air-relative velocity in body axes (right,
+// forward, up).
 static void body_angles(float vax, float vay, float vaz)
 {
     float d = con.degtorad;
     flt.sinthe = sinf(flt.the * d); flt.costhe = cosf(flt.the * d);
     flt.sinpsi = sinf(flt.psi * d); flt.cospsi = cosf(flt.psi * d);
     flt.sinphi = sinf(flt.phi * d); flt.cosphi = cosf(flt.phi * d);
-    float st = flt.sinthe, ct = flt.costhe, ss = flt.sinpsi, cs = flt.cospsi;
-    float sf = flt.sinphi, cf = flt.cosphi;
-    float F[3] = {ss * ct, cs * ct, st};
-    float Rt[3] = {cs * cf + ss * st * sf, -ss * cf + cs * st * sf, -ct * sf};
-    float U[3] = {Rt[1] * F[2] - Rt[2] * F[1], Rt[2] * F[0] - Rt[0] * F[2], Rt[0] * F[1] - Rt[1] * F[0]};
-    float f = vax * F[0] + vay * F[1] + vaz * F[2];
-    float r = vax * Rt[0] + vay * Rt[1] + vaz * Rt[2];
-    float u = vax * U[0] + vay * U[1] + vaz * U[2];
+    con.sinPLANthe = flt.sinthe; con.cosPLANthe = flt.costhe;
+    con.sinPLANpsi = flt.sinpsi; con.cosPLANpsi = flt.cospsi;
+    con.sinPLANphi = flt.sinphi; con.cosPLANphi = flt.cosphi;
+    float r, f, u;
+    xfrm_VVECT(vax, vay, vaz, &r, &f, &u);
     flt.Alpha = atan2f(-u, f) * con.radtodeg;
     flt.Beta = atan2f(-r, f) * con.radtodeg;
     flt.sinalph = sinf(flt.Alpha * d); flt.cosalph = cosf(flt.Alpha * d);
@@ -164,9 +162,6 @@ static void body_angles(float vax, float vay, float vaz)
     flt.sinvpath = sinf(flt.vpath * d); flt.cosvpath = cosf(flt.vpath * d);
     flt.sinahpath = sinf(flt.ahpath * d); flt.cosahpath = cosf(flt.ahpath * d);
     flt.sinavpath = sinf(flt.avpath * d); flt.cosavpath = cosf(flt.avpath * d);
-    con.sinPLANthe = flt.sinthe; con.cosPLANthe = flt.costhe;
-    con.sinPLANpsi = flt.sinpsi; con.cosPLANpsi = flt.cospsi;
-    con.sinPLANphi = flt.sinphi; con.cosPLANphi = flt.cosphi;
 }
 
 void integ_x()

@@ -539,6 +539,20 @@ struct scenerystruct {
     int belowbases, abovetops;
     float the180rad, psi180rad, phi180rad;  // rad, free-camera angles
     int rb_cycle;            // 0..120, beacon and strobe phase
+    // ---- polygon subdivision, set by the view each frame from the
+    // visibility; read by any_poly3_3D and any_poly4_3D (view/)
+    int poly_breakup;        // 0..3: triangles drawn whole or in 6, 12 or 24 pieces
+    int rway_breakup;        // runway quadrilaterals drawn as strips
+    // ---- the drawn part of the terrain or cloud grid and its painting
+    // order, set by set_bounds (view/bounds.cpp)
+    int i1_plot_bound, j1_plot_bound, i2_plot_bound, j2_plot_bound;   // cells i1..i2-1, j1..j2-1
+    // Outer loop plot_i_*, inner plot_j_*, far to near; stops exclusive,
+    // increments +1 or -1. The outer loop runs over columns i when vlines
+    // is 1, over rows j when 0.
+    int plot_i_start, plot_i_stop, plot_j_start, plot_j_stop, i_inc, j_inc;
+    int sweepcon;            // 1..4: octants 1-2, 3-4, 5-6, 7-8 of the view heading
+    int vlines;
+    // ---- end of the grid block
 };
 extern scenerystruct scn;
 

@@ -1,5 +1,7 @@
-// The out-the-window view: the view port and the scene. Its records (`scn`,
-// `sta`, `car`) are in records/records.h.
+// The out-the-window view: the view port, the camera, the polygon pipeline
+// (camera-space polygons hazed, clipped and rasterized), the choice and
+// order of the drawn grid cells, and the drawing of the aircraft itself.
+// Its records (`scn`, `sta`, `car`) are in records/records.h.
 #pragma once
 #include "common/common.h"
 #include "records/records.h"
@@ -9,3 +11,144 @@
 // (0 resets it to 1), limited to 1..1000.
 // Reads: set.viewtype, pln.is_heli. Writes: con view-port fields.
 void set_mon(int gw, float zoom_mult);
+
+// View types (set.viewtype): the View menu's items, and the free camera of
+// the flight-path replay.
+enum ViewType {
+    VIEW_FORWARD = 601, VIEW_DOWN4 = 602, VIEW_DOWN8 = 603, VIEW_LEFT = 604, VIEW_RIGHT = 605,
+    VIEW_BACK = 606, VIEW_SATELLITE = 607, VIEW_TOWER = 609, VIEW_CHASE = 610, VIEW_CIRCLE = 611,
+    VIEW_ABOVE40 = 612, VIEW_ABOVE10 = 613, VIEW_FULL_SCREEN = 615, VIEW_REPLAY = 999
+};
+
+// The camera's sines and cosines (con.sin/cosVIEW*) from its heading,
+// pitch and roll scn.psi180rad, the180rad, phi180rad (rad).
+void set_view_angles();
+// Turns the camera at con.VIEW_loc towards world point (x, y, z) (m): heading
+// and pitch from the offset, no roll (straight above or below it keeps its
+// heading). Writes: scn.psi180rad/the180rad/phi180rad, con.sin/cosVIEW*.
+void aim_camera(float x, float y, float z);
+
+// ================================================================ polygon pipeline
+// Camera-space points are float[3] (m: right, forward = depth, up) from
+// xfrm_SCENE, xfrm_PLANE or xfrm_BOAT; everything draws into the locked
+// world through the rasterizer, within con's view rectangle.
+constexpr float HITHER_M = 3.0f;       // near plane: nothing nearer is drawn
+constexpr int HAZE_STEP_COLORS = 18;   // palette entries between haze steps of a scene colour
+constexpr int NO_COLOR = -1;           // haze_color: the piece is beyond the visibility
+
+// Screen edge a polygon vertex was cut on (clip_code).
+enum ClipCode { CLIP_NONE = 0, CLIP_LEFT = 2, CLIP_RIGHT = 3, CLIP_TOP = 4, CLIP_BOTTOM = 5 };
+
+// The polygon being clipped: whole pixels, edge codes, last index (-1
+// empty); and its outline on the near plane before screen clipping (float
+// pixels, last index hc_ctr) with the outline's extent.
+extern int poly_x[MAX_POLY_VERTS], poly_y[MAX_POLY_VERTS], clip_code[MAX_POLY_VERTS];
+extern int poly_vert_max;
+extern float hc_poly_x[MAX_POLY_VERTS], hc_poly_y[MAX_POLY_VERTS];
+extern int hc_ctr;
+extern float hc_xmin, hc_xmax, hc_ymin, hc_ymax;
+// Per terrain point: 1 when within this frame's drawing range (set_bounds).
+extern int invrange[MESH_I][MESH_J];
+// Set by the scene while it draws cloud triangles: colours as given, no
+// visibility limit.
+extern int drawing_cloud;
+// Pieces handed to the rasterizer; the pipeline only counts (for the
+// frame statistics and the benchmarks), callers reset it.
+extern int pipe_pieces;
+
+// A camera-space triangle in `color` (a scene colour 65..82): dropped when
+// it faces away, else cut into pieces by scn.poly_breakup (pieces never
+// fill the whole view) and each piece drawn by manage_poly3. clipit 0
+// promises every corner in front of the near plane and on screen.
+// Reads: scn.poly_breakup, atm.vis1_grnd/vis2_grnd, con view fields.
+void any_poly3_3D(int color, const float p1[3], const float p2[3], const float p3[3], int clipit,
+                  int fullscreenit);
+// A camera-space quadrilateral (no back-face test): whole, or with
+// scn.rway_breakup as strips across its p1-p4 direction, more of them the
+// lower the visibility (runway_strips). Reads: scn.rway_breakup,
+// atm.vis_effective, and as any_poly3_3D.
+void any_poly4_3D(int color, const float p1[3], const float p2[3], const float p3[3], const float p4[3],
+                  int clipit, int fullscreenit);
+// Strips of a runway quadrilateral: 20 per nautical mile of visibility
+// below 4 nm (5 to 40).
+int runway_strips();
+// One piece: hazed by its mean depth (not drawn beyond the visibility),
+// then projected and rasterized directly (clipit 0) or clipped first;
+// with fullscreenit a piece whose clipped outline is empty fills the whole
+// view when it surrounds the camera.
+void manage_poly3(int color, const float p1[3], const float p2[3], const float p3[3], int clipit,
+                  int fullscreenit);
+void manage_poly4(int color, const float p1[3], const float p2[3], const float p3[3], const float p4[3],
+                  int clipit, int fullscreenit);
+// The colour of a piece at mean depth ybar (m): unchanged up to
+// atm.vis1_grnd, raised by 18 per haze step (1..9) beyond it, NO_COLOR
+// from atm.vis2_grnd on. While drawing_cloud, always the colour as given.
+int haze_color(float ybar, int color);
+// The 19 points of a subdivided triangle (corners, edge midpoints,
+// centroid, ...) and the pieces of breakup level 1..3 as triples of those
+// points (0 pieces for other levels).
+constexpr int N_SUBDIVISION_POINTS = 19;
+void subdivide_triangle(const float p1[3], const float p2[3], const float p3[3], float pts[][3]);
+int breakup_pieces(int level, const int (**pieces)[3]);
+
+// The clipper, one polygon at a time: start_clipped_poly empties the
+// buffers; clipline adds one camera-space edge (near plane, then the view
+// rectangle; fullscreenit also records the near-plane outline);
+// close_clipped_poly walks the corners between the last and the first
+// vertex (or drops a repeated first vertex).
+void start_clipped_poly();
+void clipline(const float p1[3], const float p2[3], int fullscreenit);
+void close_clipped_poly();
+// The part t1..t2 (0..1) of the edge from depth y1 to y2 at or beyond the
+// near plane; 0 when none.
+int hither_clip(float y1, float y2, float *t1, float *t2);
+// The part t1..t2 of the segment from a1 to a2 (either way round) within
+// lo..hi; 0 when none.
+int range_clip(float a1, float a2, float lo, float hi, float *t1, float *t2);
+// Adds a clipped edge: first the corners from the last vertex's edge to
+// code1 when they differ, then both ends.
+void form_poly(int x1, int y1, int code1, int x2, int y2, int code2);
+// Appends a vertex (an unclipped point equal to an unclipped last vertex is
+// not repeated).
+void add_poly_point(int x, int y, int code);
+// Appends the view corners passed going clockwise (left, top, right,
+// bottom) from edge `from` to edge `to`, at most three; none when either
+// is CLIP_NONE.
+void take_a_walk(int from, int to);
+// Fills the whole view rectangle when the near-plane outline reaches beyond
+// all four view edges and surrounds the view point (10, 10).
+void full_screen_poly(int color);
+
+// The drawn cells of the terrain grid (or, above the cloud tops or climbing
+// inside the layer, of the cloud grid) and their painting order for view
+// octant 1..8 (view heading 0..44 deg is 1, 315..359 deg is 8); first
+// makes the nearest airport ahead of the camera (or within 2 nm) the
+// current one, rebuilding it (setnewlocale) when it changes.
+// Reads: con.VIEW_*, set.viewtype, scn.abovetops/belowbases, atm.clear/vis/
+// vis_effective, flt.v/vu, env (airports, i/j_viewpoint), planex/y,
+// cloudx/y. Writes: scn grid block, invrange, msc.loc_apt/loc_index.
+void set_bounds(int view_oct);
+
+// ================================================================ the aircraft
+// Draws the loaded aircraft pln as a shaded solid into the locked world
+// with the current camera (con.VIEW_*) and aircraft placing (con.PLAN_*):
+// fuselage, wings, stabiliser and fins with their control surfaces at the
+// deflections in flt, turning propellers and rotors, floats, skids and,
+// when it is not day, the navigation, tail and beacon lights. Nothing is
+// drawn when the camera is inside the fuselage's reach (a fuselage point
+// behind it); a part that would leave the view rectangle is not drawn and
+// the view zooms out by half (once a call, not below zoom 1).
+// Reads: pln, flt control deflections, scn.time/rb_cycle, con.
+// Writes: track_ang, the zoom (set_mon).
+void plot_plane();
+// The turning blades' angle (whole degrees 0..359), advanced by each
+// handle_a_prop call.
+extern int track_ang;
+// Point at distance d (m) along the span of surface `part` (2..6) from its
+// root: wings and stabiliser swept and raised by their dihedral, fins
+// swept back and up (down when inverted). Lateral y is the right side's.
+float get_wing_xarm(int part, float d);
+float get_wing_yarm(int part, float d);
+float get_wing_zarm(int part, float d);
+// Colour of a pulsing light at phase 0..24 of its cycle (11 dark).
+int pulse_color(int phase);

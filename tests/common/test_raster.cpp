@@ -68,18 +68,34 @@ TEST_F(RasterTest, TriangleFillsRowsTopToBottomMinusOne)
     EXPECT_EQ(count(31), 0);
 }
 
-TEST_F(RasterTest, PolygonsAreFansOfTrianglesAndNineVerticesDrawNothing)
+// A clipped piece can have up to 24 vertices: all of them fill, 25 draw
+// nothing (the clipper's buffer holds 24).
+TEST_F(RasterTest, PolygonsAreFansOfTrianglesUpToTwentyFourVertices)
 {
     lock_world(40, 40);
-    int xs[9] = {5, 30, 30, 5, 2, 2, 2, 2, 2}, ys[9] = {5, 5, 30, 30, 2, 2, 2, 2, 2};
+    int xs[25] = {5, 30, 30, 5}, ys[25] = {5, 5, 30, 30};
     MACIBM_polyN(40, xs, ys, 3, 1);
     int n_fan = count(40);
     lock_world(40, 40);
     MACIBM_poly4(40, 5, 5, 30, 5, 30, 30, 5, 30, 1);
     EXPECT_EQ(count(40), n_fan);
     EXPECT_EQ(n_fan, 26 * 25);   // columns 5..30, rows 5..29
+    // 24 points round a circle: the fan fills the same as 24 triangles
+    // from the first point.
+    for (int k = 0; k < 25; k++) {
+        xs[k] = 20 + iround(15.0f * lcos[k * 15]);
+        ys[k] = 20 + iround(15.0f * lsin[k * 15]);
+    }
     lock_world(40, 40);
-    MACIBM_polyN(41, xs, ys, 8, 1);    // nine vertices
+    MACIBM_polyN(42, xs, ys, MAX_POLY_VERTS - 1, 1);
+    int n_24 = count(42);
+    lock_world(40, 40);
+    for (int k = 1; k < MAX_POLY_VERTS - 1; k++)
+        MACIBM_poly3(42, xs[0], ys[0], xs[k], ys[k], xs[k + 1], ys[k + 1], 1);
+    EXPECT_EQ(count(42), n_24);
+    EXPECT_GT(n_24, 600);
+    lock_world(40, 40);
+    MACIBM_polyN(41, xs, ys, MAX_POLY_VERTS, 1);    // 25 vertices
     MACIBM_polyN(41, xs, ys, 1, 1);
     MACIBM_polyN(41, xs, ys, -3, 1);
     EXPECT_EQ(count(41), 0);

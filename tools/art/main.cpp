@@ -1,12 +1,16 @@
 // Writes the program's painted art as palette PNG files for review: any
 // bitmap resource (as painted, or as drawn at a time of day), every
-// resource at once, or a world with a sample of every rasterizer primitive.
+// resource at once, a world with a sample of every rasterizer primitive,
+// or an aircraft drawn from the review cameras.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 #include "common/common.h"
 #include "common/testsupport.h"
+#include "tools/art/plane_shot.h"
 
 static void usage()
 {
@@ -14,7 +18,10 @@ static void usage()
             "usage: vortan_art list\n"
             "       vortan_art bitmap ID OUT.png [TIME [DASHTYPE [LAMP]]]\n"
             "       vortan_art all DIR\n"
-            "       vortan_art world DIR   (a world of sample primitives)\n");
+            "       vortan_art world DIR   (a world of sample primitives)\n"
+            "       vortan_art plane ACF OUT.png CAMERA [TIME [DEFLECT]]\n"
+            "                  (CAMERA front, side, above or below; TIME 1 day .. 4 night;\n"
+            "                   DEFLECT 1 rolls right, pitches up and yaws right with half flap)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -74,10 +81,26 @@ static int all_bitmaps(const char *dir)
     return 1;
 }
 
+static int plane_picture(const char *acf, const char *out, const char *camera, int time, int deflect)
+{
+    load_shot_aircraft(acf);
+    if (!draw_plane_shot(camera, time, deflect))
+        return 0;
+    int ok = test_write_world_png(0, out);
+    if (ok)
+        printf("%s\n", out);
+    return ok;
+}
+
 int main(int argc, char **argv)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // Loading an aircraft writes its report into the user's data folder:
+    // keep the tool's own elsewhere.
+    std::string user = (std::filesystem::temp_directory_path() / "vortan_art_user").string();
+    setenv("XDG_DATA_HOME", user.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", user.c_str(), 1);
     if (argc < 2) {
         usage();
         return 2;
@@ -102,6 +125,9 @@ int main(int argc, char **argv)
         ok = all_bitmaps(argv[2]);
     } else if (!strcmp(argv[1], "world") && argc >= 3) {
         ok = sample_world(argv[2]);
+    } else if (!strcmp(argv[1], "plane") && argc >= 5) {
+        ok = plane_picture(argv[2], argv[3], argv[4], argc >= 6 ? atoi(argv[5]) : 1,
+                           argc >= 7 ? atoi(argv[6]) : 0);
     } else {
         usage();
     }
