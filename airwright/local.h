@@ -119,8 +119,8 @@ void draw_marker(int kind, int x, int y);
 // view being drawn; 0 when it lies behind the camera.
 int view_project(float x_aft, float y_right, float z_up, int *sx, int *sy);
 
-// The aircraft drawn in the main window's view world (views.cpp, or the
-// outline stand-in until the shaded drawing is linked).
+// The aircraft drawn as a shaded solid into the locked view world with the
+// camera of the view being drawn (shaded.cpp).
 void draw_aircraft();
 
 }  // namespace airwright

@@ -3,6 +3,7 @@
 // camera far enough away that the whole aircraft fits, with the markers of
 // the centre of gravity, the gear and the pilot's eye.
 #include "airwright/local.h"
+#include "view/view.h"
 
 #include <cmath>
 
@@ -12,7 +13,10 @@ constexpr int VIEW_WORLD = 0;
 constexpr int VIEW_W = 776, VIEW_H = 536;          // world size, pixels
 constexpr int VIEW_X = 12, VIEW_Y = 12;            // where it lands in the main window
 constexpr float VIEW_CX = 388.0f, VIEW_CY = 268.0f;
-constexpr float ZOOM_PX = 600000.0f;               // pixels per unit tangent
+constexpr float M_PER_FT = 0.3048f;                // international foot
+// The view's largest zoom: 1000 x 600 = 600,000 pixels per unit tangent.
+constexpr float VIEW_ZOOM = 1000.0f;
+constexpr float ZOOM_PX = 600.0f * VIEW_ZOOM;
 // The camera stands at least this far away; a part may reach REACH_FT from
 // the cg at that distance and still land within 85 % of the half height.
 constexpr float BASE_DIST_FT = 1000.0f;
@@ -23,32 +27,44 @@ constexpr int VIEW_BACK_COLOR = PANEL_COLOR;
 constexpr int VIEW_GRID_COLOR = GRID_COLOR;
 constexpr int VIEW_GRID_PX = 40;
 
-// The camera: aircraft attitude and distance of the drawing being made.
-static float sphi, cphi, sthe, cthe, spsi, cpsi, cam_dist_ft;
 static int64_t turn_start_ms = -1;
 
-// Aircraft point (ft from the cg: x aft, y right, z up) to camera axes
-// (right, depth, up): the aircraft's roll, pitch and heading, then the
-// distance ahead of a camera looking north.
-static void to_camera(float x_aft, float y_right, float z_up, float c[3])
+// A camera at the origin looking north, level, and the aircraft ahead of it
+// at `dist_ft` with pitch theta, heading psi and roll phi (deg), in the view
+// world's port at the view's largest zoom.
+static void place_camera(float theta, float psi, float phi, float dist_ft)
 {
-    float x = y_right, y = -x_aft, z = z_up;
-    float zr = z * cphi - x * sphi, xt = z * sphi + x * cphi;
-    float yt = y * cthe - zr * sthe;
-    c[0] = yt * spsi + xt * cpsi;
-    c[1] = yt * cpsi - xt * spsi + cam_dist_ft;
-    c[2] = y * sthe + zr * cthe;
+    const float rad = (float)M_PI / 180.0f;
+    con.VIEW_loc_x = con.VIEW_loc_y = con.VIEW_loc_z = 0.0f;
+    con.sinVIEWpsi = con.sinVIEWthe = con.sinVIEWphi = 0.0f;
+    con.cosVIEWpsi = con.cosVIEWthe = con.cosVIEWphi = 1.0f;
+    con.PLAN_loc_x = con.PLAN_loc_z = 0.0f;
+    con.PLAN_loc_y = dist_ft * M_PER_FT;
+    con.sinPLANthe = sinf(theta * rad), con.cosPLANthe = cosf(theta * rad);
+    con.sinPLANpsi = sinf(psi * rad), con.cosPLANpsi = cosf(psi * rad);
+    con.sinPLANphi = sinf(phi * rad), con.cosPLANphi = cosf(phi * rad);
+    con.gwor_x_size = VIEW_W;
+    con.gwor_y_size = VIEW_H;
+    con.off_view_center_fx = VIEW_CX;
+    con.off_view_center_fy = VIEW_CY;
+    con.off_int_lft = con.off_int_top = 0;
+    con.off_int_rgt = VIEW_W - 1;
+    con.off_int_bot = VIEW_H - 1;
+    con.off_flt_lft = con.off_flt_top = 0.0f;
+    con.off_flt_rgt = (float)(VIEW_W - 1);
+    con.off_flt_bot = (float)(VIEW_H - 1);
+    set_mon(-1, 0.0f);
+    set_mon(-1, VIEW_ZOOM);
 }
 
-// Screen pixel of an aircraft point; 0 when it lies behind the camera.
 int view_project(float x_aft, float y_right, float z_up, int *sx, int *sy)
 {
     float c[3];
-    to_camera(x_aft, y_right, z_up, c);
+    xfrm_PLANE(y_right * M_PER_FT, -x_aft * M_PER_FT, z_up * M_PER_FT, &c[0], &c[1], &c[2]);
     if (!(c[1] > 1.0f))
         return 0;
-    *sx = (int)lroundf(fltlim(VIEW_CX + ZOOM_PX * c[0] / c[1], -1e5f, 1e5f));
-    *sy = (int)lroundf(fltlim(VIEW_CY - ZOOM_PX * c[2] / c[1], -1e5f, 1e5f));
+    *sx = (int)lroundf(fltlim(VIEW_CX + con.zom_pp45 * c[0] / c[1], -1e5f, 1e5f));
+    *sy = (int)lroundf(fltlim(VIEW_CY - con.zom_pp45 * c[2] / c[1], -1e5f, 1e5f));
     return 1;
 }
 
@@ -137,11 +153,7 @@ static void draw_markers()
 
 void manage_plot(float theta, float psi, float phi)
 {
-    const float rad = (float)M_PI / 180.0f;
-    sthe = sinf(theta * rad), cthe = cosf(theta * rad);
-    spsi = sinf(psi * rad), cpsi = cosf(psi * rad);
-    sphi = sinf(phi * rad), cphi = cosf(phi * rad);
-    cam_dist_ft = find_dis_to_plane();
+    place_camera(theta, psi, phi, find_dis_to_plane());
     MACIBM_initgworld(VIEW_WORLD, VIEW_W, VIEW_H);
     MACIBM_settogworld(VIEW_WORLD, VIEW_W, VIEW_H, VIEW_BACK_COLOR, 1);
     for (int x = (int)VIEW_CX % VIEW_GRID_PX; x < VIEW_W; x += VIEW_GRID_PX)
