@@ -33,8 +33,10 @@ static int first_press() { return held_s() <= 0.0f; }
 static float knob_step() { return held_s() > KNOB_FAST_S ? KNOB_FAST_DEG : KNOB_STEP_DEG; }
 static int flip(int v) { return v ? 0 : 1; }
 
-// Upper half of a digit window (the digit's top at row `top`) steps up.
-static int digit_step(int y, int top) { return y <= top + 5 ? 1 : -1; }
+// Upper half of a digit window (the digit's top at row `top`; the radio
+// digits are ten rows tall) steps up.
+constexpr int DIGIT_HALF_H = 5;
+static int digit_step(int y, int top) { return y <= top + DIGIT_HALF_H ? 1 : -1; }
 
 // ---------------------------------------------------------------- applies
 

@@ -1,13 +1,12 @@
 // The radio stack: audio panel with the marker lamps, DME, NAV and COM
 // radios or the GPS, the ATC reply lamp, transponder, autopilot buttons,
 // gear handle and lights, ADF frequency and the brake lamp. The panel shows
-// what the radio record holds; tuning and the panel clicks are elsewhere.
+// what the radio record and the receivers hold; tuning (tuning.cpp) and the
+// clicks (clicks.cpp) are beside it.
 #include "panel/local.h"
 
 #include <cmath>
 #include <cstdio>
-
-#include "sound/sound.h"
 
 constexpr int SEG = 5;               // radio digits: segment length
 constexpr int SEG_PITCH = SEG + 3;
