@@ -179,6 +179,21 @@ TEST_F(SimTest, LocationCommandsStartTheFlightThere)
     EXPECT_STREQ(test_alert_line(before, 1), "ZZZ");
 }
 
+TEST_F(SimTest, OpenAircraftStartsTheNewOneOnTheRunwayOrKeepsTheOld)
+{
+    start();
+    msc.typestart = 1100;
+    test_answer_file_dialog(nullptr);
+    handlemenu(201);
+    EXPECT_STREQ(pln.C_file, "Aircraft/Trainer.acf");
+    EXPECT_EQ(msc.typestart, 1100);
+    test_answer_file_dialog("Jet.acf");   // the dialog opens in Aircraft/
+    handlemenu(201);
+    EXPECT_STREQ(pln.C_file, "Aircraft/Jet.acf");
+    EXPECT_EQ(pln.entype, 3);
+    EXPECT_EQ(msc.typestart, 900);
+}
+
 TEST_F(SimTest, ASubWindowFreezesTheMainWindowButNotTheKeys)
 {
     start();

@@ -17,7 +17,7 @@ if [ "${1:-}" != --inner ]; then
     for t in $tools; do command -v "$t" >/dev/null || { echo "skipped: $t is missing"; exit 77; }; done
     mkdir -p "$out"; out=$(cd "$out" && pwd)
     home=$(mktemp -d); trap 'rm -rf "$home"' EXIT
-    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_AUDIODRIVER=dummy \
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
         xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inner "$prog_dir" "$out" "$mode" "$home"
     exit $?
 fi
@@ -28,28 +28,31 @@ fail() { echo "FAILED: $*"; kill -9 "$pid" 2>/dev/null; exit 1; }
 cd "$prog_dir"
 ./vortan >"$out/program.log" 2>&1 &
 pid=$!
-win=""
-for _ in $(seq 100); do   # the window, within 10 s
-    win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n1)
-    [ -n "$win" ] && break
+X=""
+for _ in $(seq 100); do   # the window, within 10 s (its first handle may go again)
+    for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)"
+    done
+    [ -n "$X" ] && break
     sleep 0.1
 done
-[ -n "$win" ] || fail "no window"
-eval "$(xdotool getwindowgeometry --shell "$win")"
+[ -n "$X" ] || fail "no window"
 cx=$X; cy=$((Y + 20))   # client area: below the 20-pixel menu bar
 move() { xdotool mousemove $((cx + $1)) $((cy + $2)); }
 key() { xdotool key "$@"; }
 shot() { import -window root -crop "800x600+$cx+$cy" +repage "$out/$1.png"; }
 move 400 300   # the pointer over the window gives it the keys (no window manager)
-sleep 1.5      # the welcome alert is up
 
 if [ "$mode" = quit ]; then
+    sleep 0.5  # the welcome alert is up (a key sent earlier waits for it)
     key Return
-    sleep 1    # the aircraft dialog is up
+    sleep 0.7  # the aircraft dialog is up
     t0=$(date +%s%N)
     kill -TERM "$pid"
-    wait "$pid"; status=$?
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
     ms=$(( ($(date +%s%N) - t0) / 1000000 ))
+    kill -0 "$pid" 2>/dev/null && fail "still running ${ms} ms after SIGTERM"
+    wait "$pid"; status=$?
     echo "ended ${ms} ms after SIGTERM, status $status"
     [ "$status" -eq 0 ] || fail "exit status $status"
     [ "$ms" -lt 1000 ] || fail "took ${ms} ms"
@@ -58,6 +61,7 @@ if [ "$mode" = quit ]; then
     exit 0
 fi
 
+sleep 1.5
 shot 01-welcome
 key Return
 sleep 1
@@ -75,11 +79,11 @@ xdotool click 1   # the middle of the windshield: the mouse flies
 sleep 2
 shot 05-full-throttle
 sleep 10
-move 400 157   # stick back 0.3
+move 404 157   # stick back 0.3, a touch of right against the engine's turn
 sleep 4
 shot 06-rotation
 sleep 8
-move 400 142   # ease the climb
+move 406 142   # ease the climb
 sleep 6
 shot 07-climbing
 key a
