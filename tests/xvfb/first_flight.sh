@@ -79,11 +79,11 @@ xdotool click 1   # the middle of the windshield: the mouse flies
 sleep 2
 shot 05-full-throttle
 sleep 10
-move 404 157   # stick back 0.3, a touch of right against the engine's turn
+move 415 157   # stick back 0.3, a touch of right against the engine's turn
 sleep 4
 shot 06-rotation
 sleep 8
-move 406 142   # ease the climb
+move 415 142   # ease the climb
 sleep 6
 shot 07-climbing
 key a
