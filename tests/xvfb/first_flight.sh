@@ -82,9 +82,9 @@ sleep 10
 move 415 157   # stick back 0.3, a touch of right against the engine's turn
 sleep 4
 shot 06-rotation
-sleep 8
+sleep 4
 move 415 142   # ease the climb
-sleep 6
+sleep 3
 shot 07-climbing
 key a
 sleep 2
