@@ -34,6 +34,22 @@ void wxrclick(int) {}                 // stands in for the settings windows
 void wgtclick(int) {}                 // stands in for the settings windows
 void sndclick() {}                    // stands in for the settings windows
 void wrnclick() {}                    // stands in for the settings windows
-void process_zap(int) {}              // stands in for the key and window-event handlers
-void handle_simkey(char) {}           // stands in for the key and window-event handlers
-void handle_funkey(int) {}            // stands in for the key and window-event handlers
+void aptplot() {}                     // stands in for the settings windows
+void plt_nrt_plot(int, int) {}        // stands in for the settings windows
+void staplot() {}                     // stands in for the settings windows
+void latplot() {}                     // stands in for the settings windows
+void datplot() {}                     // stands in for the settings windows
+void timplot() {}                     // stands in for the settings windows
+void wxrplot() {}                     // stands in for the settings windows
+void fltplot() {}                     // stands in for the settings windows
+void wgtplot() {}                     // stands in for the settings windows
+void relplot() {}                     // stands in for the settings windows
+void sndplot() {}                     // stands in for the settings windows
+void wrnplot() {}                     // stands in for the settings windows
+void grfplot() {}                     // stands in for the data output and graphs
+void isoplot() {}                     // stands in for the settings windows
+void plnplot() {}                     // stands in for air traffic control
+int set_palette_for_conditions() { return 0; }   // stands in for the out-the-window scene
+void start_movie() {}                 // stands in for the flight-path replay
+void stop_movie() {}                  // stands in for the flight-path replay
+void speakstring(const char *) {}     // stands in for air traffic control
