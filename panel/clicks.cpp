@@ -54,13 +54,6 @@ static int gear() { return pln.retractEQ; }
 
 // ---------------------------------------------------------------- acts
 
-// Mouse flying: a click in the view takes the stick or lets it go.
-static void view_click(int, int)
-{
-    if (first_press() && set.controls_type == CONTROLS_MOUSE)
-        msc.mouse_is_joy = flip(msc.mouse_is_joy);
-}
-
 static void hud_click(int, int)
 {
     if (first_press())
@@ -262,7 +255,6 @@ static void brake_click(int, int)
 
 // In the order they are tested; the first that holds the click takes it.
 static const HotSpot SPOTS[] = {
-    {0, 27, 799, 242, AT_WINDOW, nullptr, view_click},
     {HUD_X1, HUD_Y1, HUD_X2, HUD_Y2, AT_WINDOW, has_hud, hud_click},
     {HOOP_X1, HUD_Y1, HOOP_X2, HUD_Y2, AT_WINDOW, has_hoop, hoop_click},
     {PAUSE_X1, PAUSE_Y1, PAUSE_X2, PAUSE_Y2, AT_PAUSE, nullptr, pause_click},

@@ -95,6 +95,15 @@ static int in_slot(const Lever &l, int y)
     return y >= l.y1 - GRAB_MARGIN && y <= l.y2 + GRAB_MARGIN;
 }
 
+// The throttles' part of the quadrant, from the first twin column to the
+// second, over the throttle slot.
+static int in_throttle_band(int x, int y)
+{
+    return !panel_is_heli() && pln.entype && x >= osthr + THROT_COL[0] - GRAB_HALF_W &&
+           x <= osthr + THROT_COL[1] + GRAB_HALF_W && y >= LEVER_THROT_FULL + THROT_GRAB - GRAB_MARGIN &&
+           y <= LEVER_THROT_IDLE + THROT_GRAB + GRAB_MARGIN;
+}
+
 void enginecondrag(int x, int y)
 {
     Lever l[MAX_LEVERS];
@@ -106,13 +115,12 @@ void enginecondrag(int x, int y)
             best = k;
     if (best >= 0) {
         drag_lever(l[best], y);
-    } else if (!panel_is_heli() && pln.entype && intlim(pln.numen, 1, 2) == 2 &&
-               abs(x - (osthr + THROT_COL_ONE)) <= GRAB_HALF_W && y >= LEVER_THROT_FULL + THROT_GRAB - GRAB_MARGIN &&
-               y <= LEVER_THROT_IDLE + THROT_GRAB + GRAB_MARGIN) {
-        // Between a twin's throttles (where the joystick's throttle
-        // drags): both together.
-        drag_throttle(0, y - THROT_GRAB);
-        drag_throttle(1, y - THROT_GRAB);
+    } else if (in_throttle_band(x, y)) {
+        // Between a twin's throttles (where the joystick's throttle drags)
+        // both move; a single engine's throttle answers anywhere in the band
+        // (the function keys drag at the twin's columns).
+        for (int e = 0; e < intlim(pln.numen, 1, 2); e++)
+            drag_throttle(e, y - THROT_GRAB);
     } else {
         return;
     }

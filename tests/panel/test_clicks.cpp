@@ -3,7 +3,6 @@
 // levers' rows to their commands, and the panel redrawn at once.
 #include "panel_fixture.h"
 
-#include "controls/controls.h"
 #include "panel/local.h"
 
 namespace {
@@ -137,21 +136,6 @@ TEST_F(ClickTest, TuningByClickRedrawsTheWindowAndLatchesTheStation)
     EXPECT_NE(region_hash(585, 348, 637, 362), before);
 }
 
-// Mouse flying: a click in the view takes the stick, the next lets it go.
-TEST_F(ClickTest, ClickInTheViewTakesTheMouseStick)
-{
-    open("Aircraft/Trainer.acf", 1, 1);
-    set.controls_type = CONTROLS_MOUSE;
-    set.dragtime = 0.0f;
-    dasclick(400, 100);
-    EXPECT_EQ(msc.mouse_is_joy, 1);
-    dasclick(400, 100);
-    EXPECT_EQ(msc.mouse_is_joy, 0);
-    set.controls_type = CONTROLS_JOYSTICK;
-    dasclick(400, 100);
-    EXPECT_EQ(msc.mouse_is_joy, 0);
-}
-
 // The keys click the panel with no button down: a switch acts and a knob
 // steps once however long the last button was held.
 TEST_F(ClickTest, AKeysClickIsAPressWhateverTheLastHold)
@@ -177,6 +161,8 @@ TEST_F(ClickTest, LeverDragsSetTheirCommands)
     drag(666, LEVER_THROT_IDLE + 7);                      // between them: both
     EXPECT_FLOAT_EQ(flt.throtrequest[0], 0.0f);
     EXPECT_FLOAT_EQ(flt.throtrequest[1], 0.0f);
+    drag(660, LEVER_THROT_FULL + 7);                      // nearer the first, still both
+    EXPECT_FLOAT_EQ(flt.throtrequest[1], 1.0f);
     drag(682, (LEVER_THROT_FULL + LEVER_THROT_IDLE) / 2 + 7);
     EXPECT_FLOAT_EQ(flt.throtrequest[1], 0.5f);
     EXPECT_EQ(ins.throt[1], (LEVER_THROT_FULL + LEVER_THROT_IDLE) / 2);
@@ -240,6 +226,11 @@ TEST_F(ClickTest, LeverDragsSetTheirCommands)
         }
     }
     EXPECT_EQ(found, 15);
+
+    // A single engine's throttle answers the twin's columns (the function keys').
+    open("Aircraft/Trainer.acf", 1, 1);
+    drag(682, LEVER_THROT_FULL + 7);
+    EXPECT_FLOAT_EQ(flt.throtrequest[0], 1.0f);
 
     // The helicopter's collective is its throttle.
     open("Aircraft/Helicopter.acf", 1, 8);
