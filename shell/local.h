@@ -109,7 +109,6 @@ extern int osthr;   // panel's throttle-quadrant offset, pixels
 int initspeechsynth();
 void init_tape(int digit);
 void init_nav_pic();
-void init_stars();
 void build_mark();
 void build_vasi();
 void build_cable();
@@ -118,7 +117,6 @@ void cleargraph();
 void open_output_streams();
 void close_output_streams();
 void updatepanel();
-void start_looking();
 void grfload();
 void grfdrag();
 void play_movie();

@@ -14,7 +14,6 @@ int initspeechsynth() { return 0; }   // stands in for air traffic control's spe
 
 void init_tape(int) {}                // stands in for the instrument panel
 void init_nav_pic() {}                // stands in for the instrument panel
-void init_stars() {}                  // stands in for the out-the-window scene
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
@@ -24,7 +23,6 @@ void open_output_streams() {}         // stands in for the data output and graph
 void close_output_streams() {}        // stands in for the data output and graphs
 
 void updatepanel() {}                 // stands in for the instrument panel
-void start_looking() {}               // stands in for the out-the-window scene
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay

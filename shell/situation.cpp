@@ -147,6 +147,7 @@ static void fly_situation()
     stop_engine_and_wind();
     load_plane(nullptr);
     play_engine_and_wind();
+    setnewlocale();   // an airport of the new region; the view then keeps the nearest
     set_fltvars(5, 0);
     set_rlt_grf_choices();
     cleargraph();

@@ -142,6 +142,13 @@ static void choose_view(int item)
 
 constexpr int ALTERNATE_ENV_ITEM = 701;   // "Select Alternate Environment"
 
+// The flight starts again at the new region's airport, its runways built.
+static void start_in_new_region()
+{
+    setnewlocale();
+    set_fltvars(4, 0);
+}
+
 void handlemenu(int item)
 {
     set.dragging = 0;
@@ -160,6 +167,6 @@ void handlemenu(int item)
     else if (item == 617 || item == 618)
         set_mon(-1, item == 617 ? 2.0f : 0.5f);
     else if (item == ALTERNATE_ENV_ITEM && select_alternate_environment())
-        set_fltvars(4, 0);   // the flight starts again in the new region
+        start_in_new_region();
     set.dragging = 0;
 }
