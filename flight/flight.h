@@ -242,6 +242,12 @@ void bendmetal(int instant);
 // failures (rel), atc/fpl, the traffic, car, and clears the weather state,
 // lightning, path record and watchdog.
 void set_fltvars(int type_start, int slot);
+// Puts the panel's lever rows (ins.throt, prop, mix, flap, sbrk, slat,
+// sweep, vect, trim, collect; the LEVER_ constants) where the flight's
+// levers are. A row within slack_px of its lever's value stays (a drag's
+// own rounding); the flight start passes 0.
+// Reads: flt levers, pln.omegamin/omegamax/hstbtrimmax, set.CTthro.
+void set_lever_rows(int slack_px);
 
 // ------------------------------------------------------------ flight step
 // One frame of flight over msc.prd (the simulation loop calls it while not

@@ -213,6 +213,31 @@ void clear_state()
 
 }   // namespace
 
+void set_lever_rows(int slack_px)
+{
+    auto put = [slack_px](int *row, int want) {
+        if (abs(*row - want) > slack_px)
+            *row = want;
+    };
+    for (int e = 0; e < 2; e++) {
+        put(&ins.throt[e], lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, flt.throtrequest[e]));
+        int prop = LEVER_PROP_HIGH;
+        if (pln.omegamax > pln.omegamin)
+            prop = lever_row(pln.omegamin, LEVER_PROP_LOW, pln.omegamax, LEVER_PROP_HIGH, flt.prop[e]);
+        put(&ins.prop[e], prop);
+        put(&ins.mix[e], lever_row(0.0f, LEVER_PROP_LOW, 1.0f, LEVER_PROP_HIGH, flt.mix[e]));
+    }
+    put(&ins.flap, lever_row(0.0f, LEVER_FLAP_UP, (float)MAX_FLAP_INDEX, LEVER_FLAP_FULL, (float)flt.flaprequest));
+    put(&ins.sbrk, LEVER_SBRK_IN + LEVER_SBRK_STEP * intlim(flt.sbrk, -1, 2));
+    put(&ins.slat, lever_row(0.0f, LEVER_AUX_IN, 1.0f, LEVER_AUX_OUT, flt.slatrequest));
+    put(&ins.sweep, lever_row(0.0f, LEVER_AUX_IN, 1.0f, LEVER_AUX_OUT, flt.sweeprequest));
+    put(&ins.vect, lever_row(0.0f, LEVER_AUX_IN, MAX_VECTOR_DEG, LEVER_AUX_OUT, (float)flt.vectrequest));
+    float m = pln.hstbtrimmax;   // the autopilot's trim-wheel law
+    put(&ins.trim, m > 0.0f ? lever_row(-m, LEVER_TRIM_DN, m, LEVER_TRIM_UP, flt.trim)
+                            : (LEVER_TRIM_DN + LEVER_TRIM_UP) / 2);
+    put(&ins.collect, lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, set.CTthro));
+}
+
 void set_fltvars(int type_start, int slot)
 {
     Start s;
@@ -254,6 +279,8 @@ void set_fltvars(int type_start, int slot)
     air_state(flt.h);
     atm.g = con.g;
     air_gravity(flt.h);
+    set_lever_rows(0);
+    msc.event = 1;   // the next time-step measurement is skipped
     msc.prd = fltmax2(msc.prd, 0.001f);
     float keep = msc.prd;
     msc.prd = 0.0f;   // a zero-length step derives every angle and speed

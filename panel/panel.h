@@ -1,6 +1,71 @@
-// The instrument panel and the radios. Their records (`ins`, `nav`) are in
-// records/records.h.
+// The instrument panel: panplot paints the panel of the loaded aircraft,
+// updatepanel moves its instruments each frame; the panel's offsets, lever
+// handling and drawing entry points. Its records (`ins`, `nav`, the lever
+// rows and the panel geometry of `pln`) are in records/records.h; the radios'
+// tuning and the panel clicks come later.
 #pragma once
 #include "common/common.h"
 #include "records/records.h"
 
+// ---------------------------------------------------------------- panel offsets
+// Horizontal offsets of the panel groups for the layout (pixels): six-pack,
+// radio stack, engine gauges and flap/propeller levers, pause switch,
+// throttles, mixtures, trim wheel. Set by set_mod.
+extern int ossix, osrad, oseng, ospau, osthr, osmix, ostrm;
+
+// The panel's bitmap resources: 800 x 600, of which rows PANEL_TOP.. are the
+// panel (the view shows through the rows above).
+constexpr int PANEL_CLASSIC_BITMAP = 601, PANEL_GLASS_BITMAP = 602;
+constexpr int PANEL_TOP = 230;
+
+// ---------------------------------------------------------------- panel
+// Registers the panel's bitmap painters (start-up, and the art tool).
+void register_panel_bitmaps();
+// Geometry of the loaded aircraft's panel: the offsets, the attitude ball's
+// row spans, the HSI and glide-slope positions, the lever columns.
+// Reads: pln.dashtype, layouttype, is_heli. Writes: the offsets, pln.ahx,
+// ahy, dgx, dgy, gs*, ah_*.
+void set_mod();
+// Paints the panel of the loaded aircraft (when the aircraft or its panel
+// changed since the last time), draws every instrument on it and shows it
+// whole (the window's repaint, and the first update after a change).
+// Reads: pln. Writes: the offsets, pln panel geometry, ins.tickle_all.
+void panplot();
+// Per frame: moves every instrument that changed, in the fixed order, and
+// clears ins.tickle_all.
+// Reads: flt, atm, pln, nav, ins, rel, msc, set, ott, env.
+// Writes: ins (gyro angles, reply level), sounds of the GPWS and markers.
+void updatepanel();
+// The initialisations panplot runs: dial angles of the airspeed, vertical
+// speed and engine scales from the ins factors the loading set, the tick
+// tables, the option and engine gauges of the layout.
+void init_as();
+void init_vvi();
+void init_tach();
+void init_n1();
+void init_mp();
+void init_torque();
+void init_epr();
+void standard_engine_init();
+void standard_options_init();
+void init_tickmark();
+void init_entick();
+// The rolling-digit font (ins.tape_col) for one digit, and the map symbols.
+void init_tape(int digit);
+void init_nav_pic();
+// Course (deg true) and distance (m) from the aircraft to the GPS
+// waypoint nav.gps_lat / gps_lon. Reads: flt.x/y, env.lat_south/lon_west,
+// planex/planey.
+void get_gps_data(float *crs, float *dis);
+
+// ---- panel drawing and lever handling the controls call
+// Redraws the brake light from ins.brake_on.
+void plotbrakes();
+// Moves the panel lever of `kind` (175 trim wheel, 177 speed brake) to
+// pixel row `row` and redraws the quadrant (the caller set the flight value).
+void handle(int kind, int row);
+constexpr int HANDLE_TRIM = 175, HANDLE_SBRK = 177;
+
+// The live data readout of the data output (set.rltsel), refreshed one slot
+// per update; null until the data output registers it.
+extern void (*realtime_output)();

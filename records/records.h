@@ -237,6 +237,18 @@ struct planestruct {
     int flying_stab;
     // panel layout and file names
     int dgx, dgy;            // panel pixels of the direction gyro
+    // ---- panel geometry, set by the panel (set_mod) for the layout
+    int ahx, ahy;            // panel pixels of the attitude ball's centre
+    int gsx1, gsx2, gsw;     // glide-slope bars: left and right x, width
+    int gsy1, gsyc, gsy2;    // their travel: top, centre, bottom row
+    int ah_dim_int, ah_semidim_int;   // attitude ball: rows spanned, half of them
+    float ah_semidim_flt;
+    int ah_top_prim, ah_top_roll, ah_bot_prim, ah_bot_roll;   // first and last rows (window)
+    // Row spans, index row - ah_top_roll: the ball that pitches (prim) and
+    // the ring round it that only rolls (roll); x1 > x2 where a row has none.
+    int ahx1_prim[MAX_AH_ROWS], ahx1_roll[MAX_AH_ROWS];
+    int ahx2_prim[MAX_AH_ROWS], ahx2_roll[MAX_AH_ROWS];
+    // ---- end of the panel geometry block
     char C_file[MAX_STR];    // file name
     char C_path[MAX_STR];    // full path
     char C_appdir[MAX_STR];  // program folder holding airfoils/ and flaps/ ('/'-terminated or empty)
@@ -471,6 +483,10 @@ extern float traf_v[MAX_TRAFFIC], traf_h[MAX_TRAFFIC];
 extern int traf_i[MAX_TRAFFIC], traf_j[MAX_TRAFFIC], traf_t[MAX_TRAFFIC];
 
 // ================================================================ the instrument panel and radios (ins, nav)
+constexpr int TAPE_W = 5, TAPE_H = 90;            // rolling-digit font: 10 digits of 9 rows
+constexpr int NAV_PICS = 10, NAV_PIC_W = 10, NAV_PIC_H = 11;
+constexpr int MAX_TICKS = 60;
+
 struct inststruct {
     int HUD_on, HOOP_on, radar_on;
     int map_mode, arg_mode;
@@ -497,8 +513,52 @@ struct inststruct {
     float trqtoINS;          // per N m
     float eprtoINS;          // per unit pressure ratio
     // ---- end of the scalings block
+
+    // ---- the panel's own state (panel/); the lever rows also by the flight
+    // start (set_lever_rows) and the lever handlers
+    int tape_col[TAPE_W][TAPE_H];          // rolling-digit font, colour index per pixel
+    int nav_pic[NAV_PICS][NAV_PIC_W][NAV_PIC_H];   // map symbols, colour index (11 clear)
+    int t1[MAX_TICKS], t2[MAX_TICKS], t3[MAX_TICKS];   // deg: graduations of airspeed, rpm, 2nd engine dial
+    int d1[MAX_TICKS], d2[MAX_TICKS], d3[MAX_TICKS];   // px: their lengths (0 ends a table)
+    // Lever rows in panel pixels (see the LEVER_ constants below).
+    int trim, slat, sbrk, sweep, vect, collect, flap;
+    int throt[2], prop[2], mix[2];
+    int tickle_arg, tickle_rad;            // glass-map and weather-radar redraw requests
+    int reply_level;                       // ATC reply lamp 0..3
+    float reply_time1, reply_time2;        // s of simulated time; the ATC sets them
+    int EFIS_wxr, EFIS_tcas;               // weather and traffic on the glass map
+    float radalt_ft;                       // decision height of the radar altimeter
+    float the180, phi180, psimag;          // deg shown by the gyros (pitch, bank, heading)
+    int canvas_made;                       // the panel's off-screen world exists (0 at program entry)
+    // ---- end of the panel's own block
 };
 extern inststruct ins;
+
+// Pixel rows of the panel's levers (window pixels), shared by the panel,
+// the flight start (set_lever_rows), the function keys and the lever drags.
+// Throttles: the knob's top row, full at 515, idle at 563 (grab at + 7).
+constexpr int LEVER_THROT_FULL = 515, LEVER_THROT_IDLE = 563;
+// Propeller and mixture: the knob's top row, high at 446, low at 486
+// (grab at + 11).
+constexpr int LEVER_PROP_HIGH = 446, LEVER_PROP_LOW = 486;
+// Flaps: the knob's centre, up at 446, full at 500 (detents every 18).
+constexpr int LEVER_FLAP_UP = 446, LEVER_FLAP_FULL = 500;
+constexpr int MAX_FLAP_INDEX = 50;
+// Speed brake: armed 453, in 463, half 473, full 483 (setting -1..2).
+constexpr int LEVER_SBRK_IN = 463, LEVER_SBRK_STEP = 10;
+// Slats, sweep, thrust vector: in at 453, out at 493.
+constexpr int LEVER_AUX_IN = 453, LEVER_AUX_OUT = 493;
+constexpr float MAX_VECTOR_DEG = 90.0f;
+// Pitch trim: full nose down at 524, full nose up at 564.
+constexpr int LEVER_TRIM_DN = 524, LEVER_TRIM_UP = 564;
+
+// The row of a lever value between two (value, row) ends, the value held
+// within them.
+inline int lever_row(float lo_value, int lo_row, float hi_value, int hi_row, float value)
+{
+    return (int)interp(lo_value, (float)lo_row, hi_value, (float)hi_row,
+                       fltlim(value, fltmin2(lo_value, hi_value), fltmax2(lo_value, hi_value)));
+}
 
 struct navstruct {
     int nf[2], nf100[2];     // NAV MHz 108..117 and hundredths
@@ -527,6 +587,12 @@ struct navstruct {
     int gps_index_mode;      // waypoint kind: 1 NDB, 2 VOR, 3 airport
     int gps_display_mode;    // 1 course/distance/speed, 2 cross-track and time
     int gpsindex;            // waypoint index in its country table
+    // ---- stations latched by the tuning (setnav), read by the panel
+    int goodnav[2];          // a station is tuned
+    float vorx[2], vory[2], vorz[2];   // m, the station (an ILS's localizer)
+    float adfx, adfy;        // m, the NDB; both 0 before any is latched
+    float gps_crs, gps_dis;  // deg true and m to the GPS waypoint (get_gps_data)
+    // ---- end of the latched block
 };
 extern navstruct nav;
 

@@ -6,6 +6,7 @@
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
 #include "view/view.h"   // set_mon
+#include "panel/panel.h"   // panplot, updatepanel, the lever handlers, the panel offsets
 
 // ---------------------------------------------------------------- start-up
 // The process entry of the simulator: zero the records, start the layer,
@@ -81,6 +82,9 @@ int grab_prefs();
 int PREFScheckpoint(int pointwanted);
 // Factory settings; asks for the aircraft (a cancel ends the program).
 void hardprefs();
+// The radios' part of the factory settings (frequencies, volumes, courses,
+// DME source and GPS waypoint).
+void factory_radios();
 // Writes the sections into the open output file.
 void dump_prefs();
 // The first four panel and graph items of the selection, the graph emptied,
@@ -105,10 +109,7 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
-extern int osthr;   // panel's throttle-quadrant offset, pixels
 int initspeechsynth();
-void init_tape(int digit);
-void init_nav_pic();
 void build_mark();
 void build_vasi();
 void build_cable();
@@ -116,7 +117,6 @@ void build_elev();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();
-void updatepanel();
 void grfload();
 void grfdrag();
 void play_movie();
@@ -133,10 +133,7 @@ void plnclick(int i);
 void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);
-void panplot();
 void setnav(int w, int uplock, int plot_numbers);
-void plotbrakes();
-void handle(int kind, int row);
 void staclick();
 void latclick(int i);
 void datclick();

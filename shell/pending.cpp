@@ -9,11 +9,8 @@
 
 #include <cstdlib>
 
-int osthr;   // stands in for the instrument panel
 int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
 
-void init_tape(int) {}                // stands in for the instrument panel
-void init_nav_pic() {}                // stands in for the instrument panel
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
@@ -22,7 +19,6 @@ void cleargraph() {}                  // stands in for the data output and graph
 void open_output_streams() {}         // stands in for the data output and graphs
 void close_output_streams() {}        // stands in for the data output and graphs
 
-void updatepanel() {}                 // stands in for the instrument panel
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
@@ -59,7 +55,4 @@ void wrnclick() {}                    // stands in for the settings windows
 void process_zap(int) {}              // stands in for the key and window-event handlers
 void handle_simkey(char) {}           // stands in for the key and window-event handlers
 void handle_funkey(int) {}            // stands in for the key and window-event handlers
-void panplot() {}                     // stands in for the instrument panel
 void setnav(int, int, int) {}         // stands in for the radios' tuning
-void plotbrakes() {}                  // stands in for the instrument panel
-void handle(int, int) {}              // stands in for the instrument panel

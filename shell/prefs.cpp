@@ -285,7 +285,7 @@ static void factory_weather()
     atm.thermal_part = atm.thermal_vvi = 0.0f;
 }
 
-static void factory_radios()
+void factory_radios()
 {
     for (int r = 0; r < 2; r++) {
         nav.vol[r] = 0.5f;

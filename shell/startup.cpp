@@ -195,6 +195,7 @@ int vortan_start_layer()
     cb.alert_end = alert_end;
     cb.release = release_program;
     MACIBM_set_callbacks(&cb);
+    register_panel_bitmaps();
     // Panel lighting follows the time of day and lamp; widgets read the mouse.
     static const DrawSources sources = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
     set_draw_sources(&sources);

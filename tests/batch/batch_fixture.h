@@ -3,6 +3,7 @@
 // aircraft, plus a way to run the vortan-batch executable itself.
 #pragma once
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
@@ -58,9 +59,26 @@ class BatchTest : public UserFolderTest {
     }
 };
 
-// The vortan-batch executable run on a scenario text: exit status, the
-// standard output and the standard error.
+// The vortan-batch executable run: exit status, the standard output and
+// the standard error.
 struct BatchRun {
     int status;
     std::string out, err;
 };
+
+inline std::string read_all(const std::string &p)
+{
+    std::ifstream f(p);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Runs vortan-batch (from VORTAN_PROGRAM_DIR) with `args`, a shell command
+// line tail; its output and messages are caught in files in `dir`.
+inline BatchRun run_batch(const std::string &args, const std::string &dir)
+{
+    std::string out = dir + "/out.txt", err = dir + "/err.txt";
+    const char *d = getenv("VORTAN_PROGRAM_DIR");
+    std::string cmd = std::string(d ? d : ".") + "/vortan-batch " + args + " >" + out + " 2>" + err;
+    int st = system(cmd.c_str());
+    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, read_all(out), read_all(err)};
+}

@@ -2,15 +2,7 @@
 // executable's exit status and CSV.
 #include "tests/batch/batch_fixture.h"
 
-#include <sys/wait.h>
-
 namespace {
-
-std::string read_all(const std::string &p)
-{
-    std::ifstream f(p);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 class ScriptTest : public UserFolderTest {
   protected:
@@ -23,12 +15,9 @@ class ScriptTest : public UserFolderTest {
     }
     BatchRun run(const std::string &scenario)
     {
-        std::string file = path("s.txt"), out = path("out.csv"), err = path("err.txt");
+        std::string file = path("s.txt");
         std::ofstream(file) << scenario;
-        const char *d = getenv("VORTAN_PROGRAM_DIR");
-        std::string cmd = std::string(d ? d : ".") + "/vortan-batch " + file + " >" + out + " 2>" + err;
-        int st = system(cmd.c_str());
-        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, read_all(out), read_all(err)};
+        return run_batch(file, dir.string());
     }
 };
 
@@ -125,6 +114,32 @@ TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)
     }
     EXPECT_EQ(rows, 11);   // 0, 0.2 .. 2.0
     EXPECT_GT(flaps, 0.0);  // the timed command ran: flaps are moving
+}
+
+// A scan of starts, each read with "run 0" at the same moment, writes a
+// row for every start (the rows once stopped after half a frame's worth),
+// and a timed run after them goes on at the output rate without repeating
+// the last.
+TEST_F(ScriptTest, EveryRunOfNoTimeWritesARow)
+{
+    std::string scan = "aircraft Aircraft/Trainer.acf\noutput 1000 kias\n";
+    for (int k = 0; k < 40; k++)
+        scan += "start air 34.0 -118.3 3000 " + std::to_string(60 + k) + " 90\nrun 0\n";
+    BatchRun r = run(scan + "output 1000 t\nrun 0.05\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    for (int k = 0; k < 40; k++) {
+        ASSERT_TRUE(std::getline(in, line)) << k;
+        EXPECT_NEAR(atof(line.c_str()), 60 + k, 1.0) << k;
+    }
+    std::getline(in, line);
+    EXPECT_EQ(line, "t");
+    int rows = 0;
+    while (std::getline(in, line))
+        rows++;
+    EXPECT_EQ(rows, 2);   // at 0 and 0.05 s: one a frame, the output being faster
 }
 
 TEST_F(ScriptTest, AutopilotCommandsParseAndRefuseBadTargets)

@@ -1,7 +1,8 @@
 // Writes the program's painted art as palette PNG files for review: any
 // bitmap resource (as painted, or as drawn at a time of day), every
 // resource at once, a world with a sample of every rasterizer primitive,
-// or an aircraft drawn from the review cameras.
+// an aircraft drawn from the review cameras, or the live instrument panel
+// of an aircraft in the flight state a batch scenario leaves it in.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +11,12 @@
 
 #include "common/common.h"
 #include "common/testsupport.h"
+#include "files/files.h"
+#include "shell/local.h"
+#include "panel/panel.h"
 #include "tools/art/plane_shot.h"
+#include "tools/batch/batch.h"
+#include "view/view.h"
 
 static void usage()
 {
@@ -21,7 +27,12 @@ static void usage()
             "       vortan_art world DIR   (a world of sample primitives)\n"
             "       vortan_art plane ACF OUT.png CAMERA [TIME [DEFLECT]]\n"
             "                  (CAMERA front, side, above or below; TIME 1 day .. 4 night;\n"
-            "                   DEFLECT 1 rolls right, pitches up and yaws right with half flap)\n");
+            "                   DEFLECT 1 rolls right, pitches up and yaws right with half flap)\n"
+            "       vortan_art panel SCENARIO OUT.png [TIME [DASHTYPE LAYOUT]]\n"
+            "         (the panel after the batch scenario has flown; the program folder\n"
+            "          is VORTAN_PROGRAM_DIR; the final state is printed as CSV)\n"
+            "       vortan_art situation SCENARIO OUT.sit\n"
+            "         (the state the scenario leaves, as a situation file for the simulator)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -92,6 +103,37 @@ static int plane_picture(const char *acf, const char *out, const char *camera, i
     return ok;
 }
 
+// The panel of the aircraft a batch scenario flew, in the state it left
+// it in, drawn as the simulator draws it; optionally on another dash type
+// or layout, and at a time of day (panel lighting).
+static int live_panel(const char *scenario, const char *out, int time, int dash, int layout)
+{
+    static BatchScript script;
+    if (!batch_read_script(scenario, &script, stderr) || batch_execute(&script, scenario, stdout, stderr))
+        return 0;
+    factory_radios();   // the batch runner leaves the radios unset
+    if (dash == 1 || dash == 2) {
+        pln.dashtype = dash;
+        // The vertical-speed scale of the dash type, as the aircraft loading sets it.
+        ins.msctoVVI = con.msctofpm * (dash == 2 ? 0.0225f : pln.VVItype == 2 ? 0.032f : 0.08f);
+    }
+    if (layout >= 1 && layout <= 8)
+        pln.layouttype = layout;
+    scn.time = time;
+    static const DrawSources src = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
+    set_draw_sources(&src);
+    set_xsys_colors();
+    set_fixed_scene_colors();
+    MACIBM_startwind(0, 0);
+    MACIBM_fillrect(11, 0, 0, SCREEN_W, SCREEN_H, 1);
+    constexpr int SETTLE_UPDATES = 200;   // lagged needles (VSI, turn, compass) settle
+    for (int k = 0; k < SETTLE_UPDATES; k++)
+        updatepanel();
+    int ok = test_write_window_png(0, out);
+    set_draw_sources(nullptr);
+    return ok;
+}
+
 int main(int argc, char **argv)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -106,6 +148,10 @@ int main(int argc, char **argv)
         return 2;
     }
     test_set_test_mode(1);
+    int panel = !strcmp(argv[1], "panel") || !strcmp(argv[1], "situation");
+    if (panel)
+        batch_init();   // the simulator's records, before the layer opens its windows
+    register_panel_bitmaps();
     if (!MACIBM_init("Vortan", nullptr))
         return 1;
     int ok = 0;
@@ -123,6 +169,19 @@ int main(int argc, char **argv)
             ok = test_write_bitmap_png(id, argv[3]);
     } else if (!strcmp(argv[1], "all") && argc >= 3) {
         ok = all_bitmaps(argv[2]);
+    } else if (!strcmp(argv[1], "situation") && argc >= 4) {
+        static BatchScript script;
+        ok = batch_read_script(argv[2], &script, stderr) && !batch_execute(&script, argv[2], stdout, stderr);
+        if (ok) {
+            // The simulator accepts only the settings its preferences allow.
+            scn.time = 1;
+            msc.rway_sel = intmax2(msc.rway_sel, 1);
+            factory_radios();
+            ok = write_situation(argv[3]);
+        }
+    } else if (panel && argc >= 4) {
+        ok = live_panel(argv[2], argv[3], argc >= 5 ? atoi(argv[4]) : 1, argc >= 7 ? atoi(argv[5]) : 0,
+                        argc >= 7 ? atoi(argv[6]) : 0);
     } else if (!strcmp(argv[1], "world") && argc >= 3) {
         ok = sample_world(argv[2]);
     } else if (!strcmp(argv[1], "plane") && argc >= 5) {

@@ -104,3 +104,63 @@ void batch_set_frame(float prd_s);
 // Runs a parsed scenario, CSV rows to `out`; messages of failed commands
 // as "<file>:<line>: <message>" to `err`. Returns the exit status.
 int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err);
+
+// ---------------------------------------------------------------- performance
+// The rows of an aircraft's performance table, in the order printed.
+enum PerfRow {
+    PR_STALL_CLEAN, PR_STALL_FLAPS, PR_RATE_SL, PR_ANGLE_SL, PR_RATE_HIGH, PR_ANGLE_HIGH,
+    PR_MAX_LEVEL, PR_CRUISE, PR_TAKEOFF_ROLL, PR_TAKEOFF_50FT, PR_LANDING_ROLL, N_PERF_ROWS
+};
+// PS_FULL_THROTTLE: the cruise power is not available at that height, the
+// figure is the speed at full throttle (power_pct says how much it is).
+// PS_BEYOND: the figure lies beyond the reach of the trim, whose pitch
+// trim is at its stop (the stick stays centred): a stall slower, a top
+// speed or best rate faster than the steady flight the row gives.
+enum PerfStatus { PS_OK, PS_NA, PS_FULL_THROTTLE, PS_NOT_FOUND, PS_BEYOND };
+
+// One figure. Fields that do not belong to the row are NaN.
+struct PerfFigure {
+    int status;              // PerfStatus
+    float alt_ft;            // height it is measured at, above sea level
+    float kias, ktas;        // the speed (stall, climb, top, lift-off, 50 ft, touchdown)
+    float climb_fpm, climb_deg;
+    float dist_ft;           // ground or water run, or distance to 50 ft
+    float power_pct;         // share of rated power
+};
+
+// What to measure with: weight_lb 0 for the design's maximum weight;
+// cruise_alt_ft for the 75 % power cruise; coarse: wider speed steps,
+// for a quick look (about a third less time, figures within a knot or two).
+struct PerfSettings {
+    float weight_lb;
+    float cruise_alt_ft;
+    int coarse;
+};
+constexpr float DEFAULT_CRUISE_ALT_FT = 8000.0f;
+
+struct PerfTable {
+    char aircraft[MAX_STR];  // as given
+    char tailnum[MAX_STR];
+    int heli, seaplane;
+    float weight_lb;
+    float sea_level_ft;      // height of the "sea level" figures over the sea
+    float rated_hp;          // all engines
+    float vne_kias;          // 0 when the design gives none
+    PerfFigure row[N_PERF_ROWS];
+};
+
+// Flies the aircraft file (as batch_load_aircraft takes it) through the
+// real flight model and fills *t: stall speeds by power-off climb trims,
+// best climbs and the top speed by full-throttle climb trims, the cruise
+// by level trims, take-off and landing flown on runway 28R at San
+// Francisco (a seaplane on Santa Monica Bay). A helicopter gets its top
+// speed and best climb from level trims; the rest is PS_NA. Call after
+// batch_init. 0 with the reason in `why` when the aircraft cannot be
+// loaded.
+int batch_performance(const char *aircraft, const PerfSettings *s, PerfTable *t, char *why);
+// The table for a reader, and as CSV (a header line, then one line a row).
+void batch_performance_print(const PerfTable *t, FILE *out);
+void batch_performance_csv(const PerfTable *t, FILE *out);
+// vortan-batch --performance <aircraft> [options]: argv as main has it.
+// Returns the exit status (1 with a message on `err` for bad arguments).
+int batch_performance_main(int argc, char **argv, FILE *out, FILE *err);

@@ -43,16 +43,18 @@ void print_row(Runner &r)
     fputc('\n', r.out);
 }
 
-// A row when one is due (half a frame of slack against rounding).
-void row_if_due(Runner &r)
+// A row when one is due (half a frame of slack against rounding); 1 when
+// one was written.
+int row_if_due(Runner &r)
 {
     if (!r.output || bst.t + 0.5 * bst.prd < r.next_row)
-        return;
+        return 0;
     print_row(r);
     double period = 1.0 / r.output->v[0];
     r.next_row += period;
     if (r.next_row <= bst.t)
         r.next_row = bst.t + period;   // output slower than the frames
+    return 1;
 }
 
 int apply(Runner &r, const BatchCommand &c);
@@ -79,7 +81,11 @@ int run_for(Runner &r, float seconds)
     double end = bst.t + seconds;
     if (!fire_pending(r))
         return 0;
-    row_if_due(r);
+    // A run of no time writes the state as it stands, however many such
+    // runs come at one moment (trims take no time): by the output rate
+    // alone the rows would stop once half a frame's worth had been written.
+    if (!row_if_due(r) && seconds <= 0.0f && r.output)
+        print_row(r);
     while (bst.t < end - 0.5 * bst.prd) {
         batch_frame();
         if (!fire_pending(r))
