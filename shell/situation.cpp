@@ -148,6 +148,7 @@ static void fly_situation()
     load_plane(nullptr);
     play_engine_and_wind();
     setnewlocale();   // an airport of the new region; the view then keeps the nearest
+    reset_scene_state();
     set_fltvars(5, 0);
     set_rlt_grf_choices();
     cleargraph();

@@ -129,6 +129,7 @@ void simulate_start()
     C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ lie beside the program
     load_plane(show_init);
     setnewlocale();   // the start airport's runways, before the aircraft is placed on one
+    reset_scene_state();   // palette and drawn range rebuilt for this region
     set_fltvars(4, 0);
     draw_init_loc = 0;
     msc.sound_ready = 1;

@@ -146,6 +146,7 @@ constexpr int ALTERNATE_ENV_ITEM = 701;   // "Select Alternate Environment"
 static void start_in_new_region()
 {
     setnewlocale();
+    reset_scene_state();
     set_fltvars(4, 0);
 }
 

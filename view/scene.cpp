@@ -200,6 +200,7 @@ static void copy_to_window(int world)
 void start_looking()
 {
     pipe_pieces = 0;
+    keep_view_port();
     int paged = page_region_if_needed(flt.x, flt.y) != 0;
     place_camera();
     scn.abovetops = !atm.clear && con.VIEW_loc_z > atm.topsMSL;

@@ -11,6 +11,11 @@
 // (0 resets it to 1), limited to 1..1000.
 // Reads: set.viewtype, pln.is_heli. Writes: con view-port fields.
 void set_mon(int gw, float zoom_mult);
+// Lays the view port out again (zoom kept) when the view type or the kind
+// of aircraft changed since the last set_mon, or none was made yet: a
+// start-up, a newly loaded aircraft or a helicopter's taller world.
+// Reads: set.viewtype, pln.is_heli. Writes: as set_mon.
+void keep_view_port();
 
 // View types (set.viewtype): the View menu's items, and the free camera of
 // the flight-path replay.

@@ -42,8 +42,10 @@ class SceneTest : public HeadlessTest {
     {
         scn.time = time;
         atm.clear = !overcast;
-        atm.baseMSL = base_ft * con.fttomtrs;
-        atm.topsMSL = tops_ft * con.fttomtrs;
+        // A clear sky has its layer out of reach, as the weather limits
+        // keep it (an airport built while flying applies them again).
+        atm.baseMSL = (overcast ? base_ft : 20001.0f) * con.fttomtrs;
+        atm.topsMSL = (overcast ? tops_ft : 20001.0f) * con.fttomtrs;
         atm.vis = vis_nm * con.nmtomtrs;
     }
     static void altitude_ft(float ft) { flt.z = ft * con.fttomtrs; }

@@ -155,7 +155,13 @@ TEST_F(SceneParts, RunwayBarsBySide)
         EXPECT_EQ(light(k), 30) << k;
     for (int k : {514, 515, 516, 524, 525, 526})
         EXPECT_EQ(light(k), 57) << k;
-    EXPECT_EQ(light(1), 60) << "edge light at the far end is amber";
+    // Seen from the far end the first edge lights are amber, the rest white
+    // (looked at steeply, so that no bar light covers them).
+    approach(-1500.0f, 0.0f, 5.0f, 90.0f);
+    EXPECT_EQ(env.amber1[0], 2);
+    EXPECT_EQ(light(1), 60);
+    EXPECT_EQ(light(2), 60);
+    EXPECT_EQ(light(4), 59);
 }
 
 TEST_F(SceneParts, VasiByGlideAngle)
