@@ -172,10 +172,8 @@ void plotrunwaylights(int r)
         light_range(r, 361, 480, RWY_WHITE);
     if (env.red_ALS[r])
         light_range(r, 281, 360, RED);
-    if (env.ALS[r]) {
-        light_range(r, 250, 269, RWY_WHITE);
-        light_range(r, 270, 275, RED);
-    }
+    if (env.ALS[r])
+        light_range(r, 250, 275, RWY_WHITE);
     if (env.ext_ALS[r])
         light_range(r, 481, 500, RWY_WHITE);
     if (env.rabbit[r])
