@@ -1,9 +1,8 @@
 // The airwright process entry.
-#include "common/common.h"
+#include "airwright/airwright.h"
 
 int main()
 {
     program_kind = PROG_AIRWRIGHT;
-    fill_constants();
-    return 0;
+    return airwright::airwright_main();
 }

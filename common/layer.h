@@ -281,3 +281,35 @@ int claim_single_instance(const char *name);
 // Sleeps `ms` milliseconds: the designers' idle loop between passes (the
 // simulator's loop never sleeps).
 void MACIBM_idle(int ms);
+
+// ---------------------------------------------------------------- the designers' shared steps
+// The start-up bar both designers draw over the splash: cells of colour 24
+// on row 541 from x 59 to 274 in steps of 5, `pause_s` each (0 in tests).
+void designer_startup_bar(float pause_s);
+// Starts the layer for a designer: its window procedure and close handler
+// (may be null), the mouse position the widgets read, and its menus.
+// Returns 0 when the screen cannot be opened, 1 otherwise.
+int designer_start_layer(const char *name, void (*window_proc)(const WinEvent *ev),
+                         void (*close_handler)(int index), const int *mx, const int *my,
+                         void (*build_menus)());
+// The save-changes question before a design is dropped: without changes go
+// ahead (1); otherwise ask about `name`: Yes runs `save` and goes ahead
+// only when it saved, No goes ahead, anything else cancels (0).
+int designer_save_question(int modified, const char *name, int (*save)());
+
+// ---------------------------------------------------------------- a program run beside this one
+// One child program at a time, run without a shell (arguments passed as
+// they are), its standard output and standard error each read through a
+// pipe without waiting. Starts `program` (a path) with `args` (null-
+// terminated, args[0] the first argument after the program's name).
+// Returns 1 when it was started, 0 when another still runs or the system
+// refused (then nothing runs).
+int child_start(const char *program, const char *const *args);
+// Appends what the child wrote since the last call to out and err (each
+// kept zero-terminated, at most cap - 1 bytes; the rest is dropped).
+// Returns 1 while it runs, 0 once it has ended and both pipes are empty:
+// *status is then its exit code, or -1 when it could not be run or was
+// killed. Without a child it returns 0 at once with *status -1.
+int child_poll(char *out, char *err, int cap, int *status);
+// Ends a running child and forgets it.
+void child_stop();

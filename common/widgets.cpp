@@ -82,6 +82,12 @@ void level_block(int x, int y, int lit)
                     LEVEL_BLOCK_H - 4, 1);
 }
 
+void boolbox(int x, int y, int on)
+{
+    MACIBM_framerect(FRAME_COLOR, x - 2, y - 2, 11, 11, 1);
+    block(x, y, on);
+}
+
 int inboolbtn(int x, int y, int *var)
 {
     int changed = 0;
@@ -89,13 +95,11 @@ int inboolbtn(int x, int y, int *var)
         *var = !*var;
         changed = 1;
     }
-    MACIBM_framerect(FRAME_COLOR, x - 2, y - 2, 11, 11, 1);
-    block(x, y, *var);
+    boolbox(x, y, *var);
     return changed;
 }
 
-// A choice among n texts (shared by in2textbtn .. in5textbtn).
-static int intextbtn(int x, int y, const char *const *texts, int n, int dx, int width, int *var,
+int inNtextbtn(int x, int y, const char *const *texts, int n, int dx, int width, int *var,
                      int up)
 {
     int changed = 0;
@@ -119,25 +123,25 @@ static int intextbtn(int x, int y, const char *const *texts, int n, int dx, int 
 int in2textbtn(int x, int y, const char *C1, const char *C2, int dx, int width, int *var, int up)
 {
     const char *t[2] = {C1, C2};
-    return intextbtn(x, y, t, 2, dx, width, var, up);
+    return inNtextbtn(x, y, t, 2, dx, width, var, up);
 }
 int in3textbtn(int x, int y, const char *C1, const char *C2, const char *C3, int dx, int width,
                int *var, int up)
 {
     const char *t[3] = {C1, C2, C3};
-    return intextbtn(x, y, t, 3, dx, width, var, up);
+    return inNtextbtn(x, y, t, 3, dx, width, var, up);
 }
 int in4textbtn(int x, int y, const char *C1, const char *C2, const char *C3, const char *C4,
                int dx, int width, int *var, int up)
 {
     const char *t[4] = {C1, C2, C3, C4};
-    return intextbtn(x, y, t, 4, dx, width, var, up);
+    return inNtextbtn(x, y, t, 4, dx, width, var, up);
 }
 int in5textbtn(int x, int y, const char *C1, const char *C2, const char *C3, const char *C4,
                const char *C5, int dx, int width, int *var, int up)
 {
     const char *t[5] = {C1, C2, C3, C4, C5};
-    return intextbtn(x, y, t, 5, dx, width, var, up);
+    return inNtextbtn(x, y, t, 5, dx, width, var, up);
 }
 
 static void plotnchar(int color, int x, int y, const char *string, int n, int pitch)

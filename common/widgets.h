@@ -19,6 +19,8 @@ int instdbtn_range(int color, int x, int y, float *var, int dig, int dec, int up
                    float lo, float hi);
 // An 11 x 11 box at (x - 2, y - 2); a click toggles *var (0/1).
 int inboolbtn(int x, int y, int *var);
+// The same box drawn only, filled when on (no hit test).
+void boolbox(int x, int y, int on);
 // The inside of a switch box at (x, y): filled (on) or empty.
 void block(int x, int y, int on);
 // One step of a level indicator: a LEVEL_BLOCK_W x LEVEL_BLOCK_H frame at
@@ -36,6 +38,8 @@ int in4textbtn(int x, int y, const char *C1, const char *C2, const char *C3, con
                int dx, int width, int *var, int up);
 int in5textbtn(int x, int y, const char *C1, const char *C2, const char *C3, const char *C4,
                const char *C5, int dx, int width, int *var, int up);
+// The same choice among the n texts of a table (n >= 1).
+int inNtextbtn(int x, int y, const char *const *texts, int n, int dx, int width, int *var, int up);
 // An identifier of 3 or 5 characters in columns like instdbtn's: upper half
 // steps a character to the next code, lower half to the previous (wrapped).
 int in3charbtn(int color, int x, int y, char *string, int up);

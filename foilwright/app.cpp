@@ -98,20 +98,16 @@ void dothing(int action, int device)
     }
 }
 
+// Saves the part under its name, or asks for one first.
+static int save_now()
+{
+    return msc.haveaname ? savepart() : saveasproc();
+}
+
 void donewdeal(int action, int device)
 {
-    if (!msc.devicemod) {
+    if (designer_save_question(msc.devicemod, msc.C_openfile, save_now))
         dothing(action, device);
-    } else {
-        int answer = MACIBM_respond_alert(msc.C_openfile);
-        if (answer == 1) {
-            // A cancelled or failed save must not lose the edits.
-            if (msc.haveaname ? savepart() : saveasproc())
-                dothing(action, device);
-        } else if (answer == 2) {
-            dothing(action, device);
-        }
-    }
     MACIBM_invalwind(0);
 }
 
@@ -196,24 +192,13 @@ int foilwright_start_layer()
     msc.view = VIEW_ALPHA;
     lastx = -1;
     register_backgrounds();
-    LayerCallbacks cb = {};
-    cb.window_proc = handle_IBM_win;
-    MACIBM_set_callbacks(&cb);
-    // No lighting in the designer; the number fields read the mouse.
-    static const DrawSources sources = {nullptr, nullptr, nullptr, &msc.mx, &msc.my};
-    set_draw_sources(&sources);
-    return MACIBM_init("Foilwright", set_up_menus);
+    return designer_start_layer("Foilwright", handle_IBM_win, nullptr, &msc.mx, &msc.my,
+                                set_up_menus);
 }
 
 void foilwright_start()
 {
-    MACIBM_startwind(0, 0);
-    for (int x = 59; x <= 274; x += 5) {
-        MACIBM_fillrect(CL_COLOR, x, 541, 3, 5, 1);
-        MACIBM_present();
-        if (startup_pause_s > 0)
-            delay(startup_pause_s);
-    }
+    designer_startup_bar(startup_pause_s);
     initfoilwright();
     switchmode(DEVICE_AIRFOIL);
     reset_to_default();
