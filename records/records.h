@@ -649,6 +649,12 @@ constexpr int MAX_GRAPH_PERIODS = 1800;
 
 struct pathstruct {
     float xyztpp[MAX_PATH_SAMPLES][6];   // m and deg: x, y, z, the, psi, phi
+    // ---- the replay camera's, set by the replay's start and the
+    // free-camera keys (shell/keys.cpp)
+    int cntr_replay;         // sample the follow key last went to, 0..5999
+    float centroid_x, centroid_y, centroid_z;   // m, mean of the recorded samples
+    float circ_rad;          // m, radius of the circling camera
+    // ---- end of the replay block
     int inited;
     int gs_dest;             // receiver whose course the chart shows
     float visrat;            // replay's visibility multiplier 0.5..2 (0 before a replay: 1)
@@ -667,6 +673,11 @@ extern graphstruct grf;
 struct atcstruct {
     int voice_out, text_out;
     int ils_vec_in_progress, ils_command;
+    // ---- the choice list, opened and closed by the space key (shell) and
+    // by a choice made in it
+    int menu_up;             // the list is shown over the view
+    int menu_level;          // 5 the main list, others the sub-lists
+    // ---- end of the choice-list block
 };
 extern atcstruct atc;
 
