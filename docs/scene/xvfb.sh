@@ -18,7 +18,7 @@ art="$top/build/tools/vortan_art"
 # A first start makes the preferences (the factory start asks for an aircraft).
 if [ ! -f "$out/home0/.config/vortan/Vortan.prf" ]; then
     XSHOT_HOME="$out/home0" /work/shared/tools/xshot "$out/first" "$top/build/program/vortan" \
-        wait 4 key Return wait 1 type Aircraft/Trainer.acf key Return wait 3 key Return wait 2 key Return \
+        wait 4 key Return wait 1 type Trainer.acf key Return wait 3 key Return wait 2 key Return \
         wait 2 key Return wait 2 term >/dev/null
 fi
 # name, start, time of day, cloud base and tops (ft; above 18000 clear),

@@ -18,7 +18,7 @@ class SceneTest : public HeadlessTest {
         test_set_clock_ms(1000);
         test_set_joystick_state(JOY_NONE_PLUGGED);
         ASSERT_EQ(vortan_start_layer(), 1);
-        test_answer_file_dialog("Aircraft/Trainer.acf");
+        test_answer_file_dialog("Trainer.acf");   // the factory start asks, in Aircraft/
         simulate_start();
         msc.prd = 0.05f;
         start_z = flt.z;
