@@ -35,7 +35,7 @@ inline int bench_start_simulator()
     ok = vortan_start_layer();
     if (ok) {
         // A first start (no saved preferences) asks for the aircraft.
-        test_answer_file_dialog("Aircraft/Trainer.acf");
+        test_answer_file_dialog("Trainer.acf");   // the factory start asks, in Aircraft/
         simulate_start();
     }
     return ok;

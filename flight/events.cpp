@@ -265,6 +265,7 @@ void mod_evt()
     move_vectoring();
     wxcalc();
     move_gear();
+    move_rabbits();
     if (msc.cntr10 == 0)
         eleven_count();
     if (msc.cntr10 == 0 || msc.cntr10 == 5)

@@ -648,6 +648,12 @@ struct scenerystruct {
     int sweepcon;            // 1..4: octants 1-2, 3-4, 5-6, 7-8 of the view heading
     int vlines;
     // ---- end of the grid block
+    // ---- set by the view each frame (view/scene.cpp) for what it paints
+    int draw_lights;         // point lights drawn (dusk and night)
+    int starmax;             // last star index drawn (1999, 999 at dusk)
+    int straightin[2];       // runway r is seen from its threshold's approach side
+    int base_color;          // palette index the view is cleared to
+    // ---- end of the frame block
 };
 extern scenerystruct scn;
 
@@ -680,6 +686,7 @@ struct pathstruct {
     // ---- end of the replay block
     int inited;
     int gs_dest;             // receiver whose course the chart shows
+    float visrat;            // replay's visibility multiplier 0.5..2 (0 before a replay: 1)
 };
 extern pathstruct pat;
 

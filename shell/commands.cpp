@@ -19,13 +19,24 @@ static const StartRange START_RANGES[3] = {{15, 900}, {75, 1000}, {135, 1100}};
 constexpr int APTS_PER_RANGE = 60;
 
 // ---------------------------------------------------------------- locations
+// The flight starts again at the airport msc.loc_index: its runways, tower
+// and hangars are built (and the weather limited to the field) before the
+// aircraft is placed on one, and the view lays out its palette and drawn
+// range afresh.
+static void start_at_current_airport()
+{
+    setnewlocale();
+    reset_scene_state();
+    set_fltvars(4, 0);
+}
+
 void set_up_env_with_request_latlon()
 {
     msc.loc_index = 0;
     msc.typestart = 900;
     msc.rway_sel = 1;
     load_region(1);
-    set_fltvars(4, 0);
+    start_at_current_airport();
 }
 
 int location_item(int item, int *apt, int *rway, int *kind)
@@ -51,7 +62,7 @@ static void start_at_location(int item)
     msc.loc_apt = apt;
     msc.loc_index = env.apt_to_index[apt];
     msc.rway_sel = rway;
-    set_fltvars(4, 0);
+    start_at_current_airport();
     MACIBM_invalwind(0);
 }
 
@@ -92,7 +103,7 @@ void gotofield(char c1, char c2, char c3)
                      "I suggest that you use the 'Set Lat/Lon' item in the 'Settings' menu to get near the airport...",
                      "...and then select that airport from the 'Location' menu.");
     }
-    set_fltvars(4, 0);
+    start_at_current_airport();
 }
 
 static void favorite(int item)

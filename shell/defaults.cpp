@@ -37,6 +37,7 @@ void set_record_defaults()
     ins.map_range = ins.arg_range = ins.rad_range = 30.0f;
     ins.baro = 29.92f;
     scn.rb_cycle = 99;
+    set.viewtype = VIEW_FORWARD;   // the flight starts looking out of the front window
     msc.typestart = 900;
     for (int e = 0; e < 2; e++) {
         flt.throt[e] = flt.throtrequest[e] = 0.0f;

@@ -174,7 +174,6 @@ int read_situation_file(const char *file, const char *path);
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
 int initspeechsynth();
-void init_stars();
 void build_mark();
 void build_vasi();
 void build_cable();
@@ -182,7 +181,6 @@ void build_elev();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();
-void start_looking();
 void grfload();
 void grfdrag();
 void play_movie();
@@ -217,7 +215,6 @@ void wrnplot();
 void grfplot();
 void isoplot();
 void plnplot();
-int set_palette_for_conditions();
 void start_movie();
 void stop_movie();
 void speakstring(const char *cs);

@@ -5,7 +5,6 @@
 
 int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
 
-void init_stars() {}                  // stands in for the out-the-window scene
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
@@ -14,7 +13,6 @@ void cleargraph() {}                  // stands in for the data output and graph
 void open_output_streams() {}         // stands in for the data output and graphs
 void close_output_streams() {}        // stands in for the data output and graphs
 
-void start_looking() {}               // stands in for the out-the-window scene
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
@@ -49,7 +47,6 @@ void wrnplot() {}                     // stands in for the settings windows
 void grfplot() {}                     // stands in for the data output and graphs
 void isoplot() {}                     // stands in for the settings windows
 void plnplot() {}                     // stands in for air traffic control
-int set_palette_for_conditions() { return 0; }   // stands in for the out-the-window scene
 void start_movie() {}                 // stands in for the flight-path replay
 void stop_movie() {}                  // stands in for the flight-path replay
 void speakstring(const char *) {}     // stands in for air traffic control

@@ -98,8 +98,10 @@ static int grab_position()
         if (!inf_good() || !std::isfinite(x) || fabsf(x) > MAX_SITUATION_M)
             return 0;
     }
-    set.cus_x = v[0] + planex[0][0];
-    set.cus_y = v[1] + planey[0][0];
+    // From the saved region's south-west corner: the region is loaded
+    // afresh below, and the corner is then added.
+    set.cus_x = v[0];
+    set.cus_y = v[1];
     set.cus_z = v[2];
     set.cus_psi = v[3];
     set.cus_v = v[4];
@@ -144,9 +146,13 @@ static void fly_situation()
 {
     msc.loc_index = 0;
     load_region(1);
+    set.cus_x += planex[0][0];
+    set.cus_y += planey[0][0];
     stop_engine_and_wind();
     load_plane(nullptr);
     play_engine_and_wind();
+    setnewlocale();   // an airport of the new region; the view then keeps the nearest
+    reset_scene_state();
     set_fltvars(5, 0);
     set_rlt_grf_choices();
     cleargraph();

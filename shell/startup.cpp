@@ -129,6 +129,8 @@ void simulate_start()
     load_region(0);
     C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ lie beside the program
     load_plane(show_init);
+    setnewlocale();   // the start airport's runways, before the aircraft is placed on one
+    reset_scene_state();   // palette and drawn range rebuilt for this region
     set_fltvars(4, 0);
     draw_init_loc = 0;
     msc.sound_ready = 1;

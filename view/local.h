@@ -29,3 +29,36 @@ void draw_line(float x1, float y1, float z1, float x2, float y2, float z2);
 void handle_a_wing(int part, int side, int light_colour);
 // Propeller or rotor n (0, 1) with its blades at the next angle.
 void handle_a_prop(int n);
+
+// ---------------------------------------------------------------- the scene's shared pieces
+// A world point seen from the camera: camera-space position (m), whether
+// it lies beyond the near plane (front) and also projects inside the view
+// rectangle (visible), and then its whole pixel.
+struct ScreenPoint {
+    float c[3];
+    int sx, sy;
+    int front, visible;
+};
+void project_world_point(ScreenPoint *p, float x, float y, float z);
+// One camera-space triangle of a terrain or cloud cell (corners clockwise
+// seen from above): clipped with whole-view fill when a corner is off
+// screen, else straight from the stored pixels (breakup 0) or subdivided.
+void mesh_triangle(int color, const ScreenPoint *a, const ScreenPoint *b, const ScreenPoint *c);
+// Walks the cells of the drawn grid range far to near, calling cell(i, j).
+void walk_cells(void (*cell)(int i, int j));
+// 1 when pixel (x, y) lies inside the view rectangle.
+int in_view_rect(int x, int y);
+// A pixel of colour `color`, only inside the view rectangle.
+void view_pixel(int color, int x, int y);
+// 1 when every one of n camera-space points lies beyond the near plane and
+// projects inside the view rectangle (a piece that needs no clipping).
+int all_on_screen(const float p[][3], int n);
+// A flat convex face of n (3 or 4) camera-space corners, drawn in `color`
+// when the camera lies on its outer side (away from `centre`, a camera-space
+// point inside the solid it bounds).
+void solid_face(int color, const float p[][3], int n, const float centre[3]);
+// The camera-space position of a world point.
+void to_camera(float x, float y, float z, float out[3]);
+// Forget the palette's and the visibility's remembered state.
+void reset_palette_state();
+void reset_visibility_state();

@@ -10,6 +10,9 @@ constexpr int VIEW_HEX_PX = 629;     // reference column and row of the HUD scal
 constexpr int VIEW_HEY_PX = 230;
 
 static float zoom = 1.0f;   // persists across calls; views reset it to 1
+// The view type and aircraft kind (helicopter or not) the port was last
+// laid out for; -1 before the first layout.
+static int port_view = -1, port_heli = -1;
 
 static void set_world(int xs, int ys, float fx, float fy)
 {
@@ -66,8 +69,11 @@ void set_mon(int gw, float zoom_mult)
     zoom = fltlim(zoom * zoom_mult, MIN_ZOOM, MAX_ZOOM);
     con.zom_pp45 = zoom * BASE_PIXELS_PER_TANGENT;
     con.zom_45pp = 1.0f / con.zom_pp45;
-    if (gw == 0 || gw == 1)
+    if (gw == 0 || gw == 1) {
         set_bounds();
+        port_view = set.viewtype;
+        port_heli = pln.is_heli;
+    }
     float fx = con.off_view_center_fx;
     float fy = con.off_view_center_fy;
     con.rat_lft = (con.off_flt_lft - fx) * con.zom_45pp;
@@ -76,4 +82,10 @@ void set_mon(int gw, float zoom_mult)
     con.rat_top = (fy - con.off_flt_bot) * con.zom_45pp;
     con.rat_bot = (fy - con.off_flt_top) * con.zom_45pp;
     con.rat_hey = (fy - con.off_flt_hey) * con.zom_45pp;
+}
+
+void keep_view_port()
+{
+    if (port_view != set.viewtype || port_heli != pln.is_heli)
+        set_mon(set.viewtype == VIEW_REPLAY ? 1 : 0, 1.0f);
 }

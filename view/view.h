@@ -11,6 +11,11 @@
 // (0 resets it to 1), limited to 1..1000.
 // Reads: set.viewtype, pln.is_heli. Writes: con view-port fields.
 void set_mon(int gw, float zoom_mult);
+// Lays the view port out again (zoom kept) when the view type or the kind
+// of aircraft changed since the last set_mon, or none was made yet: a
+// start-up, a newly loaded aircraft or a helicopter's taller world.
+// Reads: set.viewtype, pln.is_heli. Writes: as set_mon.
+void keep_view_port();
 
 // View types (set.viewtype): the View menu's items, and the free camera of
 // the flight-path replay.
@@ -152,3 +157,121 @@ float get_wing_yarm(int part, float d);
 float get_wing_zarm(int part, float d);
 // Colour of a pulsing light at phase 0..24 of its cycle (11 dark).
 int pulse_color(int phase);
+
+// ================================================================ the out-the-window scene
+// One frame of the view: pages the region when the aircraft nears its edge
+// (radios retuned), places the camera for set.viewtype, rebuilds the
+// palette and the drawn grid range when they are out of date, works out
+// the visibility, then paints sky, terrain with its lights and buildings,
+// runways and their lights, tower and hangars, the cloud deck, the
+// aircraft in outside views and the cockpit symbols into the view world,
+// and copies it to the window (world 1 and window 14 in the replay).
+// Reads: flt, pln, atm, env, the terrain and generated world, set.viewtype,
+// msc (prd, tottime, cntr10, mouse_is_joy), ins.HUD_on/HOOP_on.
+// Writes: scn, con (camera, view port), atm.vis_effective/vis*_grnd/
+// vis*_lite, msc.prd at cloud layers, msc.loc_apt/loc_index, env.i/j_viewpoint.
+void start_looking();
+
+// The 2000 star directions: star 0 is the moon, the others spread evenly
+// over the sky above the horizon. Uses the program's random numbers.
+// Writes: sta.
+void init_stars();
+
+// Palette layouts: the scene by time of day and weather, the scene above
+// an overcast (65..245 the shades of the cloud deck), and the terrain
+// chart of the data windows.
+enum PaletteLayout { PAL_SCENE = 0, PAL_ABOVE_DECK = 1, PAL_CHART = 2 };
+// Writes palette entries 11..245 for `layout`: the interface colours lit
+// for the time of day, the lights, sky and clouds, and 65..245.
+// Reads: scn.time/lamp, atm.clear/temp_SL, pln.dashtype.
+void build_pal(int layout);
+// Rebuilds the palette when the sky (above the tops, clear), time of day,
+// whole-degree sea-level temperature, light amplification or panel type
+// changed since the last build, or another layout was built since.
+// Returns 1 when it rebuilt. Reads: as build_pal, scn.abovetops.
+int set_palette_for_conditions();
+// The scene colours of PAL_SCENE as ratios (k 0..17, haze step h 0..9),
+// for entry 65 + 18 h + k.
+void scene_haze_color(int k, int h, float rgb[3]);
+
+// Camera placement for set.viewtype (see viewpoint.cpp): position
+// con.VIEW_loc_*, angles scn.*180rad and their sines and cosines, the
+// aircraft's placing con.PLAN_*, and the viewpoint's grid cell.
+// Reads: flt, pln, msc.prd/tottime/x_view.., beacx.., the terrain.
+// Writes: con.VIEW_*/PLAN_*, scn angles, env.i/j_viewpoint.
+void place_camera();
+// Distance (m) of the outside cameras: 20 larger wing semispans (10
+// fuselage lengths for a helicopter).
+float outside_camera_distance();
+// View octant 1..8 of the heading the view looks along (aircraft heading
+// turned for the side and back views, the camera's own in the tower,
+// circling and replay views).
+int view_octant();
+// scn.straightin of the current airport's runways: runway r is seen from
+// its threshold's side when the octant's heading (octant x 45 deg) lies
+// within 90 degrees of the runway's. Reads: msc.loc_index, env.navmsc.
+void set_straightin(int octant);
+// Moves *a the fraction f (0..1) of the way to target.
+void closer(float *a, float target, float f);
+
+// Visibility for this frame: atm.vis (times the replay's ratio), thinned
+// near the base of an overcast and by passing wisps, divided by 1 + storm
+// level; then the haze and light limits. Reads: atm, scn.belowbases,
+// con.VIEW_loc_z, env.localh, msc.prd. Writes: atm.vis_effective,
+// vis1_grnd, vis2_grnd, vis1_lite, vis2_lite, vis3_lite.
+void set_visibility();
+// The frame period when the camera crosses the cloud layer: halved on
+// dropping below the tops, doubled on rising above them, quartered on
+// entering the cloud from below, times 4 on leaving it below the bases
+// (0.025..0.1 s). Nothing in clear air or on the first frame.
+// Reads: atm.clear, scn.abovetops/belowbases. Writes: msc.prd.
+void cloud_layer_period();
+// Forgets what the frame remembers between calls (palette and range
+// conditions, wisp, cloud-layer state): the next frame rebuilds them.
+void reset_scene_state();
+
+// ---------------------------------------------------------------- what the frame paints
+// Terrain of the drawn range, far to near, with per cell its city lights,
+// towers, beacon, buildings and the stand-ins' objects.
+// Reads: the terrain arrays, scn, atm, beacx.., building tables.
+void plot_terrain();
+// Transforms the points of the drawn range to camera axes and pixels.
+void assign_pxy();
+// The three city lights of triangle t of cell (i, j) (colours 53, 54, 53).
+void cityplot(int i, int j, int t);
+// Point light `index` at world (x, y, z) in `color`: shown beyond 3 m up
+// to atm.vis1_lite, even indices up to vis2_lite, every eighth up to
+// vis3_lite; one pixel inside the view rectangle. Returns 1 when drawn.
+int show_light(int index, float x, float y, float z, int color);
+// A cross of arm `size` pixels (0: one pixel) at world (x, y, z) when it
+// lies between 3 m and atm.vis2_lite in depth; clipped to the view.
+void generalplot(float x, float y, float z, int color, int size);
+// Markings m1..m2 of runway rway in one colour; breakup lets the pieces
+// fully in view go as strips (scn.rway_breakup).
+void plot_runway(int m1, int m2, int rway, int color, int breakup);
+// Every light of runway r by the rows of the point table.
+// Reads: rwayx.., env runway limits and flags, scn.straightin, atm.vis*_lite.
+void plotrunwaylights(int r);
+// The moon and stars 1..scn.starmax. Reads: sta, scn angles, con.
+void plotnightsky();
+// The overcast deck's top seen from above (cloudcol shades, no haze).
+void plot_ocastclouds();
+// Tiers of building b (0 the control tower); its roof circle when b > 0.
+void plot_a_bldng(int b);
+// City block b, with red roof-corner lights when lights are on.
+void plot_a_block(int b);
+// Hangar n (0..3).
+void plot_a_hangar(int n);
+
+// ---------------------------------------------------------------- drawn by others
+// Stand-ins in view/standins.cpp for what the frame calls and later work
+// fills in; each draws into the locked view world.
+void plotHUD();
+void plot_coolhud();
+void do_window_rain();
+void draw_lightning_strike();
+void draw_a_plane(int n);
+void draw_boat(float x, float y);
+void draw_carrier(float x, float y);
+void plot_flight_path();
+void plot_atc_message();

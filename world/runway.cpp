@@ -168,3 +168,21 @@ void setuprunway(float x, float y, float z, float l, float w, int hdng, int rway
     }
     paint_runway(r, x, y, z, l, w, h, number, side);
 }
+
+void move_rabbits()
+{
+    constexpr int RABBIT = 280;
+    for (int r = 0; r < 2; r++) {
+        if (!env.rabbit[r] || (r == 1 && !env.rwaymax))
+            continue;
+        if (msc.cntr10 == 0 || (rwayx[RABBIT][r] == 0.0f && rwayy[RABBIT][r] == 0.0f)) {
+            rwayx[RABBIT][r] = env.rabbitsx[r];
+            rwayy[RABBIT][r] = env.rabbitsy[r];
+            rwayz[RABBIT][r] = env.rabbitsz[r];
+        } else {
+            rwayx[RABBIT][r] += env.rabbitdx[r];
+            rwayy[RABBIT][r] += env.rabbitdy[r];
+            rwayz[RABBIT][r] += env.rabbitdz[r];
+        }
+    }
+}

@@ -109,6 +109,11 @@ void setuprunway(float x, float y, float z, float l, float w, int hdng, int rway
 // Zeroes the lights of runway `rway` inside the other runway's outline of
 // its points p1..p4.
 void clear_the_runway(int rway, int p1, int p2, int p3, int p4);
+// The sequenced flasher (point 280) of each runway that has one: back at
+// its start 1050 m out on the first of every eleven event ticks, then one
+// approach-light spacing towards the runway each tick. Called by the
+// flight's event tick. Reads: env.rabbit*, msc.cntr10. Writes: rwayx/y/z[280].
+void move_rabbits();
 void make_a_hangar(int n, float x, float y, float z, int h);
 // A city block (type 19) or tower building (20..22) in slot b on triangle t of cell (i, j).
 void make_a_building(int i, int j, int t, int b, int type);

@@ -28,8 +28,10 @@ TEST_F(SimTest, AFastMachineShrinksTheStepGently)
 TEST_F(SimTest, AboveTheCloudsTheStepIsNotCapped)
 {
     start();
-    scn.belowbases = 0;
+    // An overcast well below the aircraft: the view finds it above the tops.
     atm.clear = 0;
+    atm.baseMSL = (float)flt.z - 900.0f;
+    atm.topsMSL = (float)flt.z - 300.0f;
     test_set_clock_ms(2000);
     passes(10);
     EXPECT_NEAR(msc.prd, 0.05f * sqrtf(2.0f), 1e-6f);
@@ -171,6 +173,7 @@ TEST_F(SimTest, ChoosingAViewChecksItAndResetsTheZoom)
 TEST_F(SimTest, AlternateEnvironmentCancelledKeepsTheRegion)
 {
     start();
+    passes(3);   // the first frames page the region round the start runway
     int lat = env.lat_south, lon = env.lon_west;
     test_answer_file_dialog(nullptr);
     test_menu_choice(701);
@@ -178,4 +181,20 @@ TEST_F(SimTest, AlternateEnvironmentCancelledKeepsTheRegion)
     EXPECT_EQ(alerts_starting("File-selection failed or cancelled."), 1);
     EXPECT_EQ(env.lat_south, lat);
     EXPECT_EQ(env.lon_west, lon);
+}
+
+TEST_F(SimTest, TheFirstFramesShowTheViewOutOfTheFrontWindow)
+{
+    start();
+    passes(2);
+    EXPECT_EQ(set.viewtype, 601);
+    EXPECT_EQ(con.gwor_x_size, 800);
+    EXPECT_EQ(con.gwor_y_size, 235);
+    // The factory start at dusk under the overcast: cloud above the
+    // horizon, the runway's pavement below it.
+    EXPECT_EQ(test_window_pixel(0, 400, 40), 63);
+    int pavement = 0;
+    for (int x = 0; x < 800; x++)
+        pavement += test_window_pixel(0, x, 220) % 18 == 82 % 18;
+    EXPECT_GT(pavement, 400);
 }

@@ -226,6 +226,25 @@ TEST_F(StartTest, ASavedSituationLoadsBackAsItWas)
     EXPECT_EQ(alerts_starting(UNREADABLE), 0);
 }
 
+// Saved after the view paged the region (its corner no longer the origin):
+// loaded, the aircraft stands at the same place of the same region.
+TEST_F(StartTest, ASituationSavedAfterPagingLoadsBackInPlace)
+{
+    start();
+    passes(3);
+    ASSERT_GT(env.pages, 0);
+    ASSERT_NE(planex[0][0], 0.0f);
+    int lat = env.lat_south, lon = env.lon_west;
+    double east = flt.x - planex[0][0], north = flt.y - planey[0][0];
+    test_answer_file_dialog(sit().c_str());
+    save_situation();
+    load(sit());
+    EXPECT_EQ(env.lat_south, lat);
+    EXPECT_EQ(env.lon_west, lon);
+    EXPECT_NEAR(flt.x - planex[0][0], east, 0.05);
+    EXPECT_NEAR(flt.y - planey[0][0], north, 0.05);
+}
+
 // Every way a situation can be refused leaves the flight as it was.
 TEST_F(StartTest, RefusedSituationsChangeNothing)
 {

@@ -40,6 +40,32 @@ inline std::vector<uint8_t> read_png_indices(const std::string &path, int *w, in
     return out;
 }
 
+// World `world` (w x h pixels) compared pixel for pixel with
+// tests/view/golden/<name>.png, or written there with VORTAN_UPDATE_GOLDEN=1.
+inline void expect_world_golden(const std::string &name, int world, int w, int h)
+{
+    std::string file = std::string(getenv("VORTAN_SOURCE_DIR")) + "/tests/view/golden/" + name + ".png";
+    const char *update = getenv("VORTAN_UPDATE_GOLDEN");
+    if (update && *update == '1') {
+        ASSERT_EQ(test_write_world_png(world, file.c_str()), 1);
+        return;
+    }
+    int gw = 0, gh = 0;
+    std::vector<uint8_t> golden = read_png_indices(file, &gw, &gh);
+    ASSERT_EQ(gw, w) << file;
+    ASSERT_EQ(gh, h) << file;
+    int differing = 0;
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++)
+            differing += golden[(size_t)y * w + x] != test_world_pixel(world, x, y);
+    if (differing) {
+        std::string actual = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") + "/" + name + "_actual.png";
+        test_write_world_png(world, actual.c_str());
+        ADD_FAILURE() << name << ": " << differing << " pixels differ from the golden image; this run's picture is "
+                      << actual;
+    }
+}
+
 class ViewTest : public HeadlessTest {
   protected:
     int ww = 0, wh = 0;
@@ -80,27 +106,5 @@ class ViewTest : public HeadlessTest {
         scn.phi180rad = 0.0f;
         set_view_angles();
     }
-    void expect_golden(const std::string &name) const
-    {
-        std::string file = std::string(getenv("VORTAN_SOURCE_DIR")) + "/tests/view/golden/" + name + ".png";
-        const char *update = getenv("VORTAN_UPDATE_GOLDEN");
-        if (update && *update == '1') {
-            ASSERT_EQ(test_write_world_png(0, file.c_str()), 1);
-            return;
-        }
-        int gw = 0, gh = 0;
-        std::vector<uint8_t> golden = read_png_indices(file, &gw, &gh);
-        ASSERT_EQ(gw, ww) << file;
-        ASSERT_EQ(gh, wh) << file;
-        int differing = 0;
-        for (int y = 0; y < wh; y++)
-            for (int x = 0; x < ww; x++)
-                differing += golden[(size_t)y * ww + x] != px(x, y);
-        if (differing) {
-            std::string actual = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") + "/" + name + "_actual.png";
-            test_write_world_png(0, actual.c_str());
-            ADD_FAILURE() << name << ": " << differing << " pixels differ from the golden image; this run's picture is "
-                          << actual;
-        }
-    }
+    void expect_golden(const std::string &name) const { expect_world_golden(name, 0, ww, wh); }
 };

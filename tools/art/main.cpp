@@ -16,6 +16,7 @@
 #include "panel/panel.h"
 #include "tools/art/plane_shot.h"
 #include "tools/batch/batch.h"
+#include "world/world.h"
 #include "view/view.h"
 
 static void usage()
@@ -31,8 +32,9 @@ static void usage()
             "       vortan_art panel SCENARIO OUT.png [TIME [DASHTYPE LAYOUT]]\n"
             "         (the panel after the batch scenario has flown; the program folder\n"
             "          is VORTAN_PROGRAM_DIR; the final state is printed as CSV)\n"
-            "       vortan_art situation SCENARIO OUT.sit\n"
-            "         (the state the scenario leaves, as a situation file for the simulator)\n");
+            "       vortan_art situation SCENARIO OUT.sit [TIME [BASE_FT TOPS_FT VIS_NM]]\n"
+            "         (the state the scenario leaves, as a situation file for the simulator,\n"
+            "          at a time of day 1..4 under a cloud layer; a base above 18000 ft is clear)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -174,7 +176,13 @@ int main(int argc, char **argv)
         ok = batch_read_script(argv[2], &script, stderr) && !batch_execute(&script, argv[2], stdout, stderr);
         if (ok) {
             // The simulator accepts only the settings its preferences allow.
-            scn.time = 1;
+            scn.time = argc >= 5 ? intlim(atoi(argv[4]), 1, 4) : 1;
+            if (argc >= 8) {
+                atm.baseMSL = (float)atof(argv[5]) * con.fttomtrs;
+                atm.topsMSL = (float)atof(argv[6]) * con.fttomtrs;
+                atm.vis = (float)atof(argv[7]) * con.nmtomtrs;
+                limwx();
+            }
             msc.rway_sel = intmax2(msc.rway_sel, 1);
             factory_radios();
             ok = write_situation(argv[3]);
