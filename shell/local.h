@@ -109,7 +109,6 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
-int initspeechsynth();
 void init_stars();
 void build_mark();
 void build_vasi();
@@ -122,8 +121,6 @@ void start_looking();
 void grfload();
 void grfdrag();
 void play_movie();
-void handle_plan(int step);
-void controller_respond(int command);
 void enginecondrag(int x, int y);
 void dasclick(int x, int y);
 void fltclick(int i);
@@ -131,7 +128,6 @@ void relclick();
 void aptclick();
 void grfclick();
 void plt_nrt_click(int i, int id);
-void plnclick(int i);
 void process_zap(int index);
 void handle_simkey(char key);
 void handle_funkey(int n);

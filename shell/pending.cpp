@@ -9,8 +9,6 @@
 
 #include <cstdlib>
 
-int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
-
 void init_stars() {}                  // stands in for the out-the-window scene
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
@@ -24,8 +22,6 @@ void start_looking() {}               // stands in for the out-the-window scene
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
-void handle_plan(int) {}              // stands in for air traffic control
-void controller_respond(int) {}       // stands in for air traffic control
 // Stands in for the lever quadrant's drags: only the throttle slot works,
 // rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels below its
 // top, setting the throttle request of every engine.
@@ -45,7 +41,6 @@ void relclick() {}                    // stands in for the settings windows
 void aptclick() {}                    // stands in for the settings windows
 void grfclick() {}                    // stands in for the data output and graphs
 void plt_nrt_click(int, int) {}       // stands in for the settings windows
-void plnclick(int) {}                 // stands in for air traffic control
 void staclick() {}                    // stands in for the settings windows
 void latclick(int) {}                 // stands in for the settings windows
 void datclick() {}                    // stands in for the settings windows

@@ -4,6 +4,7 @@
 // Preferences and Exit.
 #include "shell/local.h"
 
+#include "atc/atc.h"
 #include "files/files.h"
 #include "world/world.h"
 
@@ -130,6 +131,8 @@ void updatewin(int index)
     msc.event = 1;
     if (index == 0)
         panplot();
+    else if (index == ATC_FLIGHT_PLAN_WINDOW)
+        plnplot();
 }
 
 static void choose_view(int item)
