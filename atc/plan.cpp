@@ -83,6 +83,16 @@ void clearance()
     speakstring(s);
 }
 
+// The arrival airport's slot, looked up afresh: slots move when the region
+// pages.
+int arrival()
+{
+    int arr = airport_by_id(fpl.arr_apt);
+    if (arr >= 0)
+        atc.plan_index = arr;
+    return arr;
+}
+
 void center_checkin()
 {
     char s[MAX_STR];
@@ -117,9 +127,7 @@ void center_enroute()
     atm_t.time_next_trans = msc.tottime + fltrand(15.0f, 30.0f);
     char s[MAX_STR];
     begin(s);
-    int arr = airport_by_id(fpl.arr_apt);
-    if (arr >= 0)
-        atc.plan_index = arr;
+    int arr = arrival();
     int climb;
     if (arr >= 0 && navaid_dist_nm(arr) < APPROACH_NM) {
         app_string(s, "contact approach on ");
@@ -173,7 +181,7 @@ int approach_aid(int arr, int *type)
 
 void approach_checkin()
 {
-    int arr = atc.plan_index;
+    int arr = arrival();
     char s[MAX_STR];
     int type = 0, aid = atc_is_airport(arr) && env.ILScode[arr] > 0 ? approach_aid(arr, &type) : -1;
     if (aid < 0) {
@@ -191,7 +199,7 @@ void approach_checkin()
 
 void approach_progress()
 {
-    int arr = atc.plan_index;
+    int arr = arrival();
     if (atc.ils_vec_in_progress || !atc_is_airport(arr) || env.ILScode[arr] <= 0 ||
         navaid_dist_nm(arr) >= TOWER_NM)
         return;
@@ -275,7 +283,7 @@ void handle_plan(int ack)
     case 7:
         if (ack) {
             begin(s);
-            app_wind_string(s, atc_is_airport(atc.plan_index) ? atc.plan_index : nearest_airport());
+            app_wind_string(s, arrival() >= 0 ? atc.plan_index : nearest_airport());
             app_string(s, ", cleared to land.");
             atc.planphase = 8;
             speakstring(s);
