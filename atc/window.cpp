@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int BACK = 14, PANEL = 16, INK = 24, LABEL = 59, TITLE = 37;
+constexpr int BACK = 14, PANEL = 16, FIELD = 11, INK = 37, LABEL = 59, TITLE = 37;
 constexpr int W = 589, H = 415;
 constexpr int RULES_X = 60, RULES_Y = 90, RULES_DY = 30;
 constexpr int ID_X = 330, DEP_Y = 90, ARR_Y = 170, ALT_X = 330, ALT_Y = 250;
@@ -62,6 +62,10 @@ void plnplot()
     MACIBM_drstring(LABEL, 290, 75, "Departure airport identifier", 1);
     MACIBM_drstring(LABEL, 290, 155, "Arrival airport identifier", 1);
     MACIBM_drstring(LABEL, 290, 235, "Cruise altitude, feet", 1);
+    // Dark fields behind the values, as on a radio's readout.
+    MACIBM_fillrect(FIELD, ID_X - 6, DEP_Y - 2, 3 * FIELD_COL_W + 10, FIELD_H - 8, 1);
+    MACIBM_fillrect(FIELD, ID_X - 6, ARR_Y - 2, 3 * FIELD_COL_W + 10, FIELD_H - 8, 1);
+    MACIBM_fillrect(FIELD, ALT_X - 6, ALT_Y - 2, 5 * FIELD_COL_W + 10, FIELD_H - 4, 1);
     MACIBM_drstring(LABEL, 30, 360, "Click the top of a character or digit to step it up, the bottom to step it down.", 1);
     MACIBM_drstring(LABEL, 30, 375, "Close the window to file; pick up the plan from the air traffic control menu.", 1);
     widgets(1);

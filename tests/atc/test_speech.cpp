@@ -108,3 +108,37 @@ TEST_F(AtcSimTest, MenuAndMessageOverTheView)
 }
 
 }   // namespace
+
+namespace {
+
+// The Flight Plan window: one flight rule at a time, identifiers and the
+// cruise altitude stepped by clicks, the amendment said on closing.
+TEST_F(AtcSimTest, FlightPlanWindowEditsThePlan)
+{
+    fpl.ifr = 1;
+    fpl.vfr = fpl.dvfr = 0;
+    C_to_C("SNA", fpl.arr_apt);
+    fpl.cruise_alt = 5000.0f;
+    MACIBM_startwind(ATC_FLIGHT_PLAN_WINDOW, 1);
+    plnplot();
+    msc.mx = 62;   // the VFR switch
+    msc.my = 122;
+    plnclick(0);
+    EXPECT_EQ(fpl.ifr * 100 + fpl.vfr * 10 + fpl.dvfr, 10);
+    msc.mx = 332;   // the arrival's first character, upper half: one code on
+    msc.my = 172;
+    plnclick(0);
+    EXPECT_STREQ(fpl.arr_apt, "TNA");
+    msc.mx = 332 + 10;   // the cruise altitude's thousands, lower half
+    msc.my = 250 + 25;
+    plnclick(0);
+    EXPECT_FLOAT_EQ(fpl.cruise_alt, 4000.0f);
+    const char *dir = getenv("VORTAN_ATC_PICTURES");
+    if (dir)
+        test_write_window_png(ATC_FLIGHT_PLAN_WINDOW, (std::string(dir) + "/flight-plan.png").c_str());
+    fpl.activated = 1;
+    plan_window_closed();
+    EXPECT_TRUE(std::string(atc.response).find(" flight plan ammended as requested.") != std::string::npos);
+}
+
+}   // namespace
