@@ -147,7 +147,8 @@ void plan_window_closed();
 // Starts the speech synthesiser and its worker thread; 1 when speech can
 // be heard (synthesiser and sound device both there).
 int initspeechsynth();
-// Stops the worker (at exit).
+// Forgets the queued messages and stops handing speech to the sound output;
+// call before the sound is released (at exit).
 void endspeechsynth();
 // The text a message is spoken as: words split at blanks, a final '.'
 // removed, digits as "zero".."niner".

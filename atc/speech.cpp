@@ -42,6 +42,8 @@ struct SpeechQueue {
     std::condition_variable wake;
     char text[MAX_QUEUED][MAX_STR];
     int head, count, busy;
+    int open;                // 0 once the sound is being released: nothing more is played
+    int drop;                // the message being synthesised is not to be played
 };
 SpeechQueue *queue;
 int16_t pcm[MAX_SPEECH_FRAMES];
@@ -59,11 +61,19 @@ void worker()
             queue->busy = 1;
         }
         int n = synth_speech(text, pcm, MAX_SPEECH_FRAMES);
-        while (speech_playing())   // a message is never cut by the next one
+        for (;;) {   // a message is never cut by the next one
+            std::unique_lock<std::mutex> hold(queue->lock);
+            if (!queue->open || !speech_playing()) {
+                // Played under the queue's lock, so that endspeechsynth
+                // returns only when no hand-over is under way.
+                if (queue->open && !queue->drop)
+                    play_speech(pcm, n, synth_rate_hz);
+                queue->busy = queue->drop = 0;
+                break;
+            }
+            hold.unlock();
             std::this_thread::sleep_for(std::chrono::milliseconds(POLL_MS));
-        play_speech(pcm, n, synth_rate_hz);
-        std::lock_guard<std::mutex> hold(queue->lock);
-        queue->busy = 0;
+        }
     }
 }
 
@@ -160,6 +170,8 @@ int initspeechsynth()
         queue = new SpeechQueue{};
         new std::thread(worker);   // runs until the program ends
     }
+    std::lock_guard<std::mutex> hold(queue->lock);
+    queue->open = 1;
     return msc.sound_avail;
 }
 
@@ -169,6 +181,18 @@ void endspeechsynth()
         return;
     std::lock_guard<std::mutex> hold(queue->lock);
     queue->count = 0;
+    queue->open = 0;
+}
+
+// Switching the voice off forgets what is queued but keeps the worker
+// ready for when it is switched on again.
+static void forget_queued()
+{
+    if (!queue)
+        return;
+    std::lock_guard<std::mutex> hold(queue->lock);
+    queue->count = 0;
+    queue->drop = queue->busy;
 }
 
 int speech_pending()
@@ -198,7 +222,7 @@ void atc_set_voice_out(int on)
 {
     atc.voice_out = on != 0;
     if (!atc.voice_out) {
-        endspeechsynth();
+        forget_queued();
         stop_speech();
     }
 }

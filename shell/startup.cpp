@@ -157,6 +157,7 @@ static void alert_end()
 static void release_program()
 {
     close_output_streams();
+    endspeechsynth();   // first: the speech worker hands samples to the sound
     dispose_sound();
 }
 
