@@ -127,6 +127,9 @@ void atc_main_row(int row);
 int atc_list_fill(int level);
 // Acts as a click on list entry `entry` of list level `level`.
 void atc_list_pick(int level, int entry);
+// A click in the main window at (x, y): while the menu is up, a click on
+// the view strip (rows 17..229) acts on the menu and returns 1; else 0.
+int atc_view_click(int x, int y);
 // The space bar: toggles the menu, at the main level.
 void atc_space_bar();
 // The Instructions item for ATC (menu item 710): an alert.

@@ -308,6 +308,19 @@ void plot_atc_over_view()
         HS_plot_string(MESSAGE_X, MESSAGE_Y, ATC_MESSAGE_COLOR, atc.response, MESSAGE_X + MESSAGE_W, 1);
 }
 
+// The rows of the window the view strip is copied to.
+constexpr int VIEW_TOP = 17, VIEW_BOTTOM = 230, VIEW_RIGHT = 800;
+
+int atc_view_click(int x, int y)
+{
+    if (!atc.menu_up || x < 0 || x >= VIEW_RIGHT || y < VIEW_TOP || y >= VIEW_BOTTOM)
+        return 0;
+    msc.mx = x;
+    msc.my = y;
+    plot_atc_options(1);
+    return 1;
+}
+
 void atc_space_bar()
 {
     atc.menu_up = !atc.menu_up;

@@ -116,6 +116,8 @@ void handlewindowclick(int index)
     msc.event = 1;
     mnw.dragging_index = index;
     if (!winsup()) {
+        if (atc_view_click(msc.mx, msc.my))
+            return;   // the controller's menu takes the view's clicks
         dasclick(msc.mx, msc.my);
         enginecondrag(msc.mx, msc.my);
         return;

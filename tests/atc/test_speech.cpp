@@ -142,3 +142,21 @@ TEST_F(AtcSimTest, FlightPlanWindowEditsThePlan)
 }
 
 }   // namespace
+
+namespace {
+
+// A click on the view while the menu is up reaches the menu, through the
+// window procedure as a real click does.
+TEST_F(AtcSimTest, ViewClicksGoToTheMenuWhileItIsUp)
+{
+    atc_space_bar();
+    test_click(100, 19 + 10 * ATC_ROW_ATIS + 3 + MENU_BAR_H);
+    MACIBM_pump();
+    EXPECT_EQ(atc.menu_level, ATC_MENU_ATIS);
+    EXPECT_EQ(atc.menu_up, 1);
+    atc_space_bar();
+    EXPECT_EQ(atc.menu_up, 0);
+    EXPECT_EQ(atc_view_click(100, 50), 0);
+}
+
+}   // namespace
