@@ -12,7 +12,7 @@ struct AtcTimers {
     float time_next_ils_vec, time_to_come_handoff, time_next_trans;
     int on_random;
 };
-extern AtcTimers atm_t;
+extern AtcTimers atc_mem;
 
 // Degrees into -180..180.
 float atc_wrap180(float deg);

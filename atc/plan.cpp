@@ -106,7 +106,7 @@ void center_checkin()
         app_squawk(s);
         app_string(s, ".");
     }
-    atm_t.time_next_trans = msc.tottime + fltrand(15.0f, 45.0f);
+    atc_mem.time_next_trans = msc.tottime + fltrand(15.0f, 45.0f);
     speakstring(s);
 }
 
@@ -122,9 +122,9 @@ int off_cruise(int *climb)
 
 void center_enroute()
 {
-    if (msc.tottime < atm_t.time_next_trans)
+    if (msc.tottime < atc_mem.time_next_trans)
         return;
-    atm_t.time_next_trans = msc.tottime + fltrand(15.0f, 30.0f);
+    atc_mem.time_next_trans = msc.tottime + fltrand(15.0f, 30.0f);
     char s[MAX_STR];
     begin(s);
     int arr = arrival();
@@ -143,15 +143,15 @@ void center_enroute()
         app_string(s, " and maintain that altitude. You may ammend your plan if you want a different altitude.");
     } else if (flt.vind > SLOW_KT && atc_alt_ft() < SLOW_BELOW_FT) {
         app_string(s, "I will need you to stay below 2 5 0 knots while below ten thousand feet.");
-    } else if (atm_t.on_random) {
-        atm_t.on_random = 0;
+    } else if (atc_mem.on_random) {
+        atc_mem.on_random = 0;
         char a[4] = {fpl.arr_apt[0], fpl.arr_apt[1], fpl.arr_apt[2], 0};
         app_string(s, "proceed back on course to ");
         app_string(s, a);
         app_string(s, ".");
     } else {
         if (make_random_call(1))
-            atm_t.on_random = 1;
+            atc_mem.on_random = 1;
         return;
     }
     speakstring(s);
@@ -193,7 +193,7 @@ void approach_checkin()
     }
     C_to_C(type == NAV_ILS ? "request I L S " : "request localizer ", s);
     app_string(s, env.navname[aid]);
-    atm_t.time_next_ils_vec = msc.tottime;
+    atc_mem.time_next_ils_vec = msc.tottime;
     controller_respond(s);
 }
 
@@ -256,9 +256,9 @@ void handle_plan(int ack)
             app_string(s, "roger. Climb to ");
             app_int(s, (int)fpl.cruise_alt);
             app_string(s, " approved, proceed on course.");
-            atm_t.time_to_come_handoff = msc.tottime + fltrand(15.0f, 45.0f);
+            atc_mem.time_to_come_handoff = msc.tottime + fltrand(15.0f, 45.0f);
             speakstring(s);
-        } else if (!atc.waiting_new_frq && msc.tottime > atm_t.time_to_come_handoff) {
+        } else if (!atc.waiting_new_frq && msc.tottime > atc_mem.time_to_come_handoff) {
             begin(s);
             app_string(s, "contact center ");
             app_rand_freq(s);

@@ -7,7 +7,7 @@
 
 #include "atc/local.h"
 
-AtcTimers atm_t;
+AtcTimers atc_mem;
 
 namespace {
 
@@ -122,9 +122,9 @@ void answer_approach(int n, const char *request)
         speakstring(s);
         return;
     }
-    if (msc.tottime < atm_t.time_next_ils_vec)
+    if (msc.tottime < atc_mem.time_next_ils_vec)
         return;
-    atm_t.time_next_ils_vec = msc.tottime + fltrand(15.0f, 30.0f);
+    atc_mem.time_next_ils_vec = msc.tottime + fltrand(15.0f, 30.0f);
     int starting = !atc.ils_vec_in_progress;
     float hdg = join_heading(n, c) - (float)env.mvar;
     if (!vector_me(hdg, 5, approach_alt_ft(n, d, off), 100, starting, s)) {
@@ -183,7 +183,7 @@ void atc_end_vectoring()
     atc.ils_command[0] = 0;
 }
 
-void reset_atc_timers() { atm_t = AtcTimers{}; }
+void reset_atc_timers() { atc_mem = AtcTimers{}; }
 
 float navaid_dist_nm(int n)
 {
@@ -299,11 +299,11 @@ void controller_respond(const char *request)
 int vector_me(float hdg_des, int hdg_near, float alt_des, int alt_near, int force_message, char *string)
 {
     float hdg = (float)intwrap(iround(hdg_des / hdg_near) * hdg_near, 1, 360);
-    int hdg_due = fabsf(atc_wrap180(hdg - atm_t.old_hdg_des)) > DUE_HEADING_DEG;
+    int hdg_due = fabsf(atc_wrap180(hdg - atc_mem.old_hdg_des)) > DUE_HEADING_DEG;
     float alt = fmaxf(alt_des, atc_ground_ft() + MIN_VECTOR_AGL_FT);
     alt = (float)(iround(alt / alt_near) * alt_near);
     float z = atc_alt_ft(), vz = flt.vz;
-    int alt_due = alt != atm_t.old_alt_des || (z > alt + DUE_ALT_OFF_FT && vz > -CORRECTING_MPS) ||
+    int alt_due = alt != atc_mem.old_alt_des || (z > alt + DUE_ALT_OFF_FT && vz > -CORRECTING_MPS) ||
                   (z < alt - DUE_ALT_OFF_FT && vz < CORRECTING_MPS);
     if (force_message)
         hdg_due = alt_due = 1;
@@ -311,13 +311,13 @@ int vector_me(float hdg_des, int hdg_near, float alt_des, int alt_near, int forc
         atc_app_turn(string, hdg);
         app_heading_string(string, hdg, 1);
         app_string(string, " ");
-        atm_t.old_hdg_des = hdg;
+        atc_mem.old_hdg_des = hdg;
     }
     if (alt_due) {
         app_string(string, alt > z ? "climb and maintain " : "descend and maintain ");
         app_int(string, (int)alt);
         app_string(string, " feet ");
-        atm_t.old_alt_des = alt;
+        atc_mem.old_alt_des = alt;
     }
     return hdg_due || alt_due;
 }

@@ -230,8 +230,8 @@ TEST_F(AtcTest, IlsCaptureAndVectoring)
 
 TEST_F(AtcTest, VectorsAreDueOnlyForRealChangesAcross360)
 {
-    atm_t.old_hdg_des = 358.0f;
-    atm_t.old_alt_des = 3000.0f;
+    atc_mem.old_hdg_des = 358.0f;
+    atc_mem.old_alt_des = 3000.0f;
     char s[MAX_STR] = "";
     EXPECT_EQ(vector_me(2.0f, 1, 3000.0f, 100, 0, s), 0) << s;
     EXPECT_EQ(vector_me(10.0f, 5, 3000.0f, 100, 0, s), 1);
