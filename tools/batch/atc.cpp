@@ -89,7 +89,9 @@ void hear(const char *msg)
         char *end = strstr(name, " contact tower.");
         if (end)
             *end = 0;
-        snprintf(pilot.ils, sizeof pilot.ils, "%s", name);
+        size_t n = strnlen(name, NAV_NAME - 1);   // names in the table are at most this long
+        memcpy(pilot.ils, name, n);
+        pilot.ils[n] = 0;
         pilot.mode = PM_LOCALIZER;
     }
 }
