@@ -17,7 +17,7 @@ void paint_panel_paint(int x1, int y1, int x2, int y2, int glass)
         return;
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++) {
-            unsigned h = (unsigned)(x * 73856093) ^ (unsigned)(y * 19349663);
+            unsigned h = (unsigned)x * 73856093u ^ (unsigned)y * 19349663u;
             h ^= h >> 13;
             h *= 0x5bd1e995u;
             h ^= h >> 15;
