@@ -104,6 +104,16 @@ static int translate(const SDL_Event &e, LayerInput *in)
     }
 }
 
+// A quit inside an alert or dialog: the program ends now when it says how
+// (never inside the fatal exit's own alert, which ends the program anyway);
+// otherwise the panel closes and the next pump passes the quit on.
+static void modal_quit()
+{
+    if (layer_cb.quit_now && !layer_exiting)
+        layer_cb.quit_now();
+    quit_pending = 1;
+}
+
 int input_next(LayerInput *in, int wait)
 {
     if (quit_pending && !wait) {
@@ -116,6 +126,8 @@ int input_next(LayerInput *in, int wait)
         *in = queue[qhead];
         qhead = (qhead + 1) % MAX_QUEUED;
         qcount--;
+        if (wait && in->kind == IN_QUIT)
+            modal_quit();
         return 1;
     }
     if (!layer_up)
@@ -124,7 +136,8 @@ int input_next(LayerInput *in, int wait)
         SDL_Event e;
         while (SDL_PollEvent(&e))
             if (e.type == SDL_QUIT && translate(e, in)) {
-                quit_pending = wait;
+                if (wait)
+                    modal_quit();
                 return 1;
             }
         return 0;
@@ -141,7 +154,7 @@ int input_next(LayerInput *in, int wait)
         if (!translate(e, in))
             continue;
         if (wait && in->kind == IN_QUIT)
-            quit_pending = 1;   // the modal panel closes; the pump ends the program
+            modal_quit();
         return 1;
     }
 }

@@ -59,6 +59,7 @@ void MACIBM_exitalert(const char *s1, const char *s2, const char *s3, const char
             invalidate_prefs();
     }
     inf_close();
+    ouf_abandon();   // a file half written when the end came is not put in place
     if (!reentered)
         screen_release_all();
     layer_exiting = 0;

@@ -110,6 +110,11 @@ struct LayerCallbacks {
     void (*alert_begin)();                    // before an alert: sounds off, alert sound
     void (*alert_end)();                      // after it: sounds on, button released
     void (*release)();                        // at exit: program streams, sound
+    // A quit (window closed, SIGTERM, SIGINT) while an alert, question or
+    // file dialog is up: ends the program there and then, as its Exit
+    // would. Null: the panel closes with its last answer and the next pump
+    // hands the quit to the window procedure.
+    void (*quit_now)();
 };
 // Registers the callbacks (copied). Call before MACIBM_init.
 void MACIBM_set_callbacks(const LayerCallbacks *callbacks);
@@ -160,6 +165,8 @@ void set_up_win_globals(int index);
 void MACIBM_setclip(int x1, int y1, int x2, int y2);
 // Nothing to do on this system; kept for the callers.
 void update_mouse();
+// Shows (1) or hides (0) the mouse pointer over the window.
+void MACIBM_show_cursor(int show);
 
 // Menus (index 1..199: above 199 ends the program with "Menu index out of
 // range in <function>!", below 1 with "Menu index must be 1->235!").

@@ -228,12 +228,19 @@ void spacescan(char *s)
     s[n] = 0;
 }
 
+void ouf_abandon()
+{
+    if (!ouf_fp)
+        return;
+    fclose(ouf_fp);
+    ouf_fp = nullptr;
+    remove(ouf_temp);
+}
+
 int ouf_open(const char *ouf_name, int ftype, int version)
 {
     (void)ftype;
-    if (ouf_fp)
-        fclose(ouf_fp);
-    ouf_fp = nullptr;
+    ouf_abandon();   // one left unfinished never reaches its name
     ouf_failed = true;
     if (strlen(ouf_name) >= MAX_STR - 1)
         return 0;

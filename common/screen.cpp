@@ -3,6 +3,7 @@
 // the palette once per present and scaled (nearest neighbour, letterboxed)
 // into whatever size the user gives the window.
 #include "common/local.h"
+#include "common/testsupport.h"
 
 #include <SDL2/SDL.h>
 #include <cstring>
@@ -186,3 +187,14 @@ void MACIBM_present()
     compose_frame();
     show_frame();
 }
+
+static int cursor_hidden;   // the program hid the pointer
+
+void MACIBM_show_cursor(int show)
+{
+    cursor_hidden = !show;
+    if (layer_up)
+        SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+int test_cursor_shown() { return !cursor_hidden; }

@@ -64,6 +64,8 @@ int test_write_png(const char *path);
 int test_write_window_png(int index, const char *path);
 int test_write_world_png(int index, const char *path);
 int test_write_bitmap_png(int ID, const char *path);
+// 1 unless the program hid the mouse pointer (MACIBM_show_cursor).
+int test_cursor_shown();
 // Outer rectangle of an open program window on the client area; 0 if closed.
 int test_window_outer(int index, int *x, int *y, int *w, int *h);
 // Where a bar menu's title and items are drawn (frame pixels); 0 if absent.

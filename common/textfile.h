@@ -34,3 +34,6 @@ void ouf_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 // Finishes the file: 1 when every write succeeded and the file replaced the
 // old one, 0 otherwise (the old file is then left as it was).
 int ouf_close();
+// Drops an output file still open: its temporary file is removed and the
+// old file stays as it was (the program's end calls it).
+void ouf_abandon();

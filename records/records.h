@@ -644,6 +644,12 @@ constexpr int MAX_GRAPH_PERIODS = 1800;
 
 struct pathstruct {
     float xyztpp[MAX_PATH_SAMPLES][6];   // m and deg: x, y, z, the, psi, phi
+    // ---- the replay camera's, set by the replay's start and the
+    // free-camera keys (shell/keys.cpp)
+    int cntr_replay;         // sample the follow key last went to, 0..5999
+    float centroid_x, centroid_y, centroid_z;   // m, mean of the recorded samples
+    float circ_rad;          // m, radius of the circling camera
+    // ---- end of the replay block
     int inited;
     int gs_dest;             // receiver whose course the chart shows
 };

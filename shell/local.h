@@ -34,6 +34,8 @@ void initgen();
 // cell in colour 24 at x 59 + 5 * intlim(init_loc, 0, 43), y 541.
 void show_init();
 extern int draw_init_loc;
+// 1 once the start-up sequence has finished (the flight is set up).
+int start_up_done();
 // Starts the progress bar afresh (no cells drawn yet) and switches it on.
 void begin_progress();
 // Joystick presence: 0 usable, 4 no joystick support, 5 none plugged in,
@@ -55,14 +57,73 @@ void reset_loop_state();
 void handle_IBM_win(const WinEvent *ev);
 // Builds the menu bar.
 void set_up_menus();
-// One menu command (closes sub-windows first).
+// One menu command: closes windows 1..17, then acts by item (see
+// commands.cpp); the mouse button counts as released before and after.
 void handlemenu(int item);
+// A click in window `index` at msc.mx/my: the panel's hot spots, levers and
+// the windshield while no sub-window is open; else the window's own
+// handler (a click in the main window then does nothing).
+// Writes: msc.event, mnw.dragging_index, msc.mouse_is_joy.
 void handlewindowclick(int index);
+// Paints window `index` with its drawing routine. Writes: msc.event.
 void updatewin(int index);
 // 1 when any of windows 1..17 is open.
 int winsup();
-// The "Exit" command: preferences when a region is loaded (an alert when
-// they cannot be written), the end noted in "Vortan.out", then the end.
+// Window `index` was closed: the work its closing stands for (going to the
+// airport typed, the region asked for, new thermals, repairs ...); window 0
+// is Exit. Nothing once the program is ending.
+void process_zap(int index);
+// The program is ending (closes then change nothing); 0 for a new start.
+void set_exiting(int on);
+int is_exiting();
+// A click at window pixel (x, y) of the view: in the box in the middle of
+// the windshield it starts or ends mouse flying (controls type 3 only, not
+// while the ATC choice list is up or in the replay).
+// Writes: msc.mouse_is_joy.
+void windshield_click(int x, int y);
+// The key handler's character for layer key `key` with modifiers `mods`
+// (shifted digits as symbols, letters by the shift state); 0 for none.
+char sim_char(int key, int mods);
+// The function-key number of layer key `key` (F1..F9 0..8, Backspace 9,
+// F11 10, F12 11), -1 for any other key.
+int funkey_number(int key);
+// One character key (see keys.cpp for the table); the comma toggles light
+// amplification first, the replay's free camera takes only its own keys.
+// Writes: through the panel's clicks and levers, the menu commands, the
+// radios, ott (autopilot off), flt.cat_stage, atc.menu_up/level, and in
+// the replay msc.x_view/y_view/z_view, scn.the180rad/psi180rad/phi180rad,
+// pat.cntr_replay.
+void handle_simkey(char key);
+// What a panel key does: a click, a lever drag (window pixel in x, y) or a
+// menu command (item); 0 when the key is none of these.
+enum KeyActionKind { ACT_NONE, ACT_CLICK, ACT_DRAG, ACT_MENU };
+struct KeyAction {
+    int kind;     // KeyActionKind
+    int x, y;     // window pixels of the click or drag
+    int item;     // menu command
+};
+int key_action(char key, KeyAction *a);
+// Function key n (0..11: F1..F9, Backspace, F11, F12) as a drag of a lever
+// one step from where it stands: throttles, propellers, mixtures, odd keys
+// more. funkey_action gives the drag's window pixel (0 for no such key).
+// Reads: ins.throt/prop/mix, osthr, oseng, osmix.
+void handle_funkey(int n);
+int funkey_action(int n, int *x, int *y);
+// Location sub-menu item -> airport list number, runway end and start kind
+// (900 runway, 1000 VFR final, 1100 ILS final); 0 when not such an item.
+int location_item(int item, int *apt, int *rway, int *kind);
+// Goes to the airport with identifier c1 c2 c3 of the country table: the
+// region round it, on its runway; an alert when it is unknown.
+// Writes: env (region), msc.loc_apt/loc_index/typestart/rway_sel, flt.
+void gotofield(char c1, char c2, char c3);
+// Starts afresh on the first airport's runway of the region at
+// env.lat_south/lon_west.
+void set_up_env_with_request_latlon();
+// The "Exit" command (also a quit from the system or the window's close,
+// even from inside an alert or dialog): preferences when the start-up has
+// finished and a region is loaded (an alert when they cannot be written),
+// the end noted in "Vortan.out", then the end. A second call while ending
+// (a quit during its alert) just ends.
 [[noreturn]] void exit_simulator();
 
 // ---------------------------------------------------------------- preferences and situations
@@ -82,6 +143,9 @@ int grab_prefs();
 int PREFScheckpoint(int pointwanted);
 // Factory settings; asks for the aircraft (a cancel ends the program).
 void hardprefs();
+// The aircraft file at `path` becomes the one flown: pln.C_path, and
+// pln.C_file relative to the program folder when it lies inside it.
+void remember_aircraft(const char *path);
 // The radios' part of the factory settings (frequencies, volumes, courses,
 // DME source and GPS waypoint).
 void factory_radios();
@@ -128,9 +192,6 @@ void relclick();
 void aptclick();
 void grfclick();
 void plt_nrt_click(int i, int id);
-void process_zap(int index);
-void handle_simkey(char key);
-void handle_funkey(int n);
 void setnav(int w, int uplock, int plot_numbers);
 void staclick();
 void latclick(int i);
@@ -140,3 +201,25 @@ void wxrclick(int i);
 void wgtclick(int i);
 void sndclick();
 void wrnclick();
+void aptplot();
+void plt_nrt_plot(int id, int i);
+void staplot();
+void latplot();
+void datplot();
+void timplot();
+void wxrplot();
+void fltplot();
+void wgtplot();
+void relplot();
+void sndplot();
+void wrnplot();
+void grfplot();
+void isoplot();
+int set_palette_for_conditions();
+void start_movie();
+void stop_movie();
+void NAVinc(int *field, int which, int step);
+void COMinc(int *field, int which, int step);
+void HUNinc(int *field, int which, int step);
+void ADFinc(int *field, int which, int step);
+void XPNinc(int *field, int which, int step);

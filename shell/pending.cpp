@@ -22,18 +22,23 @@ void start_looking() {}               // stands in for the out-the-window scene
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
-// Stands in for the lever quadrant's drags: only the throttle slot works,
-// rows 515 (full) to 563 (idle) of the lever, grabbed 7 pixels below its
-// top, setting the throttle request of every engine.
+// Stands in for the lever quadrant's drags: only the throttle slot works
+// (its whole width, both levers and between them), rows 515 (full) to 563
+// (idle) of the lever, grabbed 7 pixels below its top, setting the
+// throttle request of every engine and the lever's row.
 void enginecondrag(int x, int y)
 {
-    const int COLUMN = 666, HALF_WIDTH = 8, GRAB = 7, FULL = 515, IDLE = 563, MARGIN = 10;
+    const int FIRST = 647, LAST = 682, MARGIN_X = 8;
+    const int GRAB = 7, FULL = 515, IDLE = 563, MARGIN = 10;
     int lever = y - GRAB;
-    if (abs(x - (osthr + COLUMN)) > HALF_WIDTH || lever < FULL - MARGIN || lever > IDLE + MARGIN)
+    if (x < osthr + FIRST - MARGIN_X || x > osthr + LAST + MARGIN_X || lever < FULL - MARGIN ||
+        lever > IDLE + MARGIN)
         return;
     float request = fltlim(interp((float)IDLE, 0.0f, (float)FULL, 1.0f, (float)lever), 0.0f, 1.0f);
-    for (int e = 0; e < 2 && e < pln.numen; e++)
+    for (int e = 0; e < 2 && e < pln.numen; e++) {
         flt.throtrequest[e] = request;
+        ins.throt[e] = intlim(lever, FULL, IDLE);
+    }
 }
 void dasclick(int, int) {}            // stands in for the panel's hot spots
 void fltclick(int) {}                 // stands in for the settings windows
@@ -49,7 +54,26 @@ void wxrclick(int) {}                 // stands in for the settings windows
 void wgtclick(int) {}                 // stands in for the settings windows
 void sndclick() {}                    // stands in for the settings windows
 void wrnclick() {}                    // stands in for the settings windows
-void process_zap(int) {}              // stands in for the key and window-event handlers
-void handle_simkey(char) {}           // stands in for the key and window-event handlers
-void handle_funkey(int) {}            // stands in for the key and window-event handlers
 void setnav(int, int, int) {}         // stands in for the radios' tuning
+void aptplot() {}                     // stands in for the settings windows
+void plt_nrt_plot(int, int) {}        // stands in for the settings windows
+void staplot() {}                     // stands in for the settings windows
+void latplot() {}                     // stands in for the settings windows
+void datplot() {}                     // stands in for the settings windows
+void timplot() {}                     // stands in for the settings windows
+void wxrplot() {}                     // stands in for the settings windows
+void fltplot() {}                     // stands in for the settings windows
+void wgtplot() {}                     // stands in for the settings windows
+void relplot() {}                     // stands in for the settings windows
+void sndplot() {}                     // stands in for the settings windows
+void wrnplot() {}                     // stands in for the settings windows
+void grfplot() {}                     // stands in for the data output and graphs
+void isoplot() {}                     // stands in for the settings windows
+int set_palette_for_conditions() { return 0; }   // stands in for the out-the-window scene
+void start_movie() {}                 // stands in for the flight-path replay
+void stop_movie() {}                  // stands in for the flight-path replay
+void NAVinc(int *, int, int) {}       // stands in for the radios' digit steps
+void COMinc(int *, int, int) {}       // stands in for the radios' digit steps
+void HUNinc(int *, int, int) {}       // stands in for the radios' digit steps
+void ADFinc(int *, int, int) {}       // stands in for the radios' digit steps
+void XPNinc(int *, int, int) {}       // stands in for the radios' digit steps

@@ -254,18 +254,24 @@ void dump_prefs()
 }
 
 // ---------------------------------------------------------------- factory settings
-// The aircraft of the first start: kept relative to the program folder when
-// it lies inside it, so the preferences still find it if the folder moves.
+void remember_aircraft(const char *path)
+{
+    size_t n = strlen(app_path);
+    C_to_C(n > 0 && strncmp(path, app_path, n) == 0 ? path + n : path, pln.C_file);
+    C_to_C(path, pln.C_path);
+}
+
+// The aircraft of the first start: the dialog opens in the program's
+// aircraft folder with the trainer proposed, so Enter starts on it.
 static void choose_first_aircraft()
 {
-    char file[MAX_STR] = "", path[MAX_STR] = "";
+    char file[MAX_STR] = "", path[MAX_STR];
+    ap_dir("Aircraft", "Trainer.acf", path);
     if (!MACIBM_open(file, path, FILE_ACF))
         MACIBM_exitalert("I did not get a valid aircraft from you.",
                          "If you want to try again, navigate to the same folder that this program is in.",
                          "Then select an aircraft file.", "Aircraft files have a '.acf' suffix.");
-    size_t n = strlen(app_path);
-    C_to_C(n > 0 && strncmp(path, app_path, n) == 0 ? path + n : path, pln.C_file);
-    C_to_C(path, pln.C_path);
+    remember_aircraft(path);
 }
 
 static void factory_weather()
@@ -306,7 +312,7 @@ void factory_radios()
 
 void hardprefs()
 {
-    MACIBM_alert("Welcome to Vortan for Macintosh/Windows95.",
+    MACIBM_alert("Welcome to Vortan for Linux.",
                  "Since you have never flown with us before, you will now select an aircraft to start your flying in Vortan.",
                  "", "");
     choose_first_aircraft();
@@ -334,13 +340,8 @@ void initprefs()
 {
     int ok = readprefs();
     inf_close();
-    if (!ok) {
-        hardprefs();
-        MACIBM_alert("Important note for Windows 95 users:",
-                     "It is recommended that you set the task bar so that it is NOT always on top.",
-                     "Do this in the 'Settings' menu of the task bar.",
-                     "This allows access to all of Vortan's controls.");
-    }
+    if (!ok)
+        hardprefs();   // the task-bar note that followed has no counterpart here
     set_rlt_grf_choices();
 }
 

@@ -184,7 +184,10 @@ static void note_end_of_simulation()
 
 void exit_simulator()
 {
-    if (env.apt_max >= 0) {
+    if (is_exiting())
+        MACIBM_exitalert(nullptr, nullptr, nullptr, nullptr);   // a quit during the end's alert
+    set_exiting(1);
+    if (env.apt_max >= 0 && start_up_done()) {   // never the state of a start-up cut short
         int ok = ouf_open(prefs_path, PREFS_FILE_KIND, SITUATION_VERSION);
         if (ok) {
             dump_prefs();

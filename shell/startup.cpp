@@ -15,6 +15,7 @@
 int draw_init_loc;              // progress bar on during start-up
 static int init_loc;            // progress cells drawn so far
 static int64_t last_progress_ms;
+static int started;             // the start-up sequence has finished
 
 constexpr int PROGRESS_X0 = 59, PROGRESS_DX = 5, PROGRESS_Y = 541;
 constexpr int PROGRESS_CELLS = 43;   // last cell index
@@ -104,7 +105,7 @@ int MACIBM_initjoy()
     }
     const char *why = "My system-checking indicates that there are no joysticks plugged in!";
     if (code == 4)
-        why = "My system-checking indicates that Windows95 is NOT set up to handle any joysticks!";
+        why = "My system-checking indicates that Linux is NOT set up to handle any joysticks!";
     if (code == 6)
         why = "My system-checking indicates that there is no joystick DRIVER on this computer!";
     MACIBM_alert(why, "", "", "");
@@ -139,7 +140,10 @@ void simulate_start()
     msc.mouse_is_joy = 0;
     cal_stick();
     reset_loop_state();
+    started = 1;
 }
+
+int start_up_done() { return started; }
 
 // The layer reaches the shell's handlers through these.
 static void alert_begin()
@@ -194,7 +198,10 @@ int vortan_start_layer()
     cb.alert_begin = alert_begin;
     cb.alert_end = alert_end;
     cb.release = release_program;
+    cb.quit_now = exit_simulator;   // a quit ends the program even from a dialog
     MACIBM_set_callbacks(&cb);
+    set_exiting(0);
+    started = 0;
     register_panel_bitmaps();
     // Panel lighting follows the time of day and lamp; widgets read the mouse.
     static const DrawSources sources = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};

@@ -1,18 +1,20 @@
-// The window procedure all windows share (keys, mouse, menu commands,
-// paint), the menu bar, and the menu commands served so far: the File
-// items, the view choices and zoom, the alternate environment, Reset
-// Preferences and Exit.
+// The window procedure all 18 windows share: keys to the key handlers,
+// mouse clicks to the click handler of the window under the mouse, paint
+// requests to its drawing routine, closes to process_zap; and mouse flying,
+// which a click in the centre of the windshield turns on and off.
 #include "shell/local.h"
 
 #include "atc/atc.h"
-#include "files/files.h"
+#include "controls/controls.h"
+#include "panel/panel.h"
 #include "world/world.h"
 
-constexpr int FILE_MENU = 2, LOCATION_MENU = 3, SETTINGS_MENU = 4, OUTPUT_MENU = 5,
-              VIEW_MENU = 6, SPECIAL_MENU = 7, ABOUT_MENU = 8, FAVORITES_MENU = 14;
-constexpr int LOAD_SITUATION_ITEM = 203, SAVE_SITUATION_ITEM = 204, EXIT_ITEM = 206;
-constexpr int RESET_PREFS_ITEM = 705;
-constexpr int FIRST_VIEW = 601, LAST_VIEW = 615;
+// The box in the middle of the windshield the view draws while the mouse
+// flies (window pixels); a click in it starts or ends mouse flying. Its top
+// is the view's first row below the menu line.
+constexpr int YOKE_BOX_X1 = 300, YOKE_BOX_X2 = 500, YOKE_BOX_Y1 = 27, YOKE_BOX_Y2 = 210;
+
+static int exiting;   // the program is ending: closes change nothing
 
 int winsup()
 {
@@ -25,7 +27,7 @@ int winsup()
 // The key handler's character for a key: letters by the shift state,
 // shifted digits as their symbols, punctuation keys as their shifted or
 // plain characters; 0 for keys it does not know.
-static char sim_char(int key, int mods)
+char sim_char(int key, int mods)
 {
     static const char SHIFTED_DIGITS[] = ")!@#$%^&*(";
     static const char PLAIN[] = "-=[];,./`";
@@ -38,19 +40,27 @@ static char sim_char(int key, int mods)
     for (int k = 0; PLAIN[k]; k++)
         if (key == PLAIN[k])
             return shift ? SHIFTED[k] : PLAIN[k];
-    if (key == ' ' || key == KEY_TAB || key == KEY_ENTER || key == KEY_ESCAPE)
-        return (char)key;
+    if (key == ' ')
+        return ' ';
     return 0;
+}
+
+int funkey_number(int key)
+{
+    if (key >= KEY_F1 && key <= KEY_F9)
+        return key - KEY_F1;
+    if (key == KEY_BACKSPACE)
+        return 9;
+    if (key == KEY_F11 || key == KEY_F12)
+        return key == KEY_F11 ? 10 : 11;
+    return -1;   // F10 opens the menu bar
 }
 
 static void key_down(int key, int mods)
 {
-    if (key >= KEY_F1 && key <= KEY_F9) {
-        handle_funkey(key - KEY_F1);
-        return;
-    }
-    if (key == KEY_BACKSPACE || key == KEY_F11 || key == KEY_F12) {
-        handle_funkey(key == KEY_BACKSPACE ? 9 : (key == KEY_F11 ? 10 : 11));
+    int n = funkey_number(key);
+    if (n >= 0) {
+        handle_funkey(n);
         return;
     }
     char c = sim_char(key, mods);
@@ -78,8 +88,13 @@ void handle_IBM_win(const WinEvent *ev)
         set.dragging = 1;
         set.dragtime = 0.0f;
         handlewindowclick(index);
+        if (index == 0 && !winsup())
+            MACIBM_show_cursor(0);   // out of the way of the view while held
         break;
-    case MSG_BUTTONUP: set.dragging = 0; break;
+    case MSG_BUTTONUP:
+        set.dragging = 0;
+        MACIBM_show_cursor(1);
+        break;
     case MSG_PAINT:
         MACIBM_startwind(index, 0);
         updatewin(index);
@@ -87,6 +102,17 @@ void handle_IBM_win(const WinEvent *ev)
     case MSG_QUIT: exit_simulator();
     default: break;
     }
+}
+
+// Mouse flying needs no joystick (controls type 3) and stays off while the
+// ATC choice list takes the view's clicks.
+void windshield_click(int x, int y)
+{
+    if (set.controls_type != CONTROLS_MOUSE || atc.menu_up || set.viewtype == VIEW_REPLAY)
+        return;
+    if (x < YOKE_BOX_X1 || x >= YOKE_BOX_X2 || y < YOKE_BOX_Y1 || y >= YOKE_BOX_Y2)
+        return;
+    msc.mouse_is_joy = !msc.mouse_is_joy;
 }
 
 static void window_click(int index)
@@ -118,6 +144,7 @@ void handlewindowclick(int index)
     if (!winsup()) {
         if (atc_view_click(msc.mx, msc.my))
             return;   // the controller's menu takes the view's clicks
+        windshield_click(msc.mx, msc.my);
         dasclick(msc.mx, msc.my);
         enginecondrag(msc.mx, msc.my);
         return;
@@ -131,40 +158,87 @@ void handlewindowclick(int index)
 void updatewin(int index)
 {
     msc.event = 1;
-    if (index == 0)
-        panplot();
-    else if (index == ATC_FLIGHT_PLAN_WINDOW)
-        plnplot();
+    switch (index) {
+    case 0: panplot(); break;
+    case 1: aptplot(); break;
+    case 2: plt_nrt_plot(19, 0); break;
+    case 3: staplot(); break;
+    case 4: latplot(); break;
+    case 5: datplot(); break;
+    case 6: timplot(); break;
+    case 7: wxrplot(); break;
+    case 8: fltplot(); break;
+    case 9: wgtplot(); break;
+    case 10: relplot(); break;
+    case 11: sndplot(); break;
+    case 12: wrnplot(); break;
+    case 13: grfplot(); break;
+    case 15: isoplot(); break;
+    case 16: plt_nrt_plot(18, 0); break;
+    case 17: plnplot(); break;
+    default: break;   // 14 draws itself each pass
+    }
 }
 
-static void choose_view(int item)
+// ---------------------------------------------------------------- closing a window
+// New thermals after the weather window: a share of the cells, then the
+// weather field of every sector.
+static void regenerate_thermals()
 {
-    set.viewtype = item;
-    for (int v = FIRST_VIEW; v <= LAST_VIEW; v++)
-        MACIBM_check_menu(VIEW_MENU, v, v == item);
-    set_mon(0, 0.0f);
+    for (int i = 0; i < MESH_I; i++)
+        for (int j = 0; j < MESH_J; j++)
+            atm.therm_on_poly[i][j] = fltrand(0.0f, 0.99f) < atm.thermal_part;
+    for (int i = 0; i < 3; i++)
+        for (int j = 0; j < 2; j++)
+            gen_wx_for_a_sector(i, j);
 }
 
-constexpr int ALTERNATE_ENV_ITEM = 701;   // "Select Alternate Environment"
-
-void handlemenu(int item)
+static void check_weight()
 {
-    set.dragging = 0;
-    for (int k = 1; k < MAX_SIM_WINDOWS; k++)
-        MACIBM_killwind(k);
-    if (item == EXIT_ITEM)
-        exit_simulator();
-    else if (item == LOAD_SITUATION_ITEM)
-        load_situation();
-    else if (item == SAVE_SITUATION_ITEM)
-        save_situation();
-    else if (item == RESET_PREFS_ITEM)
-        reset_prefs_and_exit();
-    else if (item >= FIRST_VIEW && item <= LAST_VIEW)
-        choose_view(item);
-    else if (item == 617 || item == 618)
-        set_mon(-1, item == 617 ? 2.0f : 0.5f);
-    else if (item == ALTERNATE_ENV_ITEM && select_alternate_environment())
-        set_fltvars(4, 0);   // the flight starts again in the new region
-    set.dragging = 0;
+    if (flt.m_total > pln.m_max)
+        MACIBM_alert("Your total weight is above the maximum allowable weight for the airplane!",
+                     "You will be breaking several Federal Aviation Regulations by flying this thing!",
+                     "You SHOULD reduce your fuel or fixed load.", "");
 }
+
+static void repair_everything()
+{
+    rel.eng[0] = rel.eng[1] = 1;
+    rel.vac = rel.asi = rel.ahz = rel.alt = rel.tsi = rel.dgy = rel.vvi = 1;
+    rel.ail = rel.elv = rel.rud = rel.flp = rel.slt = rel.thr = rel.hyd = rel.tro = 1;
+    for (int g = 0; g < 3; g++) {
+        rel.ger[g] = 1;
+        set.gear_time[g] = 0.0f;
+    }
+    rel.hyd_rat = 1.0f;
+}
+
+void process_zap(int index)
+{
+    if (exiting)
+        return;   // the streams may be closed already: load nothing now
+    switch (index) {
+    case 0: exit_simulator();   // closing the main window is Exit
+    case 1: {
+        const char *id = msc.apt_id_req;
+        char c1 = id[0], c2 = c1 ? id[1] : 0, c3 = c2 ? id[2] : 0;
+        gotofield(c1, c2, c3);
+        break;
+    }
+    case 3: set_palette_for_conditions(); break;
+    case 4: set_up_env_with_request_latlon(); break;
+    case 5:
+        set_rlt_grf_choices();
+        cleargraph();
+        break;
+    case 7: regenerate_thermals(); break;
+    case 9: check_weight(); break;
+    case 10: repair_everything(); break;
+    case 14: stop_movie(); break;
+    case 17: plan_window_closed(); break;
+    default: break;
+    }
+}
+
+void set_exiting(int on) { exiting = on; }
+int is_exiting() { return exiting; }

@@ -132,8 +132,10 @@ static int digits(const char *s, int n)
     return v;
 }
 
-int decode_env_name(const char *file, int *lat, int *lon)
+int decode_env_name(const char *name, int *lat, int *lon)
 {
+    const char *slash = strrchr(name, '/');
+    const char *file = slash ? slash + 1 : name;   // the folders may hold any signs and digits
     if (file[0] != '+' && file[0] != '-') {
         name_format_alert("The first character of the environment filename is not a '+' or a '-'.");
         return 0;
@@ -153,7 +155,7 @@ int decode_env_name(const char *file, int *lat, int *lon)
 
 int select_alternate_environment()
 {
-    MACIBM_alert("After closing this dialog box, navigate over to the 'DATA' folder on the CD. Then select a file in any of the environment folders there.",
+    MACIBM_alert("After closing this dialog box, navigate over to the 'DATA' folder in Vortan's program folder. Then select a file in any of the environment folders there.",
                  "These are alternate, computer-generated, make-believe worlds. If you wish, you can design your own 'Corvane' worlds.",
                  "These could be make-believe worlds or countries other than the United States. (The file format is described in the readme.txt file).",
                  "You can put your own environments in a folder on your hard drive, the internet, or anywhere else you like.");
@@ -164,14 +166,10 @@ int select_alternate_environment()
         return 0;
     }
     int lat, lon;
-    if (!decode_env_name(file, &lat, &lon))
+    if (!decode_env_name(path, &lat, &lon))
         return 0;
     C_to_C(path, env.C_path);
     env.lat_south = lat;
     env.lon_west = lon;
-    msc.loc_index = 0;
-    msc.typestart = 900;
-    msc.rway_sel = 1;
-    load_region(1);
     return 1;
 }

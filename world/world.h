@@ -84,11 +84,13 @@ int page_region_if_needed(double x, double y);
 void drop_old_quadrants(int direction);
 
 // ---------------------------------------------------------------- alternate environments
-// Latitude and longitude from an environment file name ("+34118.env");
-// 0 and an alert when the name cannot be deciphered.
-int decode_env_name(const char *file, int *lat, int *lon);
-// The "Select Alternate Environment" command up to the new region: returns
-// 1 when a region was loaded (the caller re-initialises the flight).
+// Latitude and longitude from an environment file's name ("+34118.env"),
+// given alone or with its folders; 0 and an alert when the name cannot be
+// deciphered.
+int decode_env_name(const char *name, int *lat, int *lon);
+// The "Select Alternate Environment" command up to the new region's
+// place: returns 1 with env.C_path, lat_south and lon_west set when a file
+// was chosen and its name deciphered (the caller loads the region).
 int select_alternate_environment();
 
 // ---------------------------------------------------------------- weather settings

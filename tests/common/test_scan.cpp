@@ -198,4 +198,15 @@ TEST_F(ScanTest, WriterRoundTripsAndNeverDestroysTheOldFile)
     EXPECT_EQ(ouf_close(), 0);
     EXPECT_TRUE(std::filesystem::is_directory(path("taken")));
     EXPECT_FALSE(std::filesystem::exists(path("taken.tmp~")));
+
+    // A file left unfinished (the program ending, or the next file opened)
+    // never reaches its name and leaves no temporary file behind.
+    ASSERT_EQ(ouf_open(p.c_str(), 301, 21), 1);
+    ouf_printf("half\n");
+    ASSERT_EQ(ouf_open(path("next.afl").c_str(), 301, 21), 1);
+    EXPECT_FALSE(std::filesystem::exists(p + ".tmp~"));
+    ouf_abandon();
+    EXPECT_EQ(read_file(p), "I\n21 version\n  1200 max power\n0.250000 constant\n");
+    EXPECT_FALSE(std::filesystem::exists(path("next.afl")));
+    EXPECT_FALSE(std::filesystem::exists(path("next.afl.tmp~")));
 }

@@ -23,7 +23,7 @@ class SimTest : public HeadlessTest {
     void start(float prd_s = 0.05f)
     {
         if (!prefs_valid())
-            test_answer_file_dialog("Aircraft/Trainer.acf");   // the factory start asks
+            test_answer_file_dialog("Trainer.acf");   // the factory start asks, in Aircraft/
         simulate_start();
         msc.prd = prd_s;
         msc.evup = 1;

@@ -21,7 +21,7 @@ static void write_factory_prefs()
     program_kind = PROG_VORTAN;
     test_set_test_mode(1);
     ASSERT_EQ(vortan_start_layer(), 1);
-    test_answer_file_dialog("Aircraft/Trainer.acf");
+    test_answer_file_dialog("Trainer.acf");   // the dialog opens in Aircraft/
     hardprefs();
     ASSERT_EQ(ouf_open(prefs_path, 305, 40), 1);
     dump_prefs();

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char *const WELCOME = "Welcome to Vortan for Macintosh/Windows95.";
+const char *const WELCOME = "Welcome to Vortan for Linux.";
 const char *const UNREADABLE = "Couldn't read prefs file!";
 const char *const WRONG_VERSION =
     "The following file is the wrong version for this version of Vortan:";
@@ -72,13 +72,16 @@ class StartTest : public SimTest {
 
 }   // namespace
 
-// An empty user folder: the welcome alert, the aircraft dialog, then the
-// trainer standing on the first runway of the factory airport.
+// An empty user folder: the welcome alert, the aircraft dialog proposing
+// the trainer (Enter on both), then the trainer standing on the first
+// runway of the factory airport.
 TEST_F(StartTest, FirstStartAsksForTheAircraftAndStandsOnTheRunway)
 {
-    start();
+    test_key(KEY_ENTER, 0);
+    test_key(KEY_ENTER, 0);
+    simulate_start();
     EXPECT_EQ(alerts_starting(WELCOME), 1);
-    EXPECT_EQ(alerts_starting("Important note for Windows 95 users:"), 1);
+    EXPECT_EQ(alerts_starting("Important note for Windows 95 users:"), 0);   // no task bar here
     EXPECT_STREQ(pln.C_file, "Aircraft/Trainer.acf");
     EXPECT_EQ(env.lat_south, 33);
     EXPECT_EQ(env.lon_west, 119);

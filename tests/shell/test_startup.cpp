@@ -50,7 +50,7 @@ TEST_F(SimTest, JoystickCheckNamesTheCause)
 {
     struct Case { int state, code; const char *text; };
     const Case cases[] = {
-        {JOY_NO_SUPPORT, 4, "My system-checking indicates that Windows95 is NOT set up to handle any joysticks!"},
+        {JOY_NO_SUPPORT, 4, "My system-checking indicates that Linux is NOT set up to handle any joysticks!"},
         {JOY_NONE_PLUGGED, 5, "My system-checking indicates that there are no joysticks plugged in!"},
         {JOY_OPEN_FAILED, 6, "My system-checking indicates that there is no joystick DRIVER on this computer!"},
     };

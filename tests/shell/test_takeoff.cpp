@@ -30,7 +30,7 @@ TEST_F(SimTest, TheTrainerRollsDownTheRunwayAndLiftsOff)
     const float PULL = 0.4f;   // back pressure on the stick, -1..1
     start();
     set.controls_type = CONTROLS_SCRIPTED;
-    ASSERT_EQ(alerts_starting("Welcome to Vortan for Macintosh/Windows95."), 1);
+    ASSERT_EQ(alerts_starting("Welcome to Vortan for Linux."), 1);
     const double x0 = flt.x, y0 = flt.y;
     const float hdg = flt.psi * con.degtorad;
     int64_t now = 1000;
