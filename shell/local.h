@@ -173,7 +173,6 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
-int initspeechsynth();
 void build_mark();
 void build_vasi();
 void build_cable();
@@ -184,8 +183,6 @@ void close_output_streams();
 void grfload();
 void grfdrag();
 void play_movie();
-void handle_plan(int step);
-void controller_respond(int command);
 void enginecondrag(int x, int y);
 void dasclick(int x, int y);
 void fltclick(int i);
@@ -193,7 +190,6 @@ void relclick();
 void aptclick();
 void grfclick();
 void plt_nrt_click(int i, int id);
-void plnclick(int i);
 void setnav(int w, int uplock, int plot_numbers);
 void staclick();
 void latclick(int i);
@@ -217,10 +213,8 @@ void sndplot();
 void wrnplot();
 void grfplot();
 void isoplot();
-void plnplot();
 void start_movie();
 void stop_movie();
-void speakstring(const char *cs);
 void NAVinc(int *field, int which, int step);
 void COMinc(int *field, int which, int step);
 void HUNinc(int *field, int which, int step);

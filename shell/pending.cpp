@@ -9,8 +9,6 @@
 
 #include <cstdlib>
 
-int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
-
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
@@ -22,8 +20,6 @@ void close_output_streams() {}        // stands in for the data output and graph
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
-void handle_plan(int) {}              // stands in for air traffic control
-void controller_respond(int) {}       // stands in for air traffic control
 // Stands in for the lever quadrant's drags: only the throttle slot works
 // (its whole width, both levers and between them), rows 515 (full) to 563
 // (idle) of the lever, grabbed 7 pixels below its top, setting the
@@ -48,7 +44,6 @@ void relclick() {}                    // stands in for the settings windows
 void aptclick() {}                    // stands in for the settings windows
 void grfclick() {}                    // stands in for the data output and graphs
 void plt_nrt_click(int, int) {}       // stands in for the settings windows
-void plnclick(int) {}                 // stands in for air traffic control
 void staclick() {}                    // stands in for the settings windows
 void latclick(int) {}                 // stands in for the settings windows
 void datclick() {}                    // stands in for the settings windows
@@ -72,10 +67,8 @@ void sndplot() {}                     // stands in for the settings windows
 void wrnplot() {}                     // stands in for the settings windows
 void grfplot() {}                     // stands in for the data output and graphs
 void isoplot() {}                     // stands in for the settings windows
-void plnplot() {}                     // stands in for air traffic control
 void start_movie() {}                 // stands in for the flight-path replay
 void stop_movie() {}                  // stands in for the flight-path replay
-void speakstring(const char *) {}     // stands in for air traffic control
 void NAVinc(int *, int, int) {}       // stands in for the radios' digit steps
 void COMinc(int *, int, int) {}       // stands in for the radios' digit steps
 void HUNinc(int *, int, int) {}       // stands in for the radios' digit steps
