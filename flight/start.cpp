@@ -157,7 +157,10 @@ void reset_surroundings()
     ott.HDSLCT = ott.NAV[0] = ott.NAV[1] = 0;
     ott.ALHOLD = ott.VVHOLD = ott.GS2 = ott.ASHOLD = 0;
     ott.delhorz = ott.delvert = 0.0f;
-    atc.ils_vec_in_progress = atc.ils_command = 0;
+    atc.ils_vec_in_progress = 0;
+    atc.ils_command[0] = 0;
+    atc.waiting_new_frq = 0;
+    atc.planphase = 0;
     fpl.onfile = fpl.activated = 0;
     for (int n = 0; n < MAX_TRAFFIC; n++)
         make_a_plane(n);

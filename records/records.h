@@ -430,6 +430,7 @@ struct atmospherestruct {
     float baseMSL, topsMSL, baseAGL;   // m
     float vis, vis_effective, vis1_grnd, vis2_grnd, vis1_lite, vis2_lite, vis3_lite;  // m
     int rain_tstm;           // precipitation 1..5; above 1 thunderstorms
+    int info;                // ATIS information letter 0..25 (A..Z), drawn by the controller
     int wind_tbl;            // random wind severity 1..5
     int shear_prob;          // wind-shear likelihood 1..5
     float crtsig;            // rho / con.rhoSL
@@ -699,21 +700,31 @@ struct graphstruct {
 extern graphstruct grf;
 
 // ================================================================ air traffic control (atc, fpl)
+// The controller's dialogue and menu, written by atc/ (the space bar and
+// the Set Sound switches through atc/'s calls; voice_out and text_out also
+// by the preferences and situations).
+constexpr int ATC_LIST_SLOTS = 60;     // list menus: 4 columns of 15
 struct atcstruct {
-    int voice_out, text_out;
-    int ils_vec_in_progress, ils_command;
-    // ---- the choice list, opened and closed by the space key (shell) and
-    // by a choice made in it
-    int menu_up;             // the list is shown over the view
-    int menu_level;          // 5 the main list, others the sub-lists
-    // ---- end of the choice-list block
+    int menu_up;             // the call menu is shown over the view
+    int menu_level;          // 5 main; 6 ATIS list; 9 vectors; 10 landing; 11 ILS; 12 localizer
+    int ils_vec_in_progress; // vectoring onto an ILS or localizer
+    char ils_command[MAX_STR];   // the request being vectored, replayed on the slow tick
+    char response[MAX_STR];      // the last controller message
+    float response_timeout;  // s of simulated time the message stays on screen until
+    int sel_to_nav[ATC_LIST_SLOTS];   // navaid slot of each list entry
+    int voice_out, text_out; // speak messages; show them over the view
+    int planphase;           // flight-plan phase 0..9
+    int plan_index;          // navaid slot of the arrival airport, once found
+    int waiting_new_frq;     // handed to a new frequency, the pilot has not checked in
 };
 extern atcstruct atc;
 
+// The filed flight plan: the ATC menu and the Flight Plan window write it.
 struct flightplanstruct {
     int onfile, activated;
-    int ifr, vfr, dvfr;
-    char dep_apt[MAX_STR], arr_apt[MAX_STR];
+    int ifr, vfr, dvfr;      // flight rules, exactly one is 1
+    char dep_apt[MAX_STR], arr_apt[MAX_STR];   // the first 3 characters are an airport id
+    float init_alt;          // ft, the altitude cleared for the departure
     float cruise_alt;        // ft
 };
 extern flightplanstruct fpl;

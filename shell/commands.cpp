@@ -7,6 +7,7 @@
 
 #include <cstring>
 
+#include "atc/atc.h"
 #include "files/files.h"
 #include "flight/flight.h"
 #include "panel/panel.h"
@@ -222,12 +223,7 @@ static void instructions(int item)
                      "See the manual for a complete list of keyboard equivalents.",
                      "You can also hit all the keys listed in the view menu to select views.");
         break;
-    case 710:
-        MACIBM_alert("Just hit the space bar to bring up the air traffic control menu.",
-                     "Then point and click with the mouse to make your selection. (Selection in pulsing yellow recommended).",
-                     "Go to the 'Set Sound' option in the 'Settings' menu to select ATC audio output.",
-                     "Speech synthesis is not supported on Linux yet, so ATC output is shown as text only.");
-        break;
+    case 710: atc_instructions(); break;
     case 711:
         MACIBM_alert("Something not working as it should?",
                      "Look in 'Error.out' in your data folder (~/.local/share/vortan/): the last lines say what went wrong.",

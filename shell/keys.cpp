@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "atc/atc.h"
 #include "panel/panel.h"
 #include "sound/sound.h"
 
@@ -173,8 +174,7 @@ static void space_key()
         flt.cat_stage = 35;   // launch
         return;
     }
-    atc.menu_up = !atc.menu_up;
-    atc.menu_level = 5;
+    atc_space_bar();
 }
 
 // ---------------------------------------------------------------- free camera

@@ -173,7 +173,6 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
-int initspeechsynth();
 void build_mark();
 void build_vasi();
 void build_cable();
@@ -184,14 +183,11 @@ void close_output_streams();
 void grfload();
 void grfdrag();
 void play_movie();
-void handle_plan(int step);
-void controller_respond(int command);
 void fltclick(int i);
 void relclick();
 void aptclick();
 void grfclick();
 void plt_nrt_click(int i, int id);
-void plnclick(int i);
 void staclick();
 void latclick(int i);
 void datclick();
@@ -214,7 +210,5 @@ void sndplot();
 void wrnplot();
 void grfplot();
 void isoplot();
-void plnplot();
 void start_movie();
 void stop_movie();
-void speakstring(const char *cs);

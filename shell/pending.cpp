@@ -3,8 +3,6 @@
 // Each says what it stands in for.
 #include "shell/local.h"
 
-int initspeechsynth() { return 0; }   // stands in for air traffic control's speech
-
 void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
@@ -12,18 +10,14 @@ void build_elev() {}                  // stands in for the carrier's deck
 void cleargraph() {}                  // stands in for the data output and graphs
 void open_output_streams() {}         // stands in for the data output and graphs
 void close_output_streams() {}        // stands in for the data output and graphs
-
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
-void handle_plan(int) {}              // stands in for air traffic control
-void controller_respond(int) {}       // stands in for air traffic control
 void fltclick(int) {}                 // stands in for the settings windows
 void relclick() {}                    // stands in for the settings windows
 void aptclick() {}                    // stands in for the settings windows
 void grfclick() {}                    // stands in for the data output and graphs
 void plt_nrt_click(int, int) {}       // stands in for the settings windows
-void plnclick(int) {}                 // stands in for air traffic control
 void staclick() {}                    // stands in for the settings windows
 void latclick(int) {}                 // stands in for the settings windows
 void datclick() {}                    // stands in for the settings windows
@@ -46,7 +40,5 @@ void sndplot() {}                     // stands in for the settings windows
 void wrnplot() {}                     // stands in for the settings windows
 void grfplot() {}                     // stands in for the data output and graphs
 void isoplot() {}                     // stands in for the settings windows
-void plnplot() {}                     // stands in for air traffic control
 void start_movie() {}                 // stands in for the flight-path replay
 void stop_movie() {}                  // stands in for the flight-path replay
-void speakstring(const char *) {}     // stands in for air traffic control

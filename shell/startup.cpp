@@ -163,6 +163,7 @@ static void alert_end()
 static void release_program()
 {
     close_output_streams();
+    endspeechsynth();   // first: the speech worker hands samples to the sound
     dispose_sound();
 }
 
@@ -186,6 +187,9 @@ void register_sim_callbacks()
     WorldCallbacks wc = {};
     wc.setnav = setnav;
     set_world_callbacks(&wc);
+    ViewCallbacks vc = {};
+    vc.atc_message = plot_atc_over_view;
+    set_view_callbacks(&vc);
 }
 
 int vortan_start_layer()

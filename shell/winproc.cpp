@@ -4,6 +4,7 @@
 // which a click in the centre of the windshield turns on and off.
 #include "shell/local.h"
 
+#include "atc/atc.h"
 #include "controls/controls.h"
 #include "panel/panel.h"
 #include "world/world.h"
@@ -141,6 +142,8 @@ void handlewindowclick(int index)
     msc.event = 1;
     mnw.dragging_index = index;
     if (!winsup()) {
+        if (atc_view_click(msc.mx, msc.my))
+            return;   // the controller's menu takes the view's clicks
         windshield_click(msc.mx, msc.my);
         dasclick(msc.mx, msc.my);
         enginecondrag(msc.mx, msc.my);
@@ -210,16 +213,6 @@ static void repair_everything()
     rel.hyd_rat = 1.0f;
 }
 
-static void flight_plan_amended()
-{
-    if (!fpl.activated)
-        return;
-    char text[MAX_STR];
-    C_to_C(pln.tailnum, text);
-    app_C(text, " flight plan ammended as requested.");
-    speakstring(text);
-}
-
 void process_zap(int index)
 {
     if (exiting)
@@ -242,7 +235,7 @@ void process_zap(int index)
     case 9: check_weight(); break;
     case 10: repair_everything(); break;
     case 14: stop_movie(); break;
-    case 17: flight_plan_amended(); break;
+    case 17: plan_window_closed(); break;
     default: break;
     }
 }

@@ -18,6 +18,7 @@ struct SoundBuffer {
     float gain_l, gain_r;
 };
 extern SoundBuffer snd_buf[NSOUNDS];
+extern SoundBuffer snd_speech;   // the controller's voice
 
 // Recomputes a buffer's channel gains from its level and pan.
 void snd_set_gains(SoundBuffer *b);

@@ -6,6 +6,7 @@
 #include "sound/local.h"
 
 SoundBuffer snd_buf[NSOUNDS];
+SoundBuffer snd_speech;
 
 namespace {
 
@@ -66,6 +67,8 @@ void sound_mix(int16_t *out, int nframes)
         for (SoundBuffer &b : snd_buf)
             if (b.playing && b.nframes > 0)
                 mix_voice(&b, mix, n);
+        if (snd_speech.playing && snd_speech.nframes > 0)
+            mix_voice(&snd_speech, mix, n);
         for (int k = 0; k < 2 * n; k++) {
             float v = mix[k];
             out[2 * done + k] = (int16_t)(v > 32767.0f ? 32767.0f : (v < -32768.0f ? -32768.0f : v));

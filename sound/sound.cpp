@@ -58,6 +58,9 @@ int init_sound()
         return 0;
     for (int i = 0; i < NSOUNDS; i++)
         fill_buffer(i);
+    snd_speech.samples.assign(MAX_SPEECH_FRAMES, 0);
+    snd_speech.channels = 1;
+    snd_set_gains(&snd_speech);
     MACIBM_set_mixer(sound_mix);
     return 1;
 }
@@ -79,6 +82,8 @@ void dispose_sound()
         std::vector<int16_t>().swap(b.samples);
         b = SoundBuffer{};
     }
+    std::vector<int16_t>().swap(snd_speech.samples);
+    snd_speech = SoundBuffer{};
 }
 
 void play_buffer(int index, int loop)
@@ -119,6 +124,46 @@ void set_frq_vol(float frq_rat, float vol_rat, float lovol, float hivol, int ind
     b->rate_hz = iround(std::isfinite(rate) ? rate : SOUND_MIN_RATE_HZ);
     snd_set_gains(b);
     MACIBM_unlock_audio();
+}
+
+// The caller checks the switches (on the main thread): this runs on the
+// speech worker, which must not read the records.
+void play_speech(const int16_t *pcm, int nframes, int rate_hz)
+{
+    MACIBM_lock_audio();
+    SoundBuffer *b = &snd_speech;
+    int n = intlim(nframes, 0, (int)b->samples.size());
+    for (int k = 0; k < n; k++)
+        b->samples[k] = pcm[k];
+    b->nframes = n;
+    b->rate_hz = intlim(rate_hz, SOUND_MIN_RATE_HZ, SOUND_MAX_RATE_HZ);
+    b->pos = 0.0;
+    b->loop = 0;
+    b->playing = n > 0;
+    MACIBM_unlock_audio();
+}
+
+void stop_speech()
+{
+    MACIBM_lock_audio();
+    snd_speech.playing = 0;
+    MACIBM_unlock_audio();
+}
+
+int speech_playing()
+{
+    MACIBM_lock_audio();
+    int p = snd_speech.playing;
+    MACIBM_unlock_audio();
+    return p;
+}
+
+int speech_frames()
+{
+    MACIBM_lock_audio();
+    int n = snd_speech.nframes;
+    MACIBM_unlock_audio();
+    return n;
 }
 
 int ret_engsnd_en()

@@ -64,6 +64,21 @@ void beepme(int kind);
 // The stall horn, looping until stop_buffer(SND_STALL).
 void stall_sound();
 
+// ------------------------------------------------------------ the controller's voice
+// One more voice beside the 22 buffers: a spoken message as mono 16-bit
+// samples, played once. Its buffer is reserved by init_sound (nothing is
+// allocated later); longer messages are cut.
+constexpr int MAX_SPEECH_FRAMES = AUDIO_RATE_HZ * 45;
+// Copies `nframes` samples at rate_hz and plays them from the start at full
+// level, replacing anything still being said. Safe from any thread; the
+// caller checks the sound switches; silent when there is no sound device.
+void play_speech(const int16_t *pcm, int nframes, int rate_hz);
+void stop_speech();
+// 1 while a message is being played.
+int speech_playing();
+// Frames of the message last handed over (for tests).
+int speech_frames();
+
 // ------------------------------------------------------------ the mixer
 // Fills `nframes` stereo 16-bit frames at AUDIO_RATE_HZ with every playing
 // buffer; the layer's audio callback calls it (tests may call it directly

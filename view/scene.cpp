@@ -147,7 +147,7 @@ static void cockpit_symbols()
         static const int CYCLE[5] = {29, 37, 29, 38, 29};
         MACIBM_drstring(CYCLE[intlim(msc.cntr10, 0, 10) % 5], 345, 80, "Space bar to launch.", 1);
     } else {
-        plot_atc_message();
+        view_calls.atc_message();
     }
 }
 

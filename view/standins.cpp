@@ -10,4 +10,3 @@ void draw_a_plane(int) {}              // stands in for the traffic aircraft
 void draw_boat(float, float) {}        // stands in for the ships
 void draw_carrier(float, float) {}     // stands in for the aircraft carrier
 void plot_flight_path() {}             // stands in for the replay's flight-path trail
-void plot_atc_message() {}             // stands in for the controller's message and call menu

@@ -274,4 +274,13 @@ void draw_a_plane(int n);
 void draw_boat(float x, float y);
 void draw_carrier(float x, float y);
 void plot_flight_path();
-void plot_atc_message();
+
+// ---------------------------------------------------------------- calls upward
+// The controller's call menu or message drawn over the view, registered by
+// the program at start-up; a null member draws nothing. Call sites use
+// `view_calls`.
+struct ViewCallbacks {
+    void (*atc_message)();
+};
+void set_view_callbacks(const ViewCallbacks *callbacks);
+extern ViewCallbacks view_calls;

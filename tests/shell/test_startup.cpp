@@ -19,7 +19,7 @@ TEST_F(SimTest, StartUpMakesTheViewWorldAndTheWindowTable)
     EXPECT_STREQ(mnw.windowname[16], "");
     EXPECT_EQ(msc.sound_ready, 1);
     EXPECT_EQ(msc.sound_avail, 1);   // the dummy audio device opens
-    EXPECT_EQ(msc.speech_avail, 0);
+    EXPECT_EQ(msc.speech_avail, 1);   // the speech synthesiser, heard through that device
     EXPECT_GE(env.apt_max, 0);   // the start region loaded
     EXPECT_EQ(draw_init_loc, 0);
     EXPECT_EQ(alerts_starting("Sound init failure!"), 0);

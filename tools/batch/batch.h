@@ -13,7 +13,7 @@ constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
 
 enum BatchVerb {
     BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
-    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_TUNE, BV_OBS
+    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_TUNE, BV_OBS, BV_ATC
 };
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
@@ -39,7 +39,7 @@ struct BatchCommand {
     int kind;                // BatchWeather, BatchControl, BatchHold, BatchTune, the receiver
                              // of obs (0, 1), 1 for an ILS final or a climb trim
     float v[5];              // numbers in the order of the command's syntax
-    char text[MAX_STR];      // aircraft file, or airport id
+    char text[MAX_STR];      // aircraft file, airport id, or the words of an atc command
     char runway[8];          // runway name as written ("27L")
     int ncols, cols[MAX_BATCH_COLUMNS];   // output columns
 };
@@ -98,6 +98,12 @@ void batch_tune(int which, float value);
 // The course selector of NAV receiver r (0, 1) to deg magnetic, wrapped
 // into 0..360. Writes: nav.obs[r].
 void batch_obs(int r, float deg);
+// Air traffic control: `request` is what follows "atc" in a scenario
+// (see the README). batch_atc_check only checks its form (0 with the
+// reason in `why`); batch_atc acts: a menu call, a filed plan, an ATIS, the
+// random seed, the pilot engaged, or a request in the controller's words.
+int batch_atc_check(const char *request, char *why);
+int batch_atc(const char *request, char *why);
 // Finds the trim and throttle for steady level flight at the present speed
 // and height (a helicopter's collective stands for the throttle, which its
 // governor works); with `climb` set the throttle stays and the climb (or

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "atc/atc.h"
 #include "common/testsupport.h"
 #include "controls/controls.h"
 #include "files/files.h"
@@ -229,6 +230,7 @@ int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_de
 // them and centres the stick.
 void batch_after_start()
 {
+    batch_atc_off();
     bst.ptch = bst.roll = bst.hdng = 0.0f;
     for (int k = 0; k < N_BATCH_CONTROLS; k++)
         bst.ramp_s[k] = bst.ctl[k] = 0.0f;
@@ -396,6 +398,11 @@ void batch_frame()
     if (msc.cntr % msc.evup == 0 && ++msc.cntr10 > 10) {
         msc.cntr10 = 0;
         msc.evup = intlim(iround(0.1f / msc.prd), 1, 99);
+        // The controller's slow tick, as the simulation loop runs it.
+        if (fpl.onfile && fpl.activated)
+            handle_plan(0);
+        if (atc.ils_vec_in_progress)
+            controller_respond(atc.ils_command);
     }
     bst.t += msc.prd;
 }

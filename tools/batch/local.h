@@ -29,3 +29,9 @@ void batch_lat_lon(double x, double y, double *lat, double *lonw);
 // Reads: ott.ASHOLD, set.CTthro.
 // Writes: flt.throtrequest, bst.ctl[BC_THROTTLE] (and ends its ramp).
 void batch_autothrottle_follow();
+// After each frame while the "atc pilot" flies: hears the controller,
+// checks in, and sets the autopilot's holds (see atc.cpp).
+// Reads: atc, fpl, flt, env. Writes: ott through batch_hold, the controls.
+void batch_atc_pilot();
+// A new flight: the pilot stands down.
+void batch_atc_off();

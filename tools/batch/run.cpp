@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "atc/atc.h"
 #include "tools/batch/local.h"
 
 namespace {
@@ -29,6 +30,16 @@ void print_row(Runner &r)
     for (int k = 0; k < o.ncols; k++) {
         const char *name = batch_column_name(o.cols[k]);
         double v = batch_column_value(o.cols[k]);
+        if (!strcmp(name, "atc")) {
+            fputs(k ? ",\"" : "\"", r.out);
+            for (const char *p = atc.response; *p; p++) {
+                if (*p == '"')
+                    fputc('"', r.out);   // CSV doubles a quote inside a quoted field
+                fputc(*p, r.out);
+            }
+            fputc('"', r.out);
+            continue;
+        }
         const char *fmt = "%.6g";
         if (!strcmp(name, "lat") || !strcmp(name, "lon"))
             fmt = "%.7f";
@@ -88,6 +99,7 @@ int run_for(Runner &r, float seconds)
         print_row(r);
     while (bst.t < end - 0.5 * bst.prd) {
         batch_frame();
+        batch_atc_pilot();
         if (!fire_pending(r))
             return 0;
         row_if_due(r);
@@ -110,7 +122,8 @@ int apply(Runner &r, const BatchCommand &c)
 {
     char why[MAX_STR] = "";
     int flying = c.verb == BV_TRIM || c.verb == BV_SET || c.verb == BV_RAMP || c.verb == BV_RUN ||
-                 c.verb == BV_HOLD || c.verb == BV_RELEASE || c.verb == BV_TUNE || c.verb == BV_OBS;
+                 c.verb == BV_HOLD || c.verb == BV_RELEASE || c.verb == BV_TUNE || c.verb == BV_OBS ||
+                 c.verb == BV_ATC;
     if (flying && !bst.started)
         return refuse(r, c, "no flight yet: give an aircraft and a start first");
     switch (c.verb) {
@@ -142,6 +155,7 @@ int apply(Runner &r, const BatchCommand &c)
         r.next_row = bst.t;
         return 1;
     case BV_RUN: return run_for(r, c.v[0]);
+    case BV_ATC: return batch_atc(c.text, why) ? 1 : refuse(r, c, why);
     default: return refuse(r, c, "unknown command");
     }
 }

@@ -316,6 +316,16 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
             const char *const names[] = {t.verb == BV_FRAME ? "frame period" : "run time"};
             return numbers(tk, i, 1, c, &t.lo, &t.hi, names, why);
         }
+    if (!strcmp(verb, "atc")) {
+        c->verb = BV_ATC;
+        c->text[0] = 0;
+        for (int k = i; k < tk.n; k++) {
+            if (k > i)
+                app_C(c->text, " ");
+            app_C(c->text, tk.t[k]);
+        }
+        return left > 0 && batch_atc_check(c->text, why) ? 1 : -1;
+    }
     if (!strcmp(verb, "at"))
         return fail(why, "at cannot be nested");
     return fail(why, "unknown command: ", verb);
