@@ -132,10 +132,15 @@ void set_res(int init_call);
 void check_display(int init_call, int w, int h, int bpp);
 // path = app_path + dir + "/" + file (no folder part when dir is empty).
 void ap_dir(const char *dir, const char *file, char *path);
-// Sets app_path to the program folder: VORTAN_PROGRAM_DIR when set, else
-// the executable's folder ('/'-terminated). The layer's start does it; a
-// program without the layer (the batch runner) calls it itself.
+// Sets app_path to the program folder ('/'-terminated), where the programs'
+// data lie: VORTAN_PROGRAM_DIR when set, else the executable's folder, or,
+// for an installed program with no data beside it, <prefix>/share/vortan/
+// next to its <prefix>/lib/vortan/. The layer's start does it; a program
+// without the layer (the batch runner) calls it itself.
 void find_program_folder();
+// path = the running executable's folder + file (the programs run each
+// other from there).
+void exe_dir(const char *file, char *path);
 
 // Windows (index 0..17; 0..53 in the designers; any other index ends the
 // program with the function's own "out of bounds" message and the index).
