@@ -39,34 +39,11 @@ void enginecondrag(int x, int y)
     }
 }
 void dasclick(int, int) {}            // stands in for the panel's hot spots
-void fltclick(int) {}                 // stands in for the settings windows
-void relclick() {}                    // stands in for the settings windows
-void aptclick() {}                    // stands in for the settings windows
 void grfclick() {}                    // stands in for the data output and graphs
-void plt_nrt_click(int, int) {}       // stands in for the settings windows
-void staclick() {}                    // stands in for the settings windows
-void latclick(int) {}                 // stands in for the settings windows
 void datclick() {}                    // stands in for the settings windows
-void timclick(int) {}                 // stands in for the settings windows
-void wxrclick(int) {}                 // stands in for the settings windows
-void wgtclick(int) {}                 // stands in for the settings windows
-void sndclick() {}                    // stands in for the settings windows
-void wrnclick() {}                    // stands in for the settings windows
 void setnav(int, int, int) {}         // stands in for the radios' tuning
-void aptplot() {}                     // stands in for the settings windows
-void plt_nrt_plot(int, int) {}        // stands in for the settings windows
-void staplot() {}                     // stands in for the settings windows
-void latplot() {}                     // stands in for the settings windows
 void datplot() {}                     // stands in for the settings windows
-void timplot() {}                     // stands in for the settings windows
-void wxrplot() {}                     // stands in for the settings windows
-void fltplot() {}                     // stands in for the settings windows
-void wgtplot() {}                     // stands in for the settings windows
-void relplot() {}                     // stands in for the settings windows
-void sndplot() {}                     // stands in for the settings windows
-void wrnplot() {}                     // stands in for the settings windows
 void grfplot() {}                     // stands in for the data output and graphs
-void isoplot() {}                     // stands in for the settings windows
 void start_movie() {}                 // stands in for the flight-path replay
 void stop_movie() {}                  // stands in for the flight-path replay
 void NAVinc(int *, int, int) {}       // stands in for the radios' digit steps
