@@ -21,6 +21,7 @@ constexpr float AIRPORT_HALF_M = 25950.0f;   // the airport chart's origin lies 
 constexpr float MAX_ZOOM = 30.0f, ZOOM_STEP = 1.5f, PAN_PART = 0.2f;
 constexpr int ROSE_R = 30;
 constexpr float FEATHER_M = 18520.0f;  // 10 nm of localizer course
+constexpr float FEATHER_START_M = 4630.0f;   // 2.5 nm out: past the threshold of most runways
 constexpr int MIN_RUNWAY_PX = 9;       // shorter runways are drawn as a ringed symbol
 
 int chart_window(int id) { return id == 18 ? AIRPORT_CHART : REGION_CHART; }
@@ -166,26 +167,29 @@ void vor_symbol(int w, int color, int x, int y)
                  tx + iround(4 * lsin[b2]), ty - iround(4 * lcos[b2]), 1);
 }
 
+// The localizer course as a feather: a thin line from the antenna over the
+// runway, then from beyond the threshold the narrow arrow, half filled.
 void feather(int w, int color, int k)
 {
     float c = (float)env.navmsc[k][3] + 180.0f;
     float lx = env.navxyz[k][0], ly = env.navxyz[k][1];
-    int x0, y0, xm, ym, xa, ya, xb, yb;
-    world_to_chart(w, lx, ly, &x0, &y0);
-    float r = FEATHER_M;
-    auto end = [&](float deg, int *x, int *y) {
+    auto at = [&](float r, float deg, int *x, int *y) {
         world_to_chart(w, lx + r * sinf(deg * con.degtorad), ly + r * cosf(deg * con.degtorad), x, y);
     };
-    end(c, &xm, &ym);
-    end(c - 2.5f, &xa, &ya);
-    end(c + 2.5f, &xb, &yb);
-    MACIBM_line(color, x0, y0, xa, ya, 1);
-    MACIBM_line(color, x0, y0, xb, yb, 1);
+    int x0, y0, xn, yn, xm, ym, xa, ya, xb, yb;
+    world_to_chart(w, lx, ly, &x0, &y0);
+    at(FEATHER_START_M, c, &xn, &yn);
+    at(FEATHER_START_M + FEATHER_M, c, &xm, &ym);
+    at(FEATHER_START_M + FEATHER_M, c - 2.0f, &xa, &ya);
+    at(FEATHER_START_M + FEATHER_M, c + 2.0f, &xb, &yb);
+    MACIBM_line(color, x0, y0, xn, yn, 1);
+    MACIBM_line(color, xn, yn, xa, ya, 1);
+    MACIBM_line(color, xn, yn, xb, yb, 1);
     MACIBM_line(color, xa, ya, xb, yb, 1);
-    MACIBM_poly3(color, x0, y0, xm, ym, xb, yb, 1);
+    MACIBM_poly3(color, xn, yn, xm, ym, xb, yb, 1);
 }
 
-void runway_outline(int w, int color, int k, int r)
+void runway_shape(int w, int color, int k, int r)
 {
     float len = (float)env.navmsc[k][1 + 4 * r], wid = (float)env.navmsc[k][2 + 4 * r];
     int h = intwrap(env.navmsc[k][3 + 4 * r], 0, 359);
@@ -200,16 +204,15 @@ void runway_outline(int w, int color, int k, int r)
     world_to_chart(w, ex + nx, ey + ny, &x[1], &y[1]);
     world_to_chart(w, ex - nx, ey - ny, &x[2], &y[2]);
     world_to_chart(w, sx - nx, sy - ny, &x[3], &y[3]);
-    for (int n = 0; n < 4; n++)
-        MACIBM_line(color, x[n], y[n], x[(n + 1) % 4], y[(n + 1) % 4], 1);
+    MACIBM_poly4(color, x[0], y[0], x[1], y[1], x[2], y[2], x[3], y[3], 1);
 }
 
 void airport_symbol(int w, int color, int k, int x, int y)
 {
     float longest = (float)intmax2(env.navmsc[k][1], env.navmsc[k][5]);
     if (longest * scale(w) >= MIN_RUNWAY_PX) {
-        runway_outline(w, color, k, 0);
-        runway_outline(w, color, k, 1);
+        runway_shape(w, color, k, 0);
+        runway_shape(w, color, k, 1);
         return;
     }
     // Too small to outline: a ring with the runways' directions inside.

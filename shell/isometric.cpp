@@ -33,8 +33,7 @@ void iso_point(float x, float y, float z, float s, int *sx, int *sy)
 
 void paint_iso(const Port *)
 {
-    for (int y = 0; y < ISO_H; y++)
-        art_rect(interp(0.0f, 42.0f, (float)ISO_H, 39.0f, (float)y) < 40.5f ? 39 : 42, 0, y, ISO_W, 1);
+    art_rect(42, 0, 0, ISO_W, ISO_H);
     art_frame(WIN_FRAME, 0, 0, ISO_W, ISO_H);
     art_text(23, 10, 16, "The region from the south-south-west, heights not to scale");
     art_text(23, 10, 27, "Yellow: the flight path recorded so far.");

@@ -298,8 +298,8 @@ void wgtclick(int) { weight_fields(0); }
 
 // ================================================================ Set Reliability (10)
 constexpr int BAR_X[2] = {17, 350}, BAR_W = 29, BAR_Y1 = 17, BAR_Y2 = 79;
-constexpr int ITEM_Y0 = 128, ITEM_DY = 39, ITEM_NAME_X = 14, ITEM_SEL_X = 140;
-constexpr int ITEM_SEL_DX = 134, ITEM_SEL_W = 130, ITEM_TIME_X = 300, COLUMN_DX = 340;
+constexpr int ITEM_Y0 = 128, ITEM_DY = 39, ITEM_NAME_X = 10, ITEM_SEL_X = 136;
+constexpr int ITEM_SEL_DX = 132, ITEM_SEL_W = 128, ITEM_TIME_X = 292, COLUMN_DX = 340;
 constexpr int FIRST_CONTROL_ITEM = 8;
 
 static const char *const FAIL_ITEM[MAX_FAIL_KINDS] = {

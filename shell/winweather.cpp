@@ -15,7 +15,7 @@ constexpr int VALUE = 29;
 constexpr int SEL_X = 14, SEL_DX = 92, SEL_W = 80;
 constexpr int PRECIP_Y = 62, TABLE_Y = 122, SHEAR_Y = 182;
 constexpr int COL_A = 24, TEMP_Y = 206, VIS_Y = 256, THERM_Y = 306, CLIMB_Y = 356;
-constexpr int COL_B = 152, TOPS_Y = 26, BASE_Y = 76, AGL_Y = 126;
+constexpr int COL_B = 176, TOPS_Y = 26, BASE_Y = 76, AGL_Y = 126;
 constexpr int WAVE_AMP_Y = 206, WAVE_LEN_Y = 256, WAVE_SPD_Y = 306, WAVE_DIR_Y = 356;
 constexpr float CLEAR_ABOVE_FT = 18000.5f, MAX_CLOUD_FT = 20001.0f;
 
@@ -37,17 +37,20 @@ float kt() { return con.msctokts; }
 void paint_weather(const Port *)
 {
     art_back(607, 409, "Weather");
-    art_selector(SEL_X, PRECIP_Y, SEL_DX, SEL_W, "Rain, thunderstorms");
-    art_selector(SEL_X, TABLE_Y, SEL_DX, SEL_W, "Turbulence, gusts");
-    art_selector(SEL_X, SHEAR_Y, SEL_DX, SEL_W, "Wind shear chance");
-    art_field(COL_A, TEMP_Y, 3, "Temperature, sea level", "F");
+    static const char *const SEL_CAPTION[3] = {"Rain, thunderstorms", "Turbulence, gusts", "Wind shear chance"};
+    const int SEL_Y[3] = {PRECIP_Y, TABLE_Y, SHEAR_Y};
+    for (int k = 0; k < 3; k++) {
+        art_selector(SEL_X, SEL_Y[k], SEL_DX, SEL_W, "");
+        art_text(WIN_CAPTION, SEL_X - 3, SEL_Y[k] - 29, SEL_CAPTION[k]);
+    }
+    art_field(COL_A, TEMP_Y, 3, "Sea-level temp.", "F");
     art_field(COL_A, VIS_Y, 3, "Visibility", "nm");
-    art_field(COL_A, THERM_Y, 2, "Ground with thermals", "%");
-    art_field(COL_A, CLIMB_Y, 3, "Thermal climb rate", "ft/min");
+    art_field(COL_A, THERM_Y, 2, "Thermals cover", "%");
+    art_field(COL_A, CLIMB_Y, 3, "Thermal climb", "fpm");
     art_field(COL_B, TOPS_Y, 5, "Cloud tops", "ft MSL");
     art_field(COL_B, BASE_Y, 5, "Cloud base", "ft MSL");
-    art_field(COL_B, AGL_Y, 5, "Cloud base", "ft above field");
-    art_text(WIN_NOTE, COL_B - 4, 176, "Base above 18,000 ft:");
+    art_field(COL_B, AGL_Y, 5, "Base above field", "ft");
+    art_text(WIN_NOTE, COL_B - 4, 176, "Above 18,000 ft:");
     art_text(WIN_NOTE, COL_B - 4, 186, "clear sky.");
     art_field(COL_B, WAVE_AMP_Y, 3, "Wave height", "ft");
     art_field(COL_B, WAVE_LEN_Y, 3, "Wave length", "ft");
@@ -71,8 +74,7 @@ void paint_weather(const Port *)
         }
         art_text(WIN_CAPTION, LABEL_X, y + 22, LAYER[r]);
     }
-    art_text(WIN_NOTE, 293, 404, "Upper arrows raise, lower arrows lower: left column by 10, right by 1");
-    art_text(WIN_NOTE, 293, 394, "(directions by 100 and 10); wind in knots, directions in degrees.");
+    art_text(WIN_NOTE, 290, 405, "Left arrows: 10 kt or 100 deg; right: 1 kt or 10");
 }
 
 // One wind row's five values: directions rounded to tens, speeds in knots.

@@ -134,8 +134,8 @@ TEST_F(SimTest, ReliabilityRatesAndAnInoperativeItemFailInTheFlight)
     EXPECT_EQ(rel.fail_type[8], 2);
     // The airspeed indicator (item 1): the lower arrow twice, inoperative.
     int y = 128 + 39;
-    click_in(10, 140 + 134 + 5, y + 5);
-    click_in(10, 140 + 134 + 5, y + 5);
+    click_in(10, 136 + 132 + 5, y + 5);
+    click_in(10, 136 + 132 + 5, y + 5);
     EXPECT_EQ(rel.fail_type[1], 3);
     rel.asi = 0;
     close_window(10);                     // closing repairs everything
