@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "atc/atc.h"
 #include "sound/sound.h"
@@ -53,16 +54,16 @@ static void apt_id_field()
     MACIBM_drstring(VALUE, 16, 68, s, 0);
 }
 
+// Row of character c of the identifier (len characters long), or none.
+static int chosen_row(const char *id, int len, int c) { return c < len ? char_to_code(id[c]) : APT_ROWS; }
+
 void aptplot()
 {
     window_back(BMP_APT);
-    for (int c = 0; c < 3; c++) {
-        int code = char_to_code(msc.apt_id_req[c]);
-        if (code < APT_ROWS)
-            apt_frame(c, code, APT_CHOSEN);
-        if (!msc.apt_id_req[c])
-            break;
-    }
+    int len = (int)strnlen(msc.apt_id_req, 3);
+    for (int c = 0; c < 3; c++)
+        if (chosen_row(msc.apt_id_req, len, c) < APT_ROWS)
+            apt_frame(c, chosen_row(msc.apt_id_req, len, c), APT_CHOSEN);
     apt_id_field();
 }
 
@@ -74,13 +75,13 @@ void aptclick()
         if (col < 0 || col >= 16 || msc.my < APT_Y0 - 2 || r >= APT_ROWS)
             continue;
         char *id = msc.apt_id_req;
-        for (int k = 0; k < c; k++)
-            if (!id[k])
-                id[k] = '0';   // an earlier column never chosen: its first row
-        int old = char_to_code(id[c]);
+        int len = (int)strnlen(id, 3);
+        for (int k = len; k < c; k++)
+            id[k] = '0';   // an earlier column never chosen: its first row
+        int old = chosen_row(id, len, c);
         if (old < APT_ROWS)
             apt_frame(c, old, APT_BACK);
-        if (!id[c])
+        if (c >= len)
             id[c + 1] = 0;
         id[c] = code_to_char(r);
         apt_frame(c, r, APT_CHOSEN);

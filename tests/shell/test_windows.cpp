@@ -298,3 +298,103 @@ TEST_F(SimTest, UnitedStatesMapAndIsometricRegion)
     open_from_menu(507, 15);
     EXPECT_NE(test_window_pixel(15, 380, 300), test_window_pixel(15, 380, 539));
 }
+
+TEST_F(SimTest, CloudFieldsKeepTheirRules)
+{
+    start();
+    env.fieldh = 1000.0f * con.fttomtrs;
+    set_precipitation(1);
+    struct Case {
+        int field;                     // 0 tops, 1 base MSL, 2 base above the field
+        float tops, base, agl;         // what was entered, ft
+        float want_tops, want_base;    // ft
+        int clear;
+    };
+    const Case CASES[] = {
+        {1, 8000, 3000, 0, 8000, 3000, 0},
+        {1, 8000, 7000, 0, 9000, 7000, 0},      // the tops go up with the base
+        {0, 4000, 3000, 0, 4000, 2000, 0},      // and the base down with the tops
+        {1, 8000, 500, 0, 8000, 1050, 0},       // at least 50 ft above the field
+        {2, 8000, 0, 2000, 8000, 3000, 0},      // entered above the field
+        {1, 20000, 18000, 0, 20000, 18000, 0},
+        {1, 20000, 18001, 0, 20001, 20001, 1},  // clear
+    };
+    for (const Case &c : CASES) {
+        set_clouds_ft(c.field, c.tops, c.base, c.agl);
+        EXPECT_NEAR(ft(atm.topsMSL), c.want_tops, 0.5f) << c.field << " " << c.base;
+        EXPECT_NEAR(ft(atm.baseMSL), c.want_base, 0.5f) << c.field << " " << c.base;
+        EXPECT_NEAR(ft(atm.baseAGL), c.want_base - 1000.0f, 0.5f);
+        EXPECT_EQ(atm.clear, c.clear);
+    }
+    // A new turbulence table gives every layer new winds within their limits.
+    open_from_menu(405, 7);
+    float before[NWIND_LAYERS];
+    for (int r = 0; r < NWIND_LAYERS; r++)
+        before[r] = atm.wndspd[r];
+    atm.wind_tbl = 4;
+    click_in(7, 14 + 92 + 5, 122 + 5);
+    EXPECT_EQ(atm.wind_tbl, 5);
+    int changed = 0;
+    for (int r = 0; r < NWIND_LAYERS; r++) {
+        changed += atm.wndspd[r] != before[r];
+        EXPECT_LE(atm.wndspd[r] * con.msctokts, 99.01f);
+        EXPECT_GE(atm.tbl[r], 0.0f);
+        EXPECT_LE(atm.tbl[r], 9.0f);
+    }
+    EXPECT_GT(changed, 0);
+}
+
+TEST_F(SimTest, ChartControlsStayWithinTheirLimits)
+{
+    start();
+    open_from_menu(310, 2);
+    int cw = mnw.dx[2] - 60;
+    click_in(2, cw + 10, 35);
+    for (int k = 0; k < 8; k++) {
+        click_in(2, cw + 10, 135);           // west, past the region's edge
+        click_in(2, cw + 25, 155);           // south
+    }
+    EXPECT_FLOAT_EQ(env.chart_x, planex[0][0]);
+    EXPECT_FLOAT_EQ(env.chart_y, planey[0][0]);
+    for (int k = 0; k < 12; k++)
+        click_in(2, cw + 10, 35);            // zoom in while below 30
+    EXPECT_GE(env.zoom_rat, 30.0f);
+    EXPECT_LT(env.zoom_rat, 45.0f);
+    // Start heading, altitude and speed in degrees, feet and knots.
+    set.cus_psi = 90.0f;
+    set.cus_z = 1000.0f * con.fttomtrs;
+    set.cus_v = 100.0f * con.ktstomsc;
+    click_in(2, 14 + 2, 414 + 30 + 5);       // heading +100
+    click_in(2, 84 + 12, 414 + 30 + 5);      // altitude +1,000 ft
+    click_in(2, 174 + 2, 414 + 30 + 30);     // speed -100 kt
+    EXPECT_FLOAT_EQ(set.cus_psi, 190.0f);
+    EXPECT_NEAR(set.cus_z * con.mtrstoft, 2000.0f, 0.01f);
+    EXPECT_NEAR(set.cus_v * con.msctokts, 0.0f, 0.01f);
+    int dest = pat.gs_dest;
+    click_in(2, cw + 5 + 34 + 5, 214 + 5);   // the other receiver's course
+    EXPECT_EQ(pat.gs_dest, !dest);
+}
+
+TEST_F(SimTest, GoToAirportFramesOnlyTheChosenCharacters)
+{
+    start();
+    open_from_menu(309, 1);
+    auto frame_pixel = [](int c, int row) { return test_window_pixel(1, 93 + 17 * c - 3, 16 + 11 * row - 2); };
+    click_in(1, 95, 16 + 11 * 5 + 3);
+    EXPECT_EQ(frame_pixel(0, 5), 29);
+    click_in(1, 95, 16 + 11 * 20 + 3);
+    EXPECT_EQ(frame_pixel(0, 20), 29);
+    EXPECT_EQ(frame_pixel(0, 5), 45);       // the old frame erased
+    EXPECT_EQ(msc.apt_id_req[0], 'K');
+    // A later column chosen first: the earlier ones take their first row.
+    msc.apt_id_req[0] = 0;
+    click_in(1, 129, 16 + 11 * 12 + 3);
+    EXPECT_EQ(std::string(msc.apt_id_req), "00C");
+    // Water stays empty in an aircraft without a tank.
+    close_window(1);
+    pln.m_water = 0.0f;
+    flt.m_water = 0.0f;
+    open_from_menu(409, 9);
+    click_in(9, 26, 176 + 5);
+    EXPECT_EQ(flt.m_water, 0.0f);
+}
