@@ -327,9 +327,16 @@ void draw_strip(int w)
             MACIBM_drstring(WIN_CAPTION, bx + 26 * s + 9, SEL_Y - 1, s ? ">" : "<", 0);
         }
     }
-    static const char *const LEGEND[4] = {"VOR", "NDB", "ILS", "Airport"};
+    // The legend: each symbol with its name.
+    static const char *const LEGEND[4] = {"VOR", "NDB", "ILS", "Apt"};
+    const int LY = 276, LDY = 16;
+    vor_symbol(AIRPORT_CHART, WIN_CAPTION, bx + 6, LY);
+    ring(WIN_CAPTION, bx + 6, LY + LDY, 5, 10);
+    MACIBM_fillrect(WIN_CAPTION, bx + 5, LY + LDY - 1, 3, 3, 1);
+    MACIBM_poly3(WIN_CAPTION, bx + 1, LY + 2 * LDY - 2, bx + 12, LY + 2 * LDY, bx + 1, LY + 2 * LDY + 2, 1);
+    MACIBM_framecircle(WIN_CAPTION, bx + 6, LY + 3 * LDY, 5);
     for (int k = 0; k < 4; k++)
-        MACIBM_drstring(WIN_NOTE, bx, 280 + 14 * k, LEGEND[k], 0);
+        MACIBM_drstring(WIN_NOTE, bx + 18, LY + LDY * k + 4, LEGEND[k], 0);
     MACIBM_drstring(WIN_NOTE, bx, 350, "Click", 0);
     MACIBM_drstring(WIN_NOTE, bx, 361, "the map", 0);
     MACIBM_drstring(WIN_NOTE, bx, 372, "to start", 0);
