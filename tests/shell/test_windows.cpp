@@ -112,6 +112,8 @@ TEST_F(SimTest, TimeOfDayWrapsAndSoundAndWarningSwitchesAct)
     EXPECT_EQ(atc.text_out, !text);
     close_window(11);
     EXPECT_EQ(speech_playing(), 0);
+    EXPECT_EQ(sound_state(SND_WIND).playing, 0);   // the loops stay off after the window
+    EXPECT_EQ(sound_state(ret_engsnd_en()).playing, 0);
 }
 
 TEST_F(SimTest, ReliabilityRatesAndAnInoperativeItemFailInTheFlight)
