@@ -49,6 +49,9 @@ struct environmentstruct {
     int nid_max_used, vid_max_used, aid_max_used;   // country tables, -1 empty
     float boatx[MAX_BOATS], boaty[MAX_BOATS], boatz[MAX_BOATS];   // m
     int pages;                    // page steps since the last full load
+    // ---- the chart windows' view, written by the charts (shell/charts.cpp)
+    float zoom_rat;               // 1..30, magnification over the whole-region chart
+    float chart_x, chart_y;       // m, world point at the chart's lower-left corner
 
     // ---- the current airport (setnewlocale), per runway 0 and 1
     int rwaymax;                  // 1 with two runways

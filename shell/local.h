@@ -6,6 +6,7 @@
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
 #include "view/view.h"   // set_mon
+#include "shell/windows.h"   // the settings and chart windows
 #include "panel/panel.h"   // panplot, updatepanel, the lever handlers, the panel offsets
 
 // ---------------------------------------------------------------- start-up
@@ -183,32 +184,9 @@ void close_output_streams();
 void grfload();
 void grfdrag();
 void play_movie();
-void fltclick(int i);
-void relclick();
-void aptclick();
 void grfclick();
-void plt_nrt_click(int i, int id);
-void staclick();
-void latclick(int i);
 void datclick();
-void timclick(int i);
-void wxrclick(int i);
-void wgtclick(int i);
-void sndclick();
-void wrnclick();
-void aptplot();
-void plt_nrt_plot(int id, int i);
-void staplot();
-void latplot();
 void datplot();
-void timplot();
-void wxrplot();
-void fltplot();
-void wgtplot();
-void relplot();
-void sndplot();
-void wrnplot();
 void grfplot();
-void isoplot();
 void start_movie();
 void stop_movie();

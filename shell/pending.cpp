@@ -13,32 +13,9 @@ void close_output_streams() {}        // stands in for the data output and graph
 void grfload() {}                     // stands in for the data output and graphs
 void grfdrag() {}                     // stands in for the data output and graphs
 void play_movie() {}                  // stands in for the flight-path replay
-void fltclick(int) {}                 // stands in for the settings windows
-void relclick() {}                    // stands in for the settings windows
-void aptclick() {}                    // stands in for the settings windows
 void grfclick() {}                    // stands in for the data output and graphs
-void plt_nrt_click(int, int) {}       // stands in for the settings windows
-void staclick() {}                    // stands in for the settings windows
-void latclick(int) {}                 // stands in for the settings windows
 void datclick() {}                    // stands in for the settings windows
-void timclick(int) {}                 // stands in for the settings windows
-void wxrclick(int) {}                 // stands in for the settings windows
-void wgtclick(int) {}                 // stands in for the settings windows
-void sndclick() {}                    // stands in for the settings windows
-void wrnclick() {}                    // stands in for the settings windows
-void aptplot() {}                     // stands in for the settings windows
-void plt_nrt_plot(int, int) {}        // stands in for the settings windows
-void staplot() {}                     // stands in for the settings windows
-void latplot() {}                     // stands in for the settings windows
 void datplot() {}                     // stands in for the settings windows
-void timplot() {}                     // stands in for the settings windows
-void wxrplot() {}                     // stands in for the settings windows
-void fltplot() {}                     // stands in for the settings windows
-void wgtplot() {}                     // stands in for the settings windows
-void relplot() {}                     // stands in for the settings windows
-void sndplot() {}                     // stands in for the settings windows
-void wrnplot() {}                     // stands in for the settings windows
 void grfplot() {}                     // stands in for the data output and graphs
-void isoplot() {}                     // stands in for the settings windows
 void start_movie() {}                 // stands in for the flight-path replay
 void stop_movie() {}                  // stands in for the flight-path replay

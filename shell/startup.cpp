@@ -72,6 +72,7 @@ void initgen()
         init_tape(digit);
     init_nav_pic();
     set_window_table();
+    register_window_art();
     init_stars();
     build_mark();
     build_vasi();

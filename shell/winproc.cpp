@@ -225,8 +225,10 @@ void process_zap(int index)
         gotofield(c1, c2, c3);
         break;
     }
+    case 2:
+    case 16: chart_closed(index); break;
     case 3: set_palette_for_conditions(); break;
-    case 4: set_up_env_with_request_latlon(); break;
+    case 4: latlon_closed(); break;
     case 5:
         set_rlt_grf_choices();
         cleargraph();

@@ -194,6 +194,34 @@ static int any_airport()
     return 0;
 }
 
+// An airport record line: 'a' and a blank (the terrain lines are numbers).
+static int file_has_airport(const char *path)
+{
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return 0;
+    char line[MAX_STR];
+    int found = 0;
+    while (!found && fgets(line, sizeof line, f))
+        found = line[0] == 'a' && (line[1] == ' ' || line[1] == '\t');
+    fclose(f);
+    return found;
+}
+
+int region_has_airport(int lat, int lon)
+{
+    if (!env.C_path[0])
+        standard_env_path("---", env.C_path);
+    for (int q = 1; q <= 6; q++) {
+        char name[16], path[MAX_STR];
+        quadrant_name(lat + QUAD_ROW[q], lon - QUAD_COL[q], name);
+        env_folder_path(name, path);
+        if (file_has_airport(path))
+            return 1;
+    }
+    return 0;
+}
+
 void load_region(int keep_field)
 {
     if (!env.C_path[0])

@@ -47,6 +47,10 @@ void standard_env_path(const char *file, char *path);
 // quadrants 1..6 read, navigation finished, cloud sectors filled. Ends the
 // program when the region has no airport.
 void load_region(int keep_field);
+// 1 when the region round (lat, lon) has an airport to start from: some
+// quadrant file of it (in env.C_path's folder) holds an airport record.
+// Reads the files' record lines only; nothing is loaded.
+int region_has_airport(int lat, int lon);
 // Reads quadrant `quadrant` (1..6) at (lat, lon) into its sixth of the grid
 // and appends its navigation entries; a missing file is open sea.
 void read_quadrant(int lat, int lon, int quadrant);

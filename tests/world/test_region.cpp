@@ -165,9 +165,15 @@ TEST_F(WorldTest, ARegionWithoutAirportsIsRefused)
     std::string msg = "You have set the plane up in an area where there are no airports.";
     EXPECT_EQ(fatal_message([] { load_region(0); }), msg);
     QuadSpec s;
+    EXPECT_EQ(region_has_airport(10, 20), 0);   // asked first, the start can be refused
     s.records = {navaid(5, 112, 30, "VVV", "Victor")};
     write_quad(10, 20, s);
     EXPECT_EQ(fatal_message([] { load_region(0); }), msg);
+    EXPECT_EQ(region_has_airport(10, 20), 0);
+    s.records = {airport(5000, 5000, 90, 5000, 100, 300, "AAA", "Alpha")};
+    write_quad(11, 18, s);   // the north-east quadrant
+    EXPECT_EQ(region_has_airport(10, 20), 1);
+    EXPECT_EQ(region_has_airport(10, 21), 0);
 }
 
 TEST_F(WorldTest, DamagedFilesStopWithTheReason)
