@@ -17,7 +17,7 @@ enum Column {
     C_PITCH, C_ROLL, C_HEADING, C_P, C_Q, C_R, C_RPM, C_THRUST, C_FUEL, C_ON_GROUND, C_CRASHED,
     C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
     C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, C_TRIM_OK, C_AFLOAT,
-    C_COLLECTIVE, C_ATC_PHASE, C_ATC, N_COLUMNS
+    C_COLLECTIVE, C_ATC_PHASE, C_ATC, C_CATAPULT, C_WIRED, N_COLUMNS
 };
 
 const char *const NAMES[N_COLUMNS] = {
@@ -26,7 +26,7 @@ const char *const NAMES[N_COLUMNS] = {
     "crashed", "flaps", "gear", "elevator", "aileron", "rudder", "throttle", "trim", "mach",
     "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
     "watchdog", "dist_ft", "energy_fpm", "trim_ok", "afloat", "collective",
-    "atc_phase", "atc"};
+    "atc_phase", "atc", "catapult", "wired"};
 
 double position_value(int col)
 {
@@ -146,6 +146,8 @@ double batch_column_value(int col)
     case C_COLLECTIVE: return bst.ctl[BC_COLLECTIVE];
     case C_ATC_PHASE: return atc.planphase;
     case C_ATC: return NAN;   // text: the runner prints the last controller message
+    case C_CATAPULT: return flt.cat_stage == CAT_HELD ? 1 : flt.cat_stage == CAT_LAUNCH ? 2 : 0;
+    case C_WIRED: return flt.wired;
     default: return motion_value(col);
     }
 }
