@@ -25,7 +25,7 @@ constexpr float ALT_PX = 0.2f, ALT_TICK = 100.0f, ALT_LABEL = 500.0f;
 constexpr float HDG_PX = 4.0f, HDG_TICK = 5.0f, HDG_LABEL = 10.0f;
 // An offset this large is far off any view; tan() near 90 degrees must
 // not reach the integer conversion.
-constexpr float MAX_OFFSET_PX = 10000.0f;
+constexpr float MAX_OFFSET_PX = 10000.0f, MAX_OFFSET_DEG = 89.0f;
 // Hoops: every 600 m down a 3-degree final from 600 m to 4.8 km, 60 m wide
 // and 40 m tall.
 constexpr int HOOPS = 8;
@@ -58,11 +58,15 @@ void hud_boresight(float *x, float *y)
     *y = con.off_view_center_fy + view_pitch_offset_px();
 }
 
+// tan() of an angle held within +-89 degrees: at 90 the float radian
+// lies past the pole and the sign flips.
+static float held_tan(float deg) { return tanf(fltlim(deg, -MAX_OFFSET_DEG, MAX_OFFSET_DEG) * con.degtorad); }
+
 void flight_path_point(float *x, float *y)
 {
     hud_boresight(x, y);
-    *x -= offset_px(tanf(flt.Beta * con.degtorad));
-    *y += offset_px(tanf(flt.Alpha * con.degtorad));
+    *x -= offset_px(held_tan(flt.Beta));
+    *y += offset_px(held_tan(flt.Alpha));
 }
 
 // A tape of ticks along one edge: `along` 0 runs across the screen (the

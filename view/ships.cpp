@@ -9,7 +9,7 @@
 #include "flight/flight.h"
 
 constexpr int LIGHT_GREY = 80, MID_GREY = 81, DARK_GREY = 82;
-constexpr int RED = 30, WHITE = 55, GREEN = 57, RWY_WHITE = 59, AMBER = 60;
+constexpr int RED = 30, WHITE = 55, GREEN = 57, RWY_WHITE = 59;
 // Sunlight from high in the south-east (unit vector towards the sun);
 // faces turned to it take the lightest shade.
 constexpr float SUN[3] = {0.35f, -0.45f, 0.82f};
@@ -108,7 +108,7 @@ static void solid_point(const Solid &s, int k, float w, float out[3])
     }
 }
 
-void draw_solid(const Solid &s, float dz)
+static void draw_solid(const Solid &s, float dz)
 {
     float inside[3] = {0, 0, 0};
     for (int k = 0; k < s.n; k++) {
@@ -150,7 +150,7 @@ static Solid box(float x1, float y1, float z1, float x2, float y2, float z2, int
 }
 
 // A point light of the object at (x, y, z) in its axes.
-void object_light(int index, float x, float y, float z, int color)
+static void object_light(int index, float x, float y, float z, int color)
 {
     float w[3];
     xfrm_BOAT(x, y, z, &w[0], &w[1], &w[2]);
