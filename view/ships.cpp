@@ -13,7 +13,7 @@ constexpr int RED = 30, WHITE = 55, GREEN = 57, RWY_WHITE = 59;
 // Sunlight from high in the south-east (unit vector towards the sun);
 // faces turned to it take the lightest shade.
 constexpr float SUN[3] = {0.35f, -0.45f, 0.82f};
-constexpr float LIT = 0.6f, HALF_LIT = 0.1f;
+constexpr float LIT = 0.3f, HALF_LIT = -0.3f;
 constexpr float MARK_LIFT_M = 0.05f;        // paint lies on the deck, drawn just above it
 constexpr float WIRE_LIFT_M = 0.3f;
 constexpr int BEACON_PERIOD = 20;           // traffic beacons flash once a second

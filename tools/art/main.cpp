@@ -39,9 +39,10 @@ static void usage()
             "          at a time of day 1..4 under a cloud layer; a base above 18000 ft is clear)\n"
             "       vortan_art view SCENARIO OUT.png [KEY=VALUE ...]\n"
             "         (the out-the-window view where the scenario leaves the aircraft; keys:\n"
-            "          view=601..615, time=1..4, start=frigate|carrier|catapult, base=, tops= (ft),\n"
+            "          view=601..615, time=1..4, start=frigate|carrier|catapult, ahead= (m down\n"
+            "          the 3.5-degree approach), base=, tops= (ft),\n"
             "          vis= (nm), rain=1..5, level=0..9, temp= (F), strike=1 (a bolt ahead),\n"
-            "          traffic=1 (an aircraft crossing ahead), frames=N)\n");
+            "          traffic=1 (an aircraft crossing ahead), zoom=Z, frames=N)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -196,6 +197,11 @@ static int scenario_view(const char *scenario, const char *out, int argc, char *
     int kind = !strcmp(start, "frigate") ? 9 : !strcmp(start, "carrier") ? 10 : !strcmp(start, "catapult") ? 11 : 0;
     if (kind)
         set_fltvars(kind, 0);
+    // Further down the approach path (m along the heading, on its slope).
+    float ahead = key_value(argc, argv, "ahead", 0.0f);
+    flt.x += ahead * sinf(flt.psi * con.degtorad);
+    flt.y += ahead * cosf(flt.psi * con.degtorad);
+    flt.z -= ahead * tanf(CARR_GLIDE_DEG * con.degtorad);
     scn.time = intlim((int)key_value(argc, argv, "time", 1.0f), 1, 4);
     float base = key_value(argc, argv, "base", 20001.0f), tops = key_value(argc, argv, "tops", 20001.0f);
     atm.clear = base > 18000.0f;
@@ -209,12 +215,12 @@ static int scenario_view(const char *scenario, const char *out, int argc, char *
     if (key_value(argc, argv, "strike", 0.0f) > 0.0f)
         strike_ahead();
     if (key_value(argc, argv, "traffic", 0.0f) > 0.0f) {
-        // Traffic 0 crossing from right to left 500 m ahead, 30 m above.
+        // Traffic 0 crossing from right to left 500 m ahead, 60 m above.
         int h = deg_index(flt.psi);
         traf_x[0][0] = (float)flt.x + 500.0f * lsin[h] + 60.0f * lcos[h];
         traf_y[0][0] = (float)flt.y + 500.0f * lcos[h] - 60.0f * lsin[h];
-        traf_z[0][0] = (float)flt.z + 30.0f;
-        traf_h[0] = fltwrap(flt.psi - 80.0f, 0.0f, 360.0f);
+        traf_z[0][0] = (float)flt.z + 60.0f;
+        traf_h[0] = fltwrap(flt.psi - 125.0f, 0.0f, 360.0f);
         traf_v[0] = 0.0f;
         float ground;
         find_local_h(traf_x[0][0], traf_y[0][0], &ground, &traf_i[0], &traf_j[0], &traf_t[0]);
@@ -222,9 +228,14 @@ static int scenario_view(const char *scenario, const char *out, int argc, char *
     static const DrawSources src = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
     set_draw_sources(&src);
     set_xsys_colors();
+    build_mark();   // the carrier's deck, as the simulator's start-up builds it
+    build_vasi();
+    build_cable();
+    build_elev();
     MACIBM_initgworld(0, 800, 568);
     reset_scene_state();
     set_mon(0, 0.0f);
+    set_mon(-1, key_value(argc, argv, "zoom", 1.0f));
     msc.prd = 0.05f;
     int frames = intlim((int)key_value(argc, argv, "frames", 1.0f), 1, 1000);
     for (int k = 0; k < frames; k++) {
