@@ -178,6 +178,7 @@ void register_sim_callbacks()
     fc.stop_engine_and_wind = stop_engine_and_wind;
     fc.forcecall = forcecall;
     fc.stall_shaker = stall_shaker;
+    fc.beepme = beepme;
     set_flight_callbacks(&fc);
     ControlsCallbacks cc = {};
     cc.handle = handle;
