@@ -112,13 +112,11 @@ static void caret(int x, int y, int dx, int dy)
     MACIBM_line(HUD_GREEN, x, y, x - 4 * dx + 3 * dy, y - 4 * dy + 3 * dx, 1);
 }
 
-static float hud_edge(int v, float inset) { return (float)v + inset; }
-
 // The outline of each runway of the current airport, seen through the HUD.
 void HUD_rway()
 {
-    float l = hud_edge(con.HUD_lft, 1.0f), t = hud_edge(con.HUD_top, 1.0f);
-    float r = hud_edge(con.HUD_rgt, -1.0f), b = hud_edge(con.HUD_bot, -1.0f);
+    // Inside the frame's outline.
+    float l = con.HUD_lft + 1.0f, t = con.HUD_top + 1.0f, r = con.HUD_rgt - 1.0f, b = con.HUD_bot - 1.0f;
     int nr = env.rwaymax ? 2 : 1;
     for (int w = 0; w < nr; w++) {
         if (rwy.max[w] < 0)

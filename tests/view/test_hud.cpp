@@ -297,3 +297,27 @@ TEST_F(HudTest, ShipsAndTrafficShowOnlyWhereSeen)
     draw_a_plane(MAX_TRAFFIC);   // no such aircraft
     EXPECT_EQ(count(VIEW_BG), ww * wh);
 }
+
+TEST_F(HudTest, HoopsDownTheFinalOfTheSelectedRunway)
+{
+    memset(&env, 0, sizeof env);
+    env.navmsc[3][0] = NAV_APT1;
+    env.navmsc[3][1] = 3000;   // m long, heading east from its threshold at the origin
+    env.navmsc[3][3] = 90;
+    msc.loc_index = 3;
+    msc.rway_sel = 1;
+    con.VIEW_loc_x = -6000.0f;
+    con.VIEW_loc_z = 6000.0f * tanf(3.0f * con.degtorad);
+    look(90.0f, -3.0f);
+    plot_coolhud();
+    int hoops = count(57);
+    EXPECT_GT(hoops, 200);
+    EXPECT_EQ(px(400, 227), VIEW_BG) << "looking through the hoops' middle";
+    clear_world();
+    look(270.0f, 3.0f);   // turned away: behind the camera
+    plot_coolhud();
+    EXPECT_EQ(count(57), 0);
+    msc.loc_index = -1;   // no airport
+    plot_coolhud();
+    EXPECT_EQ(count(57), 0);
+}
