@@ -25,6 +25,21 @@ class HudTest : public ViewTest {
         msc.prd = 0.05f;
         seed_rand(7);
     }
+    // Later tests in this process start from zero-filled tables and object
+    // placings, as the program does.
+    void TearDown() override
+    {
+        memset(planex, 0, sizeof planex);
+        memset(planey, 0, sizeof planey);
+        memset(planez, 0, sizeof planez);
+        memset(on_water, 0, sizeof on_water);
+        memset(boat_on_poly, 0, sizeof boat_on_poly);
+        memset(carr_on_poly, 0, sizeof carr_on_poly);
+        memset(&car, 0, sizeof car);
+        con.PLAN_loc_x = con.PLAN_loc_y = con.PLAN_loc_z = 0.0f;
+        con.BOAT_loc_x = con.BOAT_loc_y = con.BOAT_loc_z = 0.0f;
+        ViewTest::TearDown();
+    }
     // A sea of 2 km cells at height 0 (the ships' cells need it).
     static void sea()
     {
