@@ -151,3 +151,42 @@ static void BM_TrainerAt50m(benchmark::State &state)
         plot_plane();
 }
 BENCHMARK(BM_TrainerAt50m)->Unit(benchmark::kMicrosecond);
+
+// The head-up display drawn over the full-screen view on the runway: three
+// tapes, carets and readouts, boresight and marks, the flight-path marker
+// and the runways' outline.
+static void BM_HudFrame(benchmark::State &state)
+{
+    if (!start_view()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    set.viewtype = VIEW_FULL_SCREEN;
+    set_mon(0, 0.0f);
+    MACIBM_settogworld(0, con.gwor_x_size, con.gwor_y_size, 62, 1);
+    flt.vind = 120.0f;
+    flt.Alpha = 5.0f;
+    for (auto _ : state)
+        plotHUD();
+}
+BENCHMARK(BM_HudFrame)->Unit(benchmark::kMicrosecond);
+
+// A storm's full windscreen: 399 rain drops streaming past the full-screen view.
+static void BM_WindowRain(benchmark::State &state)
+{
+    if (!start_view()) {
+        state.SkipWithError("no display");
+        return;
+    }
+    set.viewtype = VIEW_FULL_SCREEN;
+    set_mon(0, 0.0f);
+    MACIBM_settogworld(0, con.gwor_x_size, con.gwor_y_size, 62, 1);
+    atm.rain_tstm = 5;
+    atm.level = 9.0f;
+    atm.temp_SL = 60.0f;
+    flt.vind = 120.0f;
+    for (auto _ : state)
+        do_window_rain();
+    state.counters["drops"] = window_drops();
+}
+BENCHMARK(BM_WindowRain)->Unit(benchmark::kMicrosecond);

@@ -157,6 +157,10 @@ void cyc_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 // Catapult stages: held on the deck, launching, free (every other value,
 // including the zero of a fresh record, also counts as free).
 constexpr int CAT_HELD = 34, CAT_LAUNCH = 35, CAT_FREE = 36;
+// The catapult brings the aircraft to 1.7 times its estimated stall speed
+// over its 100 m stroke.
+constexpr float CAT_SPEED_RATIO = 1.7f;
+constexpr float CAT_RUN_M = 100.0f;
 // 1 while the catapult holds or launches the aircraft (stage 34 or 35).
 int catapult_engaged();
 // One physics step's forces and moments: propulsion, JATO, puffers, every
@@ -300,6 +304,17 @@ void resetpat();
 // carr_on_poly), on the water, parallel to the coast beside them.
 constexpr float SHIP_HALF_LEN = 60.0f, SHIP_HALF_BEAM = 7.0f, SHIP_DECK = 6.0f;   // m
 constexpr float CARR_HALF_LEN = 150.0f, CARR_HALF_BEAM = 35.0f, CARR_DECK = 21.0f;   // m
+// The arresting wires cross the landing area this far along the deck from
+// the carrier's centre (m, aft negative), each reaching CARR_WIRE_HALF
+// either side of the centre line; the deck's glide-slope lights aim at the
+// middle of them.
+constexpr int CARR_WIRES = 4;
+constexpr float CARR_WIRE_Y[CARR_WIRES] = {-108.0f, -96.0f, -84.0f, -72.0f};
+constexpr float CARR_WIRE_HALF = 14.0f;
+constexpr float CARR_GLIDE_DEG = 3.5f;
+// The catapult's launch point lies this far aft of the carrier's centre,
+// leaving 180 m of deck ahead: the stroke needs 100 m.
+constexpr float CAT_AFT = 30.0f;   // m
 // Centre (m), deck height (m above sea level) and heading (deg) of the ship
 // in cell (i, j); carrier 1 for the carrier's dimensions.
 void ship_place(int i, int j, int carrier, float *x, float *y, float *deck, float *hdg);
@@ -313,6 +328,15 @@ void place_carrier_catapult(int i, int j);
 // Reads: flt.x/y, env.i/j_aircraft, boat_on_poly, carr_on_poly, the mesh.
 // Writes: env.over_boat/over_carr/boatx/boaty/boatz/carrz, car (carrier).
 void deck_under_aircraft();
+// On the carrier's deck, at `along` m forward of its centre and `across`
+// m to starboard: ends the catapult's stroke 100 m from its start
+// (cat_stage 35 to 36), and hooks a wire (flt.wired) when the aircraft
+// rolls forward over the wires on the deck.
+// Reads: flt, car.catx/caty/catang. Writes: flt.cat_stage, flt.wired.
+void carrier_deck_events(float along, float across);
+// Threshold (m) and heading (whole deg) of runway end msc.rway_sel of the
+// airport in navigation slot k.
+void runway_end(int k, float *x, float *y, int *hdg);
 
 // ---------------------------------------------------------------- traffic
 // Creates traffic aircraft n at random within 30 nm of the user, 300 m or

@@ -151,10 +151,6 @@ static void gear_drag()
 // A value that would carry a NaN or infinity into the state becomes 0.
 static float finite_or_zero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
-// The catapult launches over 100 m to 1.7 times the estimated stall speed.
-constexpr float CAT_SPEED_RATIO = 1.7f;
-constexpr float CAT_RUN_M = 100.0f;
-
 static void accelerations()
 {
     float fe, fn, fu;

@@ -52,7 +52,11 @@ void build_branch(int b, float x, float y, float z, int side)
 void build_bolt(float x, float y)
 {
     build_branch(0, x, y, BOLT_TOP_M, 0);
-    for (int b = 1; b <= atm.num_branches && b < MAX_BRANCHES; b++) {
+    for (int b = 1; b < MAX_BRANCHES; b++) {
+        if (b > atm.num_branches) {
+            atm.strike_size[b] = 0;   // not part of this bolt: the view draws branches by their size
+            continue;
+        }
         int mid = atm.strike_size[b - 1] / 2;
         build_branch(b, atm.lightx[b - 1][mid], atm.lighty[b - 1][mid], atm.lightz[b - 1][mid], 1);
     }

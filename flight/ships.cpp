@@ -7,10 +7,6 @@
 
 namespace {
 
-// The catapult's launch point lies this far aft of the carrier's centre,
-// leaving 180 m of deck ahead: the stroke needs 100 m (force build-up).
-constexpr float CAT_AFT = 30.0f;   // m
-
 int water_tris(int i, int j)
 {
     if (i < 0 || j < 0 || i >= MESH_I - 1 || j >= MESH_J - 1)
@@ -68,6 +64,22 @@ void place_carrier_catapult(int i, int j)
     car.catang = hdg;
 }
 
+void carrier_deck_events(float along, float across)
+{
+    if (flt.cat_stage == CAT_LAUNCH) {
+        int h = deg_index(car.catang);
+        float run = ((float)flt.x - car.catx) * lsin[h] + ((float)flt.y - car.caty) * lcos[h];
+        if (run >= CAT_RUN_M)
+            flt.cat_stage = CAT_FREE;   // the end of the stroke: flying speed reached
+    }
+    // Rolling forward over the wires picks one up; touching down beyond
+    // the last one is a bolter.
+    if (!flt.wired && flt.onground && flt.cat_stage != CAT_HELD && flt.cat_stage != CAT_LAUNCH &&
+        along >= CARR_WIRE_Y[0] && along <= CARR_WIRE_Y[CARR_WIRES - 1] && fabsf(across) <= CARR_WIRE_HALF &&
+        flt.vx * lsin[deg_index(car.catang)] + flt.vy * lcos[deg_index(car.catang)] > 0.0)
+        flt.wired = 1;
+}
+
 // Corners of a deck of half length hl and half beam hb round (x, y) on
 // heading hdg (deg), clockwise from the bow's right.
 static void deck_corners(float x, float y, float z, float hdg, float hl, float hb)
@@ -101,6 +113,7 @@ void deck_under_aircraft()
         env.over_carr = 1;
         env.carrz = deck;
         place_carrier_catapult(i, j);
+        carrier_deck_events(along, across);
     } else {
         env.over_boat = 1;
         deck_corners(x, y, deck, hdg, hl, hb);

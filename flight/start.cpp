@@ -18,6 +18,8 @@ struct Start {
 
 int airport_ok(int k) { return k >= 0 && k < MAX_NAV && env.navmsc[k][0] >= NAV_APT1 && env.navmsc[k][0] <= NAV_APT3; }
 
+}   // namespace
+
 // Threshold and heading of runway end rway_sel (1, 2 the first runway and
 // its reciprocal, 3, 4 the second runway and its reciprocal); the first
 // runway when the airport has only one.
@@ -37,6 +39,8 @@ void runway_end(int k, float *x, float *y, int *hdg)
     }
     *hdg = h;
 }
+
+namespace {
 
 float terrain_at(float x, float y, float fallback)
 {

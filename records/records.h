@@ -467,7 +467,7 @@ struct atmospherestruct {
     float strike_start_time, strike_duration;   // s
     int i_strike, j_strike;  // terrain cell of the strike
     int num_branches;        // side branches of the next bolt, 0..3
-    int strike_size[MAX_BRANCHES];                   // points used per branch
+    int strike_size[MAX_BRANCHES];                   // points used per branch, 0 not in this bolt
     float lightx[MAX_BRANCHES][BRANCH_PTS], lighty[MAX_BRANCHES][BRANCH_PTS];
     float lightz[MAX_BRANCHES][BRANCH_PTS];          // m, branch polylines
     float strike_x[STRIKE_RING], strike_y[STRIKE_RING];   // m
@@ -666,6 +666,8 @@ struct starstruct {
 };
 extern starstruct sta;
 
+constexpr int MAX_CAR_MARKS = 48, MAX_CAR_LIGHTS = 96, CAR_VASI_LIGHTS = 8;
+constexpr int CAR_CABLES = 4, CAR_ELEVATORS = 3;
 struct carrierstruct {
     float catx;              // m
     float catang;            // deg
@@ -673,6 +675,20 @@ struct carrierstruct {
     // placed (place_carrier_catapult, flight/ships.cpp)
     float caty;              // m, north, of the catapult's launch point
     // ---- end of the catapult block
+    // ---- the carrier's deck furniture in its own axes (m: x to starboard,
+    // y forward, z up from the flight deck), built once at start-up by
+    // build_mark, build_vasi, build_cable and build_elev (view/carrier.cpp)
+    int nmark;                                   // painted deck markings
+    float markx[MAX_CAR_MARKS][4], marky[MAX_CAR_MARKS][4];
+    int markcol[MAX_CAR_MARKS];                  // scene colour 80..82
+    int nlight;                                  // deck-edge and centre-line lights
+    float lightx[MAX_CAR_LIGHTS], lighty[MAX_CAR_LIGHTS], lightz[MAX_CAR_LIGHTS];
+    int lightcol[MAX_CAR_LIGHTS];
+    float vasix[CAR_VASI_LIGHTS], vasiy[CAR_VASI_LIGHTS], vasiz[CAR_VASI_LIGHTS];
+    int vasibar[CAR_VASI_LIGHTS];                // 0 lower bar, 1 upper bar
+    float cablex[CAR_CABLES][2], cabley[CAR_CABLES][2];   // ends of each wire
+    float elevx[CAR_ELEVATORS][4], elevy[CAR_ELEVATORS][4];
+    // ---- end of the deck block
 };
 extern carrierstruct car;
 

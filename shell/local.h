@@ -174,10 +174,6 @@ int read_situation_file(const char *file, const char *path);
 
 // ---------------------------------------------------------------- pending
 // Functions whose stand-ins are in pending.cpp.
-void build_mark();
-void build_vasi();
-void build_cable();
-void build_elev();
 void cleargraph();
 void open_output_streams();
 void close_output_streams();

@@ -3,10 +3,6 @@
 // Each says what it stands in for.
 #include "shell/local.h"
 
-void build_mark() {}                  // stands in for the carrier's deck
-void build_vasi() {}                  // stands in for the carrier's deck
-void build_cable() {}                 // stands in for the carrier's deck
-void build_elev() {}                  // stands in for the carrier's deck
 void cleargraph() {}                  // stands in for the data output and graphs
 void open_output_streams() {}         // stands in for the data output and graphs
 void close_output_streams() {}        // stands in for the data output and graphs

@@ -2,7 +2,7 @@
 // view rectangle, and the screen polygon built from the clipped edges:
 // corners walked clockwise where the outline runs round the outside of the
 // view, and the whole-view fill of a piece that surrounds the camera.
-#include "view/view.h"
+#include "view/local.h"
 
 #include <cmath>
 
@@ -201,4 +201,37 @@ void full_screen_poly(int color)
     }
     MACIBM_fillrect(color, con.off_int_lft, con.off_int_top, con.off_int_rgt - con.off_int_lft,
                     con.off_int_bot - con.off_int_top, 1);
+}
+
+int clipped_line(int color, float x1, float y1, float x2, float y2, float lft, float top, float rgt, float bot)
+{
+    float a1, a2, b1, b2;
+    if (!range_clip(x1, x2, lft, rgt, &a1, &a2) || !range_clip(y1, y2, top, bot, &b1, &b2))
+        return 0;
+    float t1 = fmaxf(a1, b1), t2 = fminf(a2, b2);
+    if (!(t1 <= t2))
+        return 0;
+    float dx = x2 - x1, dy = y2 - y1;
+    MACIBM_line(color, iround(x1 + t1 * dx), iround(y1 + t1 * dy), iround(x1 + t2 * dx), iround(y1 + t2 * dy), 1);
+    return 1;
+}
+
+int camera_line(int color, const float a[3], const float b[3], float lft, float top, float rgt, float bot)
+{
+    float t1, t2;
+    if (!hither_clip(a[1], b[1], &t1, &t2))
+        return 0;
+    float p[2][3];
+    for (int k = 0; k < 3; k++) {
+        p[0][k] = a[k] + t1 * (b[k] - a[k]);
+        p[1][k] = a[k] + t2 * (b[k] - a[k]);
+    }
+    float sx[2], sy[2];
+    for (int e = 0; e < 2; e++) {
+        // The near plane keeps the depth at 3 m or more; a far point is
+        // held off the huge coordinates the line stepper would walk.
+        sx[e] = fltlim(con.off_view_center_fx + con.zom_pp45 * p[e][0] / p[e][1], -1.0e5f, 1.0e5f);
+        sy[e] = fltlim(con.off_view_center_fy - con.zom_pp45 * p[e][2] / p[e][1], -1.0e5f, 1.0e5f);
+    }
+    return clipped_line(color, sx[0], sy[0], sx[1], sy[1], lft, top, rgt, bot);
 }

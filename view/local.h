@@ -62,3 +62,11 @@ void to_camera(float x, float y, float z, float out[3]);
 // Forget the palette's and the visibility's remembered state.
 void reset_palette_state();
 void reset_visibility_state();
+
+// ---------------------------------------------------------------- lines and symbols over the scene
+// A camera-space segment a-b drawn as a line in `color`: cut at the near
+// plane, projected and clipped to the rectangle lft..rgt x top..bot
+// (pixels). Returns 1 when some of it was drawn.
+int camera_line(int color, const float a[3], const float b[3], float lft, float top, float rgt, float bot);
+// A screen segment clipped to the rectangle before it is drawn.
+int clipped_line(int color, float x1, float y1, float x2, float y2, float lft, float top, float rgt, float bot);

@@ -138,13 +138,10 @@ static void cell_objects(int i, int j)
         plot_a_bldng(bldng_index[i][j]);
     if (block_index[i][j] >= 0 && block_index[i][j] < MAX_BLOCK)
         plot_a_block(block_index[i][j]);
-    if (boat_on_poly[i][j] || carr_on_poly[i][j]) {
-        float x = 0.5f * (planex[i][j] + planex[i + 1][j + 1]), y = 0.5f * (planey[i][j] + planey[i + 1][j + 1]);
-        if (carr_on_poly[i][j])
-            draw_carrier(x, y);
-        else
-            draw_boat(x, y);
-    }
+    if (carr_on_poly[i][j])
+        draw_carrier(i, j);
+    else if (boat_on_poly[i][j])
+        draw_boat(i, j);
 }
 
 static void terrain_cell(int i, int j)

@@ -263,16 +263,84 @@ void plot_a_block(int b);
 // Hangar n (0..3).
 void plot_a_hangar(int n);
 
-// ---------------------------------------------------------------- drawn by others
-// Stand-ins in view/standins.cpp for what the frame calls and later work
-// fills in; each draws into the locked view world.
+// ---------------------------------------------------------------- head-up display and weather
+// The head-up display, in colour 57 inside con.HUD_*: airspeed (kt), altitude
+// (ft) and heading tapes with carets and readouts at their middles, the
+// boresight where the aircraft's axis points (raised in the Down views,
+// whose camera looks lower) with its ten-degree marks, the flight-path
+// marker kept 2 pixels inside the frame, and the runways' outline.
+// Reads: flt.vind/h/psi/Alpha/Beta, set.viewtype, con, rwy, env.
 void plotHUD();
+// The current airport's runways (their pavement outline) on the HUD.
+void HUD_rway();
+// The hoop display: eight hoops down a 3-degree final to the selected
+// runway end of the current airport. Reads: msc.loc_index/rway_sel, env.
 void plot_coolhud();
-void do_window_rain();
+// One HUD tape: along 1 runs down the screen from column `edge` (ticks
+// inward +1 right, -1 left), along 0 across it from row `edge`; value v at
+// pixel `centre`, drawn from pixel lo to hi, px pixels per unit, a tick
+// every `tick` and a number (value / label_div) every `label`; wrap > 0
+// wraps the numbers (heading).
+void plot_glass_tape(int along, int edge, int inward, float centre, float lo, float hi, float v, float px,
+                     float tick, float label, float label_div, float wrap);
+// Pixel offset of the aircraft's axis from the view centre for the view
+// type: up by tan(4 or 8 deg) in the Down views, by tan(40 or 10 deg) in
+// the Above views (their cameras look that much lower); else 0.
+float view_pitch_offset_px();
+// Where the aircraft's axis points on the screen, and where it is moving
+// (the boresight offset by the sideslip and angle of attack; offsets beyond
+// 10000 px are held there).
+void hud_boresight(float *x, float *y);
+void flight_path_point(float *x, float *y);
+
+// The lightning bolt's branches as lines in colour 59 (points nearer than
+// the near plane break them). Drawn by the terrain pass in the strike's cell.
+// Reads: atm.lightx/lighty/lightz, strike_size, num_branches.
 void draw_lightning_strike();
+// Windscreen rain (colour 17, warmer than 32 F at sea level) or snow
+// (colour 55) below the cloud tops when atm.rain_tstm is above 1, not in
+// the replay. Reads: atm, flt (v, av, vind, Alpha, Beta), msc.prd,
+// set.viewtype, con. Writes: rainx/rainy/rainz, quickdrop.
+void do_window_rain();
+// Drops or flakes this frame: 0..399 by the rain setting and the storm
+// level, none from the cloud tops up, all of them below the base.
+int window_drops();
+constexpr int MAX_DROPS = 400;
+// Screen position (px) and distance ahead (m, 10..100, snow only) of each
+// drop; the drop streaking across the glass.
+extern float rainx[MAX_DROPS], rainy[MAX_DROPS], rainz[MAX_DROPS];
+extern int quickdrop;
+
+// ---------------------------------------------------------------- ships, the carrier and traffic
+// The frigate of boat cell (i, j) and the carrier of carrier cell (i, j),
+// at their places on the water (ship_place); traffic aircraft n (0..9).
+// Lights only when scn.draw_lights; the carrier's glide-slope bars always.
+// Reads: the mesh, car, traf_*, scn, atm, con. Writes: con.BOAT_*.
+void draw_boat(int i, int j);
+void draw_carrier(int i, int j);
 void draw_a_plane(int n);
-void draw_boat(float x, float y);
-void draw_carrier(float x, float y);
+// Puts the object drawn next at world (x, y, z) on heading hdg (deg),
+// level: con.BOAT_* for xfrm_BOAT.
+void place_object(float x, float y, float z, float hdg_deg);
+// Faces of an object in its own axes (m, x right, y forward, z up): drawn
+// when their outer side (away from `inside`) faces the camera, in
+// `lightest` (a grey 80..82) or up to two shades darker as they turn
+// from the sun.
+void poly3_normal(int lightest, const float p[3][3], const float inside[3]);
+void poly4_normal(int lightest, const float p[4][3], const float inside[3]);
+// A level deck face, unshaded, seen only from above; filling the view when
+// the camera stands on it.
+void deck_poly4(int color, const float p[4][3]);
+// The carrier's deck furniture in car, built once at start-up: the paint
+// (landing-area lines, centre-line dashes, catapult track, foul line), the
+// glide-slope bars with the deck-edge, centre-line, drop and bow lights,
+// the arresting wires and the elevators.
+void build_mark();
+void build_vasi();
+void build_cable();
+void build_elev();
+
+// Stands in (view/standins.cpp) for the replay's flight-path trail.
 void plot_flight_path();
 
 // ---------------------------------------------------------------- calls upward

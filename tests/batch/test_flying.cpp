@@ -34,6 +34,42 @@ TEST_F(FlyingTest, TrainerTakesOffAndClimbsAway)
     EXPECT_EQ(flight_watchdog_trips, 0);
 }
 
+// The jet shot off the carrier nearest Los Angeles from a scenario: held
+// on the catapult until `launch`, then 1.7 times its estimated stall speed
+// at the end of the 100 m stroke, off the bow and flying without a crash.
+TEST_F(FlyingTest, JetLaunchedFromTheCarrierFlies)
+{
+    std::string file = write("cat.txt", "aircraft Aircraft/Jet.acf\nstart catapult LAX\nrun 1\nlaunch\nrun 0\n");
+    static BatchScript script;
+    ASSERT_TRUE(batch_read_script(file.c_str(), &script, stderr));
+    FILE *out = fopen(path("out.csv").c_str(), "w");
+    ASSERT_EQ(batch_execute(&script, file.c_str(), out, stderr), 0);
+    fclose(out);
+    ASSERT_EQ(flt.cat_stage, CAT_LAUNCH);
+    float x0 = car.catx, y0 = car.caty, deck = env.carrz;
+    EXPECT_NEAR(hypotf((float)flt.x - x0, (float)flt.y - y0), 0.0f, 0.1f) << "held until the launch";
+    // The stroke's end is found at the start of a frame: where that frame began.
+    float run = 0.0f, speed = 0.0f;
+    while (flt.cat_stage == CAT_LAUNCH && batch_time() < 10.0) {
+        run = hypotf((float)flt.x - x0, (float)flt.y - y0);
+        speed = flt.v;
+        batch_frame();
+    }
+    EXPECT_GE(run, CAT_RUN_M);
+    EXPECT_LT(run, CAT_RUN_M + 4.0f);
+    EXPECT_GE(speed, 0.98f * CAT_SPEED_RATIO * msc.est_Vs);
+    float lowest = flt.h;
+    for (double end = batch_time() + 15.0; batch_time() < end;) {
+        batch_set(BC_ELEVATOR, fltlim(0.08f * (8.0f - flt.the180) - 0.04f * flt.Q, -0.6f, 0.6f));
+        batch_frame();
+        lowest = fminf(lowest, flt.h);
+    }
+    EXPECT_GT(lowest, deck - 15.0f) << "sank towards the sea off the bow";
+    EXPECT_GT(flt.h, deck + 30.0f) << "climbing away";
+    EXPECT_EQ(batch_crashes(), 0);
+    EXPECT_EQ(batch_launch(), 0) << "nothing armed any more";
+}
+
 // Let down onto calm water at full weight, the seaplane must rest a little
 // nose up, then at full throttle with the stick a little back get on the
 // step and leave the water in about the type's water run (1,200 ft).

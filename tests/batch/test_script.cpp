@@ -62,6 +62,8 @@ TEST_F(ScriptTest, BadLinesSayWhatIsWrong)
     EXPECT_EQ(why("at 5 run 10"), "at cannot delay run");
     EXPECT_EQ(why("weather wind 270 15 gusts 20"), "usage: weather wind <dir deg> <kt> [gust <kt>]");
     EXPECT_EQ(why("trim now"), "usage: trim [climb]");
+    EXPECT_EQ(why("start catapult LAX 25R"), "usage: start catapult [<airport id>]");
+    EXPECT_EQ(why("launch now"), "usage: launch");
     EXPECT_EQ(why("ramp elevator 0.5"), "usage: ramp <control> <value> <seconds>");
     EXPECT_EQ(why("ramp elevator 0.5 -3"), "ramp time out of range (0..1e6): -3");
     EXPECT_EQ(why(std::string(5000, 'x').c_str()), "line too long");

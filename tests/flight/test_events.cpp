@@ -609,3 +609,85 @@ TEST_F(EventTest, BuildUpReportFramesOneStepAndEnds)
 }
 
 }   // namespace
+
+TEST_F(EventTest, CatapultStrokeEndsAtFlyingSpeedAndWiresCatchOnTheDeck)
+{
+    sea_region();
+    carr_on_poly[40][10] = 1;   // land to its north: sails east
+    on_water[40][11][1] = 0;
+    load("Trainer.acf", 0.0f);
+    flt.x = flt.y = 0.0;
+    set_fltvars(11, 0);
+    ASSERT_EQ(flt.cat_stage, CAT_HELD);
+    flt.cat_stage = CAT_LAUNCH;   // the space bar
+    msc.prd = 0.02f;
+    int k = 0;
+    for (; k < 500 && flt.cat_stage == CAT_LAUNCH; k++) {
+        msc.cntr++;
+        deg2integ();
+    }
+    ASSERT_EQ(flt.cat_stage, CAT_FREE);
+    float run = ((float)flt.x - car.catx) * lsin[deg_index(car.catang)] + ((float)flt.y - car.caty) * lcos[deg_index(car.catang)];
+    EXPECT_GE(run, CAT_RUN_M);
+    EXPECT_LT(run, CAT_RUN_M + 3.0f);
+    EXPECT_GE(flt.v, 0.98f * CAT_SPEED_RATIO * msc.est_Vs);
+    EXPECT_EQ(env.over_carr, 1) << "the stroke ends on the deck";
+    // Wires: rolling over them catches one, beyond them (a bolter), in the
+    // air or off to the side nothing does.
+    struct { float along, across; int onground; int wired; } rows[] = {
+        {-100.0f, 0.0f, 1, 1}, {-50.0f, 0.0f, 1, 0}, {-100.0f, 0.0f, 0, 0}, {-100.0f, 20.0f, 1, 0}};
+    float x, y, deck, hdg;
+    ship_place(40, 10, 1, &x, &y, &deck, &hdg);
+    int h = deg_index(hdg);
+    for (const auto &r : rows) {
+        flt.wired = 0;
+        flt.cat_stage = CAT_FREE;
+        flt.onground = r.onground;
+        flt.x = x + r.along * lsin[h] + r.across * lcos[h];
+        flt.y = y + r.along * lcos[h] - r.across * lsin[h];
+        flt.vx = 30.0 * lsin[h];
+        flt.vy = 30.0 * lcos[h];
+        env.i_aircraft = 40;
+        env.j_aircraft = 10;
+        deck_under_aircraft();
+        EXPECT_EQ(flt.wired, r.wired) << r.along << " " << r.across << " " << r.onground;
+    }
+}
+
+TEST_F(EventTest, StrikeCellsAndBranchesStayInsideTheirTables)
+{
+    sea_region();
+    // The radar field's far edge would map one past its last sample: it
+    // and points off the region count as outside, their indices clamped.
+    struct { float x, y; int ret, i, j; } cells[] = {
+        {0.0f, 0.0f, 1, 0, 0},
+        {228000.0f, 200000.0f, -1, WXR_I - 1, WXR_J - 1},
+        {-5.0f, 100000.0f, -1, 0, 200},
+        {1.0e9f, -1.0e9f, -1, WXR_I - 1, 0}};
+    for (const auto &c : cells) {
+        int i = -7, j = -7;
+        EXPECT_EQ(wxr_cell(c.x, c.y, 0, &i, &j), c.ret) << c.x << " " << c.y;
+        EXPECT_EQ(i, c.i) << c.x;
+        EXPECT_EQ(j, c.j) << c.y;
+    }
+    start_trainer(500.0f);
+    flt.x = flt.y = 100000.0;
+    atm.topsMSL = 9000.0f;
+    atm.rain_tstm = 5;
+    atm.temp_SL = 70.0f;
+    for (auto &col : flt_wxr)
+        for (float &v : col)
+            v = 31.0f;
+    for (int n = 0; n < 300; n++) {
+        atm.num_branches = 3;
+        start_strike();
+        int r = (atm.strike_ring + STRIKE_RING - 1) % STRIKE_RING;
+        // lighty follows lightx: a 21st point of the last branch would land on it.
+        ASSERT_FLOAT_EQ(atm.lighty[0][0], atm.strike_y[r]) << n;
+        for (int b = 0; b < MAX_BRANCHES; b++) {
+            ASSERT_TRUE(atm.strike_size[b] >= 2 && atm.strike_size[b] <= BRANCH_PTS) << n;
+            ASSERT_EQ(atm.lightz[b][BRANCH_PTS - 1], 0.0f) << n;
+        }
+        ASSERT_TRUE(atm.i_strike >= 0 && atm.i_strike < MESH_I && atm.j_strike >= 0 && atm.j_strike < MESH_J);
+    }
+}

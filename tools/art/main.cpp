@@ -3,6 +3,7 @@
 // resource at once, a world with a sample of every rasterizer primitive,
 // an aircraft drawn from the review cameras, or the live instrument panel
 // of an aircraft in the flight state a batch scenario leaves it in.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include "tools/batch/batch.h"
 #include "world/world.h"
 #include "view/view.h"
+#include "flight/flight.h"
 
 static void usage()
 {
@@ -34,7 +36,13 @@ static void usage()
             "          is VORTAN_PROGRAM_DIR; the final state is printed as CSV)\n"
             "       vortan_art situation SCENARIO OUT.sit [TIME [BASE_FT TOPS_FT VIS_NM]]\n"
             "         (the state the scenario leaves, as a situation file for the simulator,\n"
-            "          at a time of day 1..4 under a cloud layer; a base above 18000 ft is clear)\n");
+            "          at a time of day 1..4 under a cloud layer; a base above 18000 ft is clear)\n"
+            "       vortan_art view SCENARIO OUT.png [KEY=VALUE ...]\n"
+            "         (the out-the-window view where the scenario leaves the aircraft; keys:\n"
+            "          view=601..615, time=1..4, start=frigate|carrier|catapult, ahead= (m down\n"
+            "          the 3.5-degree approach), base=, tops= (ft),\n"
+            "          vis= (nm), rain=1..5, level=0..9, temp= (F), strike=1 (a bolt ahead),\n"
+            "          traffic=1 (an aircraft crossing ahead), zoom=Z, frames=N)\n");
 }
 
 // A bitmap as MACIBM_bitmap draws it into window 0 at a time of day.
@@ -136,6 +144,111 @@ static int live_panel(const char *scenario, const char *out, int time, int dash,
     return ok;
 }
 
+// Value of KEY=VALUE among the arguments, or `fallback`.
+static float key_value(int argc, char **argv, const char *key, float fallback)
+{
+    size_t n = strlen(key);
+    for (int k = 0; k < argc; k++)
+        if (!strncmp(argv[k], key, n) && argv[k][n] == '=')
+            return (float)atof(argv[k] + n + 1);
+    return fallback;
+}
+
+static const char *key_text(int argc, char **argv, const char *key)
+{
+    size_t n = strlen(key);
+    for (int k = 0; k < argc; k++)
+        if (!strncmp(argv[k], key, n) && argv[k][n] == '=')
+            return argv[k] + n + 1;
+    return "";
+}
+
+// A strike of the real lightning code that falls ahead of the aircraft,
+// 3 to 15 km off, drawn at the start of its flash.
+static void strike_ahead()
+{
+    for (auto &col : flt_wxr)
+        for (float &v : col)
+            v = 31.0f;
+    for (int n = 0; n < 5000; n++) {
+        atm.strike_up = 0;
+        start_strike();
+        if (!atm.strike_up)
+            continue;
+        float dx = atm.lightx[0][0] - (float)flt.x, dy = atm.lighty[0][0] - (float)flt.y;
+        float d = sqrtf(dx * dx + dy * dy);
+        float off = fltwrap(atan2f(dx, dy) * con.radtodeg - flt.psi, -180.0f, 180.0f);
+        if (d > 3000.0f && d < 15000.0f && fabsf(off) < 20.0f)
+            break;
+    }
+    atm.strike_start_time = msc.tottime;
+    atm.strike_duration = 10.0f;
+    atm.strike_lighting = 0;   // between flashes: the bolt against the dark storm
+}
+
+// The view of a scenario's end state: the start of the Location menu's
+// ship starts, the time of day and weather, a bolt, a crossing aircraft.
+static int scenario_view(const char *scenario, const char *out, int argc, char **argv)
+{
+    static BatchScript script;
+    if (!batch_read_script(scenario, &script, stderr) || batch_execute(&script, scenario, stdout, stderr))
+        return 0;
+    const char *start = key_text(argc, argv, "start");
+    int kind = !strcmp(start, "frigate") ? 9 : !strcmp(start, "carrier") ? 10 : !strcmp(start, "catapult") ? 11 : 0;
+    if (kind)
+        set_fltvars(kind, 0);
+    // Further down the approach path (m along the heading, on its slope).
+    float ahead = key_value(argc, argv, "ahead", 0.0f);
+    flt.x += ahead * sinf(flt.psi * con.degtorad);
+    flt.y += ahead * cosf(flt.psi * con.degtorad);
+    flt.z -= ahead * tanf(CARR_GLIDE_DEG * con.degtorad);
+    scn.time = intlim((int)key_value(argc, argv, "time", 1.0f), 1, 4);
+    float base = key_value(argc, argv, "base", 20001.0f), tops = key_value(argc, argv, "tops", 20001.0f);
+    atm.clear = base > 18000.0f;
+    atm.baseMSL = base * con.fttomtrs;
+    atm.topsMSL = tops * con.fttomtrs;
+    atm.vis = key_value(argc, argv, "vis", 20.0f) * con.nmtomtrs;
+    atm.rain_tstm = intlim((int)key_value(argc, argv, "rain", 1.0f), 1, 5);
+    atm.level = key_value(argc, argv, "level", 0.0f);
+    atm.temp_SL = key_value(argc, argv, "temp", 59.0f);
+    set.viewtype = (int)key_value(argc, argv, "view", 601.0f);
+    if (key_value(argc, argv, "strike", 0.0f) > 0.0f)
+        strike_ahead();
+    if (key_value(argc, argv, "traffic", 0.0f) > 0.0f) {
+        // Traffic 0 crossing from right to left 500 m ahead, 60 m above.
+        int h = deg_index(flt.psi);
+        traf_x[0][0] = (float)flt.x + 500.0f * lsin[h] + 60.0f * lcos[h];
+        traf_y[0][0] = (float)flt.y + 500.0f * lcos[h] - 60.0f * lsin[h];
+        traf_z[0][0] = (float)flt.z + 60.0f;
+        traf_h[0] = fltwrap(flt.psi - 125.0f, 0.0f, 360.0f);
+        traf_v[0] = 0.0f;
+        float ground;
+        find_local_h(traf_x[0][0], traf_y[0][0], &ground, &traf_i[0], &traf_j[0], &traf_t[0]);
+    }
+    static const DrawSources src = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
+    set_draw_sources(&src);
+    set_xsys_colors();
+    build_mark();   // the carrier's deck, as the simulator's start-up builds it
+    build_vasi();
+    build_cable();
+    build_elev();
+    MACIBM_initgworld(0, 800, 568);
+    reset_scene_state();
+    set_mon(0, 0.0f);
+    set_mon(-1, key_value(argc, argv, "zoom", 1.0f));
+    msc.prd = 0.05f;
+    int frames = intlim((int)key_value(argc, argv, "frames", 1.0f), 1, 1000);
+    for (int k = 0; k < frames; k++) {
+        start_looking();
+        msc.tottime += msc.prd;
+    }
+    int ok = test_write_world_png(0, out);
+    set_draw_sources(nullptr);
+    if (ok)
+        printf("%s\n", out);
+    return ok;
+}
+
 int main(int argc, char **argv)
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -150,7 +263,7 @@ int main(int argc, char **argv)
         return 2;
     }
     test_set_test_mode(1);
-    int panel = !strcmp(argv[1], "panel") || !strcmp(argv[1], "situation");
+    int panel = !strcmp(argv[1], "panel") || !strcmp(argv[1], "situation") || !strcmp(argv[1], "view");
     if (panel)
         batch_init();   // the simulator's records, before the layer opens its windows
     register_panel_bitmaps();
@@ -187,6 +300,8 @@ int main(int argc, char **argv)
             factory_radios();
             ok = write_situation(argv[3]);
         }
+    } else if (!strcmp(argv[1], "view") && argc >= 4) {
+        ok = scenario_view(argv[2], argv[3], argc - 4, argv + 4);
     } else if (panel && argc >= 4) {
         ok = live_panel(argv[2], argv[3], argc >= 5 ? atoi(argv[4]) : 1, argc >= 7 ? atoi(argv[5]) : 0,
                         argc >= 7 ? atoi(argv[6]) : 0);

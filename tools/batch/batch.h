@@ -13,7 +13,8 @@ constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
 
 enum BatchVerb {
     BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
-    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_TUNE, BV_OBS, BV_ATC
+    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_TUNE, BV_OBS, BV_ATC, BV_START_CATAPULT,
+    BV_LAUNCH
 };
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
@@ -76,6 +77,12 @@ int batch_start_airport(const char *id, const char *runway, int kind, char *why)
 // In the air at lat (north), lon (east positive, as written in the
 // scenario), alt_ft above sea level, kias, true heading.
 int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_deg, char *why);
+// On the catapult of the carrier nearest to airport `id` (its region
+// loaded), or with an empty id of the region already loaded: held until
+// batch_launch. 0 with the reason when there is no such region or carrier.
+int batch_start_catapult(const char *id, char *why);
+// Fires the catapult (the space bar's launch); 0 when none is armed.
+int batch_launch();
 // Weather: calm, or the wind, gust, turbulence, temperature or altimeter
 // setting of `c`.
 void batch_weather(const BatchCommand *c);

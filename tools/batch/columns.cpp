@@ -18,7 +18,7 @@ enum Column {
     C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
     C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, C_TRIM_OK, C_AFLOAT,
     C_COLLECTIVE, C_NAV1_HDEF, C_NAV1_VDEF, C_NAV1_FLAG, C_NAV2_HDEF, C_NAV2_VDEF, C_NAV2_FLAG,
-    C_DME, C_OUTER, C_MIDDLE, C_INNER, C_ATC_PHASE, C_ATC, N_COLUMNS
+    C_DME, C_OUTER, C_MIDDLE, C_INNER, C_ATC_PHASE, C_ATC, C_CATAPULT, C_WIRED, N_COLUMNS
 };
 
 const char *const NAMES[N_COLUMNS] = {
@@ -28,7 +28,7 @@ const char *const NAMES[N_COLUMNS] = {
     "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
     "watchdog", "dist_ft", "energy_fpm", "trim_ok", "afloat", "collective", "nav1_hdef",
     "nav1_vdef", "nav1_flag", "nav2_hdef", "nav2_vdef", "nav2_flag", "dme_nm", "outer_lamp",
-    "middle_lamp", "inner_lamp", "atc_phase", "atc"};
+    "middle_lamp", "inner_lamp", "atc_phase", "atc", "catapult", "wired"};
 
 double position_value(int col)
 {
@@ -167,6 +167,8 @@ double batch_column_value(int col)
     case C_COLLECTIVE: return bst.ctl[BC_COLLECTIVE];
     case C_ATC_PHASE: return atc.planphase;
     case C_ATC: return NAN;   // text: the runner prints the last controller message
+    case C_CATAPULT: return flt.cat_stage == CAT_HELD ? 1 : flt.cat_stage == CAT_LAUNCH ? 2 : 0;
+    case C_WIRED: return flt.wired;
     default: return radio_value(col);
     }
 }

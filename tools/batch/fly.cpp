@@ -226,6 +226,37 @@ int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_de
     return 1;
 }
 
+int batch_start_catapult(const char *id, char *why)
+{
+    if (id[0]) {
+        int a = country_airport(id);
+        if (a < 0) {
+            snprintf(why, MAX_STR, "unknown airport: %s", id);
+            return 0;
+        }
+        load_region_round(aid_lat[a], aid_lon[a]);
+    } else if (env.apt_max == NO_REGION) {
+        snprintf(why, MAX_STR, "no scenery loaded: start catapult <airport id>, or start elsewhere first");
+        return 0;
+    }
+    int i, j;
+    if (!nearest_ship((float)flt.x, (float)flt.y, 1, &i, &j)) {
+        snprintf(why, MAX_STR, "there is no carrier in this scenery");
+        return 0;
+    }
+    set_fltvars(11, 0);
+    batch_after_start();
+    return 1;
+}
+
+int batch_launch()
+{
+    if (flt.cat_stage != CAT_HELD)
+        return 0;
+    flt.cat_stage = CAT_LAUNCH;
+    return 1;
+}
+
 // A fresh flight keeps the scenario's levers where the flight start left
 // them and centres the stick.
 void batch_after_start()

@@ -112,9 +112,10 @@ int start(Runner &r, const BatchCommand &c)
     char why[MAX_STR] = "";
     if (!bst.have_aircraft)
         return refuse(r, c, "start before any aircraft command");
-    int ok = c.verb == BV_START_AIR
-                 ? batch_start_air(c.v[0], c.v[1], c.v[2], c.v[3], c.v[4], why)
-                 : batch_start_airport(c.text, c.runway, c.verb == BV_START_RUNWAY ? 900 : c.kind ? 1100 : 1000, why);
+    int ok = c.verb == BV_START_AIR        ? batch_start_air(c.v[0], c.v[1], c.v[2], c.v[3], c.v[4], why)
+             : c.verb == BV_START_CATAPULT ? batch_start_catapult(c.text, why)
+                                           : batch_start_airport(c.text, c.runway,
+                                                                 c.verb == BV_START_RUNWAY ? 900 : c.kind ? 1100 : 1000, why);
     return ok ? 1 : refuse(r, c, why);
 }
 
@@ -123,7 +124,7 @@ int apply(Runner &r, const BatchCommand &c)
     char why[MAX_STR] = "";
     int flying = c.verb == BV_TRIM || c.verb == BV_SET || c.verb == BV_RAMP || c.verb == BV_RUN ||
                  c.verb == BV_HOLD || c.verb == BV_RELEASE || c.verb == BV_TUNE || c.verb == BV_OBS ||
-                 c.verb == BV_ATC;
+                 c.verb == BV_ATC || c.verb == BV_LAUNCH;
     if (flying && !bst.started)
         return refuse(r, c, "no flight yet: give an aircraft and a start first");
     switch (c.verb) {
@@ -133,7 +134,9 @@ int apply(Runner &r, const BatchCommand &c)
     case BV_START_RUNWAY:
     case BV_START_FINAL:
     case BV_START_AIR:
+    case BV_START_CATAPULT:
         return start(r, c);
+    case BV_LAUNCH: return batch_launch() ? 1 : refuse(r, c, "no catapult is armed: start catapult first");
     case BV_WEATHER: batch_weather(&c); return 1;
     case BV_FRAME: batch_set_frame(c.v[0]); return 1;
     case BV_SET: batch_set(c.kind, c.v[0]); return 1;

@@ -71,7 +71,7 @@ int parse_start(const Tokens &tk, int i, BatchCommand *c, char *why)
 {
     int left = tk.n - i;
     if (left < 1)
-        return fail(why, "start needs runway, final or air");
+        return fail(why, "start needs runway, final, air or catapult");
     const char *how = tk.t[i];
     if (!strcmp(how, "runway") || !strcmp(how, "final")) {
         int final = how[0] == 'f';
@@ -90,6 +90,13 @@ int parse_start(const Tokens &tk, int i, BatchCommand *c, char *why)
         }
         return 1;
     }
+    if (!strcmp(how, "catapult")) {
+        if (left > 2 || (left == 2 && strlen(tk.t[i + 1]) > 3))
+            return fail(why, "usage: start catapult [<airport id>]");
+        C_to_C(left == 2 ? tk.t[i + 1] : "", c->text);
+        c->verb = BV_START_CATAPULT;
+        return 1;
+    }
     if (!strcmp(how, "air")) {
         if (left != 6)
             return fail(why, "usage: start air <lat> <lon> <alt ft> <kias> <heading deg>");
@@ -99,7 +106,7 @@ int parse_start(const Tokens &tk, int i, BatchCommand *c, char *why)
         c->verb = BV_START_AIR;
         return numbers(tk, i + 1, 5, c, lo, hi, what, why);
     }
-    return fail(why, "unknown start kind (runway, final or air): ", how);
+    return fail(why, "unknown start kind (runway, final, air or catapult): ", how);
 }
 
 int parse_weather(const Tokens &tk, int i, BatchCommand *c, char *why)
@@ -293,6 +300,10 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
         return parse_output(tk, i, c, why);
     if (!strcmp(verb, "hold"))
         return parse_hold(tk, i, c, why);
+    if (!strcmp(verb, "launch")) {
+        c->verb = BV_LAUNCH;
+        return left == 0 ? 1 : fail(why, "usage: launch");
+    }
     if (!strcmp(verb, "tune"))
         return parse_tune(tk, i, c, why);
     if (!strcmp(verb, "obs"))
