@@ -104,6 +104,7 @@ int MACIBM_init(const char *main_name, void (*build_menus)())
         return 0;
     }
     layer_up = 1;
+    watch_quit_signals();
     set_res(1);
     set_system_colors();
     set_program_colors();
