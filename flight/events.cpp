@@ -7,8 +7,6 @@
 
 #include "flight/local.h"
 
-// Slot of the part root among the arms (the elements fill the first eight).
-constexpr int ROOT_ARM = 8;
 // The autopilot's errors are held to the receivers' useful range: a course
 // needle reads to 45 degrees either side, the glide slope to 5.
 constexpr float MAX_DELHORZ_DEG = 45.0f, MAX_DELVERT_DEG = 5.0f;
@@ -167,7 +165,7 @@ static void ground_effect(int p)
 {
     if (!pln.foileq[p] || pln.semiB[p] < 0.01f)
         return;
-    float hb = (pln.zarm[p][ROOT_ARM] * flt.costhe + flt.h - pln.xarm[p][ROOT_ARM] * flt.sinthe - env.localh) / pln.semiB[p];
+    float hb = root_height_agl(p) / pln.semiB[p];
     hb = fltmax2(hb, 0.1f);
     float e = sqr(8.0f * hb);
     float AR = fltmax2(pln.AR[p], 0.1f);

@@ -188,6 +188,14 @@ void earth_forces(float *f_east, float *f_north, float *f_up);
 // Aerodynamic forces of wings, stabiliser (both halves) and fins, with their
 // control and flap increments and the downwash they cast (steps of set_a).
 void surface_forces();
+// Height (m) of surface p's root over the ground or water under the
+// aircraft, at the present attitude. Reads: pln arms, flt.h, flt attitude,
+// env.localh.
+float root_height_agl(int p);
+// Share (0..1) of washer W's free-air downwash that reaches washee E at the
+// present height over the ground. Reads: pln arms and semispan, flt.h, the
+// attitude, env.localh.
+float downwash_ground_share(int W, int E);
 // Fuselage drag, lift and side force.
 void fuselage_forces();
 

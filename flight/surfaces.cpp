@@ -85,6 +85,31 @@ static float stall_flutter(int EN)
     return pln.strp[EN] ? s : 0.5f + 0.5f * s;
 }
 
+float root_height_agl(int p)
+{
+    return pln.zarm[p][MAX_ELS] * flt.costhe + flt.h - pln.xarm[p][MAX_ELS] * flt.sinthe - env.localh;
+}
+
+// Near the ground the downwash a surface casts is weaker: the washer's
+// trailing vortex pair (pi/4 of its span apart, elliptic loading) has a
+// mirror image under the ground turning the other way, whose upwash on the
+// washee's centre line takes away the share (s^2 + dz^2) / (s^2 + hz^2) of
+// the free-air downwash; s is the vortex semispan, dz the height between
+// washer and washee, hz the sum of their heights (the image method of
+// ground-effect theory, far-field form: within 0.04 of a full horseshoe
+// vortex and its image at the trainer's geometry). It lowers the tail's
+// download on the take-off run, and with it the nose-up moment.
+float downwash_ground_share(int W, int E)
+{
+    if (W < 2 || W > 4 || E < 2 || E > 4)
+        return 1.0f;
+    float s = 0.785398f * pln.semiB[W];
+    float hw = fltmax2(root_height_agl(W), 0.0f), he = fltmax2(root_height_agl(E), 0.0f);
+    float near = s * s + sqr(hw - he), far = s * s + sqr(hw + he);
+    float share = far > 1e-6f ? 1.0f - near / far : 1.0f;
+    return std::isfinite(share) ? fltlim(share, 0.0f, 1.0f) : 1.0f;
+}
+
 static void cast_downwash(int EN, float cl)
 {
     float wash = pln.specwash[EN] * cl;
@@ -94,7 +119,7 @@ static void cast_downwash(int EN, float cl)
         return;
     for (int E = 2; E <= 4; E++)
         if (pln.downwash[EN][E][0])
-            flt.downwash[E] -= wash;
+            flt.downwash[E] -= wash * downwash_ground_share(EN, E);
 }
 
 static const char *half_name(int EN)
