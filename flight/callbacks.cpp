@@ -8,7 +8,7 @@ static void no_thunder(float) {}
 static void no_force(int, float, float, float) {}
 
 FlightCallbacks flight_calls = {no_play, no_stop, no_call, no_thunder, no_call, no_call,
-                                no_force, no_call};
+                                no_force, no_call, no_call};
 
 void set_flight_callbacks(const FlightCallbacks *callbacks)
 {
@@ -21,4 +21,5 @@ void set_flight_callbacks(const FlightCallbacks *callbacks)
     flight_calls.stop_engine_and_wind = c.stop_engine_and_wind ? c.stop_engine_and_wind : no_call;
     flight_calls.forcecall = c.forcecall ? c.forcecall : no_force;
     flight_calls.stall_shaker = c.stall_shaker ? c.stall_shaker : no_call;
+    flight_calls.dskoutproc = c.dskoutproc ? c.dskoutproc : no_call;
 }

@@ -6,6 +6,7 @@
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
 #include "view/view.h"   // set_mon
+#include "output/output.h"   // the data output, graphs and replay
 #include "panel/panel.h"   // panplot, updatepanel, the lever handlers, the panel offsets
 
 // ---------------------------------------------------------------- start-up
@@ -177,23 +178,15 @@ void build_mark();
 void build_vasi();
 void build_cable();
 void build_elev();
-void cleargraph();
-void open_output_streams();
-void close_output_streams();
-void grfload();
-void grfdrag();
-void play_movie();
 void enginecondrag(int x, int y);
 void dasclick(int x, int y);
 void fltclick(int i);
 void relclick();
 void aptclick();
-void grfclick();
 void plt_nrt_click(int i, int id);
 void setnav(int w, int uplock, int plot_numbers);
 void staclick();
 void latclick(int i);
-void datclick();
 void timclick(int i);
 void wxrclick(int i);
 void wgtclick(int i);
@@ -203,7 +196,6 @@ void aptplot();
 void plt_nrt_plot(int id, int i);
 void staplot();
 void latplot();
-void datplot();
 void timplot();
 void wxrplot();
 void fltplot();
@@ -211,10 +203,7 @@ void wgtplot();
 void relplot();
 void sndplot();
 void wrnplot();
-void grfplot();
 void isoplot();
-void start_movie();
-void stop_movie();
 void NAVinc(int *field, int which, int step);
 void COMinc(int *field, int which, int step);
 void HUNinc(int *field, int which, int step);

@@ -13,13 +13,7 @@ void build_mark() {}                  // stands in for the carrier's deck
 void build_vasi() {}                  // stands in for the carrier's deck
 void build_cable() {}                 // stands in for the carrier's deck
 void build_elev() {}                  // stands in for the carrier's deck
-void cleargraph() {}                  // stands in for the data output and graphs
-void open_output_streams() {}         // stands in for the data output and graphs
-void close_output_streams() {}        // stands in for the data output and graphs
 
-void grfload() {}                     // stands in for the data output and graphs
-void grfdrag() {}                     // stands in for the data output and graphs
-void play_movie() {}                  // stands in for the flight-path replay
 // Stands in for the lever quadrant's drags: only the throttle slot works
 // (its whole width, both levers and between them), rows 515 (full) to 563
 // (idle) of the lever, grabbed 7 pixels below its top, setting the
@@ -42,11 +36,9 @@ void dasclick(int, int) {}            // stands in for the panel's hot spots
 void fltclick(int) {}                 // stands in for the settings windows
 void relclick() {}                    // stands in for the settings windows
 void aptclick() {}                    // stands in for the settings windows
-void grfclick() {}                    // stands in for the data output and graphs
 void plt_nrt_click(int, int) {}       // stands in for the settings windows
 void staclick() {}                    // stands in for the settings windows
 void latclick(int) {}                 // stands in for the settings windows
-void datclick() {}                    // stands in for the settings windows
 void timclick(int) {}                 // stands in for the settings windows
 void wxrclick(int) {}                 // stands in for the settings windows
 void wgtclick(int) {}                 // stands in for the settings windows
@@ -57,7 +49,6 @@ void aptplot() {}                     // stands in for the settings windows
 void plt_nrt_plot(int, int) {}        // stands in for the settings windows
 void staplot() {}                     // stands in for the settings windows
 void latplot() {}                     // stands in for the settings windows
-void datplot() {}                     // stands in for the settings windows
 void timplot() {}                     // stands in for the settings windows
 void wxrplot() {}                     // stands in for the settings windows
 void fltplot() {}                     // stands in for the settings windows
@@ -65,10 +56,7 @@ void wgtplot() {}                     // stands in for the settings windows
 void relplot() {}                     // stands in for the settings windows
 void sndplot() {}                     // stands in for the settings windows
 void wrnplot() {}                     // stands in for the settings windows
-void grfplot() {}                     // stands in for the data output and graphs
 void isoplot() {}                     // stands in for the settings windows
-void start_movie() {}                 // stands in for the flight-path replay
-void stop_movie() {}                  // stands in for the flight-path replay
 void NAVinc(int *, int, int) {}       // stands in for the radios' digit steps
 void COMinc(int *, int, int) {}       // stands in for the radios' digit steps
 void HUNinc(int *, int, int) {}       // stands in for the radios' digit steps

@@ -9,4 +9,3 @@ void draw_lightning_strike() {}        // stands in for the lightning bolt
 void draw_a_plane(int) {}              // stands in for the traffic aircraft
 void draw_boat(float, float) {}        // stands in for the ships
 void draw_carrier(float, float) {}     // stands in for the aircraft carrier
-void plot_flight_path() {}             // stands in for the replay's flight-path trail
