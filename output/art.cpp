@@ -71,7 +71,6 @@ static void paint_graph(const Port *)
         arrow(x + 1, 387, 1);
         arrow(x + 1, 404, 0);
     }
-    text(HEAD, 104, 376, "10 1");
     text(INK, 136, 392, "Arrows: 10 s (left), 1 s (right)");
     text(INK, 136, 404, "Click left/right half: 1 s back/on");
     text(DIM, 136, 416, "Hold the button to read values");

@@ -249,6 +249,8 @@ TEST_F(OutputSimTest, TakeOffWritesTheDataFiles)
         test_set_clock_ms(now);
         simulate_pass();
     }
+    handlemenu(703);   // Cycle Dump: one frame's force build-up into the report file
+    SimTest::passes(3);
     load_plane(nullptr);   // a second load adds its report, truncating nothing
     close_output_streams();
 
@@ -280,6 +282,10 @@ TEST_F(OutputSimTest, TakeOffWritesTheDataFiles)
     std::string out = slurp(dir / "data/vortan/Vortan.out");
     size_t first = out.find("Simulating"), second = out.find("Simulating", first + 1);
     EXPECT_NE(second, std::string::npos);
+    size_t dump = out.find(std::string(100, '\xA5') + "\n" + std::string(100, '\xA5') + "\nframe ");
+    EXPECT_LT(first, dump);
+    EXPECT_LT(dump, second);
+    EXPECT_NE(out.find("GRAND TOTALS AT END OF FORCE AND MOMENT BUILD-UP", dump), std::string::npos);
     EXPECT_GT(grf.cntr, 100);
 
     open_output_streams();
