@@ -85,6 +85,15 @@ float wrap360(float deg)
     return d < 0.0f ? d + 360.0f : d;
 }
 
+float wrap180(float deg)
+{
+    if (!std::isfinite(deg))
+        return 0.0f;
+    // A tiny negative excursion rounds to 360 in wrap360's sum.
+    float d = wrap360(deg + 180.0f) - 180.0f;
+    return d >= 180.0f ? -180.0f : d;
+}
+
 int intnear(int in, int nearest, int up)
 {
     if (nearest == 0)

@@ -105,6 +105,8 @@ int intwrap(int i, int lo, int hi);
 float fltwrap(float x, float lo, float hi);
 // Degrees into [0, 360) whatever the size of the excursion; NaN or infinity gives 0.
 float wrap360(float deg);
+// Degrees into [-180, 180) likewise.
+float wrap180(float deg);
 int intnear(int in, int nearest, int up);
 float fltnear(float in, float nearest, int roundcode);
 int intmin2(int a, int b);

@@ -22,8 +22,12 @@ constexpr float GAIN_AT_VNE = 0.2f;          // before squaring: 0.04, held at G
 constexpr float MAX_BANK_DEG = 30.0f;
 constexpr float MAX_INTERCEPT_DEG = 30.0f;
 constexpr float INTERCEPT_DEG_KT = 800.0f;   // intercept per deviation degree, times knots
-constexpr int VOR_GLIDESLOPE = 9;             // nav.ilsgs of a receiver tuned to a VOR
 constexpr float ALT_HOLD_PER_S = 0.01f;      // climb m/s per m of altitude error
+// Path angle added per degree above the glide slope. Above 1 the error
+// shrinks as the antenna nears (at 3, with the square of the distance);
+// the path stays between level and twice the glide path's angle, so a
+// slope is captured from below in level flight.
+constexpr float GLIDE_CAPTURE_GAIN = 3.0f;
 constexpr float TUNE_RATE_LIM = 5.0f;        // deg/s the integral moves at most
 constexpr float WINDUP_DECAY = 0.95f;        // per frame while the trim is at its stop
 constexpr float MACH_HOLD_FT = 18000.0f;     // the auto-throttle holds Mach from here up
@@ -49,15 +53,6 @@ float autopilot_gain(float vind_kt)
         return 1.0f;
     float v = fltmin2(vind_kt, vne);
     return fltlim(sqr(interp(vs, 1.0f, vne, GAIN_AT_VNE, v)), GAIN_MIN, 1.0f);
-}
-
-// Wraps any finite angle into -180..180 degrees.
-static float wrap180(float deg)
-{
-    float w = fmodf(deg + 180.0f, 360.0f);
-    if (w < 0.0f)
-        w += 360.0f;
-    return w - 180.0f;
 }
 
 // The course (deg true) the lateral modes steer: the heading bug, the GPS,
@@ -90,8 +85,11 @@ void autopilot_lateral(float g)
 }
 
 // Climb rate (m/s) the vertical mode asks for. The glide slope follows the
-// NAV 2 glide path; a receiver on a VOR or a localizer has none, so it
-// asks for level flight (the VOR's 9 would otherwise read as a 9 deg dive).
+// NAV 2 glide path, steepened or flattened by the needle: a path parallel
+// to the glide path would keep its height error all the way down and read
+// ever further off as the antenna nears. A receiver on a VOR or a localizer
+// has no path, so it asks for level flight (the VOR's 9 would otherwise
+// read as a 9 deg dive).
 static float vertical_target()
 {
     if (ott.ALHOLD)
@@ -99,7 +97,8 @@ static float vertical_target()
     if (ott.VVHOLD)
         return ott.vvhold;
     int gs = (nav.ntf[1] && nav.ilsgs[1] != VOR_GLIDESLOPE) ? nav.ilsgs[1] : 0;
-    return -flt.v * lsin[deg_index((float)gs)];
+    float path_deg = fltlim((float)gs + GLIDE_CAPTURE_GAIN * ott.delvert, 0.0f, 2.0f * (float)gs);
+    return -flt.v * sinf(path_deg * con.degtorad);
 }
 
 void autopilot_vertical(float g)

@@ -6,9 +6,10 @@ static void no_stop(int) {}
 static void no_call() {}
 static void no_thunder(float) {}
 static void no_force(int, float, float, float) {}
+static void no_beep(int) {}
 
 FlightCallbacks flight_calls = {no_play, no_stop, no_call, no_thunder, no_call, no_call,
-                                no_force, no_call, no_call};
+                                no_force, no_call, no_call, no_beep};
 
 void set_flight_callbacks(const FlightCallbacks *callbacks)
 {
@@ -22,4 +23,5 @@ void set_flight_callbacks(const FlightCallbacks *callbacks)
     flight_calls.forcecall = c.forcecall ? c.forcecall : no_force;
     flight_calls.stall_shaker = c.stall_shaker ? c.stall_shaker : no_call;
     flight_calls.dskoutproc = c.dskoutproc ? c.dskoutproc : no_call;
+    flight_calls.beepme = c.beepme ? c.beepme : no_beep;
 }

@@ -9,6 +9,9 @@
 
 // Slot of the part root among the arms (the elements fill the first eight).
 constexpr int ROOT_ARM = 8;
+// The autopilot's errors are held to the receivers' useful range: a course
+// needle reads to 45 degrees either side, the glide slope to 5.
+constexpr float MAX_DELHORZ_DEG = 45.0f, MAX_DELVERT_DEG = 5.0f;
 
 void resetpat()
 {
@@ -142,14 +145,21 @@ static void radar_level()
     atm.level = fltlim(interp(24.0f, 1.0f, 31.0f, 9.0f, sum / 25.0f), 0.0f, 9.0f);
 }
 
-// The autopilot's course and glide-slope errors from the receivers.
+// The receivers' needles, then the autopilot's course and glide-slope
+// errors from them: the course from the receiver the NAV mode steers by
+// (NAV 1 before NAV 2, as the autopilot chooses; on a GPS panel NAV 1 is the
+// GPS cross-track, opposite in sign), the glide slope from NAV 2, whose
+// glide path the glide-slope mode flies.
 static void navigation_errors()
 {
-    for (int r = 0; r < 2; r++)
-        if (ott.NAV[r])
-            ott.delhorz = fltlim(nav.hdef[r], -10.0f, 10.0f);
+    radio_receivers();
+    if (ott.NAV[0] || ott.NAV[1]) {
+        int r = ott.NAV[0] ? 0 : 1;
+        float dev = r == 0 && panel_has_gps() ? -nav.gps_cdi : nav.hdef[r];
+        ott.delhorz = fltlim(dev, -MAX_DELHORZ_DEG, MAX_DELHORZ_DEG);
+    }
     if (ott.GS2)
-        ott.delvert = fltlim(nav.vdef[0], -5.0f, 5.0f);
+        ott.delvert = fltlim(nav.vdef[1], -MAX_DELVERT_DEG, MAX_DELVERT_DEG);
     glideslope_warning();
 }
 

@@ -21,6 +21,7 @@ struct FlightCallbacks {
     void (*forcecall)(int kind, float a, float b, float c);   // ForceKind
     void (*stall_shaker)();                     // after each stall-warning update
     void (*dskoutproc)();                       // one line of the data file (event tick)
+    void (*beepme)(int kind);                   // marker tone: 5 the dot, 6 the dash
 };
 // Registers the calls (copied; null members become calls that do nothing).
 void set_flight_callbacks(const FlightCallbacks *callbacks);
@@ -240,14 +241,15 @@ void bendmetal(int instant);
 // approach to the nearest small ship or the carrier, 11 held on the
 // carrier's catapult; 9 to 11 end the program when there is no such ship).
 // Writes flt, the controls and switches (set, ins), autopilot modes (ott),
-// failures (rel), atc/fpl, the traffic, car, and clears the weather state,
-// lightning, path record and watchdog.
+// failures (rel), atc/fpl, the traffic, car, the radios' latched stations
+// (nav), and clears the weather state, lightning, path record and watchdog.
 void set_fltvars(int type_start, int slot);
 // Puts the panel's lever rows (ins.throt, prop, mix, flap, sbrk, slat,
 // sweep, vect, trim, collect; the LEVER_ constants) where the flight's
 // levers are. A row within slack_px of its lever's value stays (a drag's
 // own rounding); the flight start passes 0.
-// Reads: flt levers, pln.omegamin/omegamax/hstbtrimmax, set.CTthro.
+// Reads: flt levers and revving_thrust, pln.omegamin/omegamax/
+// hstbtrimmax/revthrustEQ.
 void set_lever_rows(int slack_px);
 
 // ------------------------------------------------------------ flight step
@@ -338,6 +340,46 @@ int failme(int w);
 void failure_pass();
 // Hydraulic pressure after a failure: 1 to 0 over 30 s. Writes: rel.hyd_rat.
 void hydraulic_decay();
+
+// ---------------------------------------------------------------- radios
+// Latches what radio w (RadioNumber) receives: NAV 1 and 2 the nearest VOR,
+// ILS or localizer on their frequency (an ILS or localizer only while the
+// aircraft heads within 90 degrees of its course), none clearing the
+// receiver; the ADF the nearest NDB on its frequency (none keeps the last);
+// the GPS its waypoint from the country table, with `uplock` also locking
+// the present course to it. COM and transponder receive nothing.
+// Reads: nav frequencies and GPS choice, env navigation table, country
+// tables, flt.x/y/psi. Writes: nav latched fields, ilscrs, ilsgs, the
+// receiver's needles, gps_lat/lon/crs/dis/lock_crs, dme_ok.
+void tune_radio(int w, int uplock);
+// Every radio in turn, the DME and the marker beacon afresh (a new
+// flight: the aircraft moved and turned).
+void tune_receivers(int uplock);
+// The three identifier characters (not terminated) of the GPS waypoint,
+// null when its index is outside its table.
+const char *gps_waypoint_id();
+// Course (deg true, 0..360) and distance (m) from the aircraft to the GPS
+// waypoint nav.gps_lat/gps_lon. Reads: flt.x/y, env.lat_south/lon_west,
+// planex[0][0], planey[0][0].
+void get_gps_data(float *crs, float *dis);
+// 1 when the panel layout shows a GPS in place of NAV 1 (layouts other
+// than 1 and 7). Reads: pln.layouttype.
+int panel_has_gps();
+// Every event period: NAV needles and flags, bearings, the GPS course and
+// cross-track, the DME (once a simulated second) and the marker beacon
+// with its lamp and tones.
+// Reads: nav, flt.x/y/z/psi/vind, env.mvar and table, msc.cntr10/tottime,
+// pln.layouttype. Writes: nav.hdef/vdef/ntf/gs_dist_nm/vor_brg/adf_brg/
+// gps_crs/gps_dis/gps_cdi/dme_*/marker/marker_lit; plays the marker tones.
+void radio_receivers();
+// The DME's windows: distance in tenths of a nm (0..999, so 99.9 nm at
+// most), speed in kt (0..999) and whole minutes to the station (0..99, -1
+// when there is no estimate); zeros and -1 without a station. Reads: nav.dme_*.
+void dme_digits(int *tenths, int *kt, int *min);
+// Needle swings (deg of needle travel) of receiver r's deviations on the
+// VOR head of layouts 1 and 7 and on the HSI.
+enum CdiKind { CDI_VOR_HEAD, CDI_HSI };
+void cdi_needles(int kind, int r, float *course, float *glide);
 
 // ---------------------------------------------------------------- warnings
 // Glide-slope warning of a jet per NAV receiver, at most once every 2 s;

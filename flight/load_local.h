@@ -8,17 +8,6 @@
 // quotient takes its stated fallback instead of turning infinite.
 constexpr float LOAD_TINY = 1.0e-6f;
 
-// Any angle (deg) wrapped into -180..180; a NaN gives 0.
-inline float wrap180(float deg)
-{
-    if (!std::isfinite(deg))
-        return 0.0f;
-    float d = fmodf(deg, 360.0f);
-    if (d > 180.0f) d -= 360.0f;
-    if (d < -180.0f) d += 360.0f;
-    return d;
-}
-
 // a / b, or `fallback` when |b| is too small to divide by.
 inline float safe_div(float a, float b, float fallback)
 {

@@ -223,7 +223,10 @@ void set_lever_rows(int slack_px)
             *row = want;
     };
     for (int e = 0; e < 2; e++) {
-        put(&ins.throt[e], lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, flt.throtrequest[e]));
+        if (pln.revthrustEQ && flt.revving_thrust[e])
+            put(&ins.throt[e], lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_REVERSE, flt.throtrequest[e]));
+        else
+            put(&ins.throt[e], lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, flt.throtrequest[e]));
         int prop = LEVER_PROP_HIGH;
         if (pln.omegamax > pln.omegamin)
             prop = lever_row(pln.omegamin, LEVER_PROP_LOW, pln.omegamax, LEVER_PROP_HIGH, flt.prop[e]);
@@ -238,7 +241,9 @@ void set_lever_rows(int slack_px)
     float m = pln.hstbtrimmax;   // the autopilot's trim-wheel law
     put(&ins.trim, m > 0.0f ? lever_row(-m, LEVER_TRIM_DN, m, LEVER_TRIM_UP, flt.trim)
                             : (LEVER_TRIM_DN + LEVER_TRIM_UP) / 2);
-    put(&ins.collect, lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, set.CTthro));
+    // The collective is dragged (by the mouse or the joystick's throttle)
+    // as the engines' throttle.
+    put(&ins.collect, lever_row(0.0f, LEVER_THROT_IDLE, 1.0f, LEVER_THROT_FULL, flt.throtrequest[0]));
 }
 
 void set_fltvars(int type_start, int slot)
@@ -275,6 +280,9 @@ void set_fltvars(int type_start, int slot)
         flt.eng_running[e] = pln.entype && e < pln.numen && flt.m_fuel > 0.01f;
     }
     setgear(s.gear);
+    // The radios take the stations nearest the new position and heading,
+    // and the GPS goes direct to its waypoint from here.
+    tune_receivers(1);
     reset_surroundings();
     reset_weather_state();
     resetpat();

@@ -288,6 +288,8 @@ static void paint_slot(const Lever &l, const Lever *all, int n)
         else
             text_centred(cx, l.y2 + (l.kind == LV_THROT || l.kind == LV_COLLECT ? 3 : 2), lever_label(l.kind), PC_PALE);
     }
+    if (l.kind == LV_THROT && l.y2 > LEVER_THROT_IDLE + THROT_KNOB_H)   // the reverse zone
+        fill_box(l.x + 3, LEVER_THROT_IDLE + THROT_KNOB_H, l.x + 4, l.y2, PC_RED);
     if (l.kind == LV_FLAP) {
         static const char *DET[4] = {"UP", "10", "20", "FL"};
         for (int k = 0; k < 4; k++) {
@@ -398,5 +400,7 @@ void handle(int kind, int row)
         ins.sbrk = intlim(row, LEVER_SBRK_IN - LEVER_SBRK_STEP, LEVER_SBRK_IN + 2 * LEVER_SBRK_STEP);
     else
         return;
-    panel_draw_now(draw_all_levers);
+    redraw_levers();
 }
+
+void redraw_levers() { panel_draw_now(draw_all_levers); }

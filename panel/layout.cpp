@@ -11,7 +11,7 @@ void (*realtime_output)();
 
 int panel_is_glass() { return pln.dashtype == 2; }
 int panel_is_heli() { return pln.is_heli || pln.layouttype == LAYOUT_HELI; }
-int panel_has_nav1() { return pln.layouttype == LAYOUT_BASIC || pln.layouttype == LAYOUT_RMI; }
+int panel_has_nav1() { return !panel_has_gps(); }
 
 // Offsets of the helicopter's narrower panel (docs/panel-layout.md): the
 // chin window takes x 629..799, so the radios, engines and levers move left.
@@ -173,7 +173,9 @@ int panel_levers(Lever *out)
     int props = pln.entype == 2 || (pln.entype == 1 && pln.varpitchEQ);
     for (int e = 0; e < engines; e++) {
         int x = engines == 1 ? THROT_COL_ONE : THROT_COL[e];
-        add_lever(out, &n, LV_THROT, e, osthr + x, LEVER_THROT_FULL, throt_y2);
+        // Thrust reversers: the slot goes on past idle into the reverse zone.
+        int y2 = pln.revthrustEQ ? LEVER_THROT_REVERSE + THROT_KNOB_H : throt_y2;
+        add_lever(out, &n, LV_THROT, e, osthr + x, LEVER_THROT_FULL, y2);
         if (props)
             add_lever(out, &n, LV_PROP, e, oseng + PROP_COL[e], LEVER_PROP_HIGH, LEVER_PROP_LOW + PROP_KNOB_H);
         if (pln.entype == 1)

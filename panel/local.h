@@ -82,6 +82,7 @@ constexpr int AUDIO_X = 540, AUDIO_Y1 = 276, AUDIO_Y2 = 292;
 constexpr int DME_Y = 303;
 constexpr int NAV1_ROW = 350, NAV2_ROW = 405;              // digit tops
 constexpr int COM_MHZ_X = 529, NAV_MHZ_X = 590;
+constexpr int VOL_KNOB_X = 505;                            // the knob's centre 8 below the digits' top
 constexpr int GPS_X1 = 495, GPS_Y1 = 335, GPS_X2 = 638, GPS_Y2 = 392;
 constexpr int REPLY_X = 499, REPLY_Y = 430;
 constexpr int XPDR_X = 561, XPDR_Y = 447;
@@ -305,17 +306,18 @@ float engine_value(int kind, int e);
 // the turning error (bank phi, deg) and the acceleration error (ax, ay
 // m/s^2 east and north, along the true heading psi_true).
 float compass_target(float magpsi, float phi, float psi_true, float ax, float ay);
-// A marker lamp at step s (0..10) of the ten-step pattern of marker `kind`
-// (the navigation type 6..8), given whether it was lit; *tone the tone
-// started (5 dot, 6 dash, 0 none).
-int marker_lit(int kind, int s, int lit_before, int *tone);
+// 1 while receiver r (0, 1) is on an ILS with its glide slope in front.
+inline int glide_slope_received(int r)
+{
+    return nav.goodnav[r] && nav.ilsgs[r] > 0 && nav.ilsgs[r] != VOR_GLIDESLOPE && nav.ntf[r] == NTF_TO;
+}
+// The GPS cross-track needle in px, held at its 25 px full scale.
+int gps_cdi_px();
 // What the lagged and smoothed displays hold now: the vertical speed and
-// turn needles (deg), the compass card (deg), the DME (nm, kt), the
-// status line.
+// turn needles (deg), the compass card (deg), the status line.
 float vsi_shown_deg();
 float tc_shown_deg();
 float compass_shown_deg();
-void dme_reading(float *dist_nm, float *speed_kt);
 const char *status_text();
 
 // ---------------------------------------------------------------- instruments
@@ -355,6 +357,9 @@ void update_GPWS();
 void update_annunciators();
 void update_radio_faces();
 void update_levers();
+// Redraws the quadrant at once (a drag, the autopilot's trim) when the
+// panel is drawn.
+void redraw_levers();
 // Shown values that both dash types use.
 float shown_airspeed();      // the dial's unit, not below 0
 float shown_altitude_ft();   // with the altimeter setting, 0..99999

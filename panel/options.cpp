@@ -18,12 +18,6 @@ static float ra_deg(float ft)   // radar altimeter: expanded low, 2,500 ft at 30
 }
 static float vario_deg(float fpm) { return 270.0f + fltlim(fpm, -1000.0f, 1000.0f) * 0.16f; }
 
-// Bearing (deg true, 0..360) from the aircraft to (x, y) m.
-static float bearing_to(float x, float y)
-{
-    return degf_wrap(atan2f(x - (float)flt.x, y - (float)flt.y) * 57.29578f);
-}
-
 // ---------------------------------------------------------------- painting
 
 static void paint_vor_head(int cx, int cy)
@@ -166,9 +160,11 @@ static void update_vor_head()
 {
     int cx = OPT_X, cy = OPT_Y;
     int good = nav.goodnav[0];
-    int swing = good && std::isfinite(nav.hdef[0]) ? iround(fltlim(nav.hdef[0] * 8.0f, -40.0f, 40.0f)) : 0;
-    int gs_on = good && nav.ilsgs[0] == 3 && nav.ntf[0] == 1 && std::isfinite(nav.vdef[0]);
-    int gswing = gs_on ? iround(fltlim(nav.vdef[0] * 20.0f, -40.0f, 40.0f)) : 0;
+    float course, glide;
+    cdi_needles(CDI_VOR_HEAD, 0, &course, &glide);
+    int swing = good && std::isfinite(course) ? iround(course) : 0;
+    int gs_on = glide_slope_received(0) && std::isfinite(glide);
+    int gswing = gs_on ? iround(glide) : 0;
     int obs = deg_wrap(iround(std::isfinite(nav.obs[0]) ? nav.obs[0] : 0.0f));
     int flag = good ? intlim(nav.ntf[0], 0, 2) : 0;
     int face = value_changed(&vor_face_mem, &vor_face_drawn, (obs * 4 + flag) * 2 + gs_on);
@@ -235,21 +231,16 @@ void plot_GPS_cdi(int cx, int cy, int dev, float dis_nm, int to)
 
 static int gps_cdi_mem, gps_cdi_drawn;
 
-// Cross-track deviation in pixels of the course locked at the waypoint's
-// choice: 12.5 px a nautical mile off course, the distance over the
-// course difference (2 nm full scale).
-static int gps_deviation_px(float crs, float dis)
+int gps_cdi_px()
 {
-    float diff = degf_diff(nav.gps_lock_crs - crs);
-    float px = diff * dis * con.mtrstonm / 57.3f * 12.5f;
-    return std::isfinite(px) ? iround(fltlim(px, -25.0f, 25.0f)) : 0;
+    return std::isfinite(nav.gps_cdi) ? iround(fltlim(nav.gps_cdi, -25.0f, 25.0f)) : 0;
 }
 
 static void update_gps_cdi()
 {
     float crs, dis;
     get_gps_data(&crs, &dis);
-    int dev = gps_deviation_px(crs, dis);
+    int dev = gps_cdi_px();
     int to = fabsf(degf_diff(crs - nav.gps_lock_crs)) <= 90.0f;
     int key = ((dev + 32) * 2 + to) * 10000 + intlim(iround(dis * con.mtrstonm * 10.0f), 0, 9999);
     if (value_changed(&gps_cdi_mem, &gps_cdi_drawn, key))
@@ -431,9 +422,9 @@ static int rmi_card_mem, rmi_card_drawn;
 
 static int adf_relative()
 {
-    if (nav.adfx == 0.0f && nav.adfy == 0.0f)
+    if (!nav.goodadf || !std::isfinite(nav.adf_brg))
         return 90;   // no station latched: the needle parks at the wing tip
-    return deg_wrap(iround(bearing_to(nav.adfx, nav.adfy) - flt.psi));
+    return deg_wrap(iround(nav.adf_brg));
 }
 
 static void update_rmi()
@@ -441,7 +432,9 @@ static void update_rmi()
     int cx = LOW_X, cy = LOW_Y;
     int hdg = deg_wrap(iround(ins.psimag));
     int adf = adf_relative();
-    int vor = nav.goodnav[0] ? deg_wrap(iround(bearing_to(nav.vorx[0], nav.vory[0]) - flt.psi)) : 180;
+    // The card turns with the gyro's heading, so the needle is the magnetic
+    // bearing less that heading.
+    int vor = nav.goodnav[0] && std::isfinite(nav.vor_brg[0]) ? deg_wrap(iround(nav.vor_brg[0]) - hdg) : 180;
     int card = value_changed(&rmi_card_mem, &rmi_card_drawn, hdg);
     if (!card && !needle_moved(&adf_needle, adf) && !needle_moved(&rmi_vor, vor))
         return;
@@ -482,7 +475,7 @@ void update_flight_timer()
     if (!has_column())
         return;
     int secs = (int)msc.timer_value % 6000;   // mm:ss wraps at 100 minutes
-    if (!value_changed(&timer_mem, &timer_drawn, secs))
+    if (!value_changed(&timer_mem, &timer_drawn, secs * 2 + (msc.timer_running != 0)))
         return;
     char s[8];
     snprintf(s, sizeof s, "%02d:%02d", secs / 60, secs % 60);

@@ -2,7 +2,7 @@
 // updatepanel moves its instruments each frame; the panel's offsets, lever
 // handling and drawing entry points. Its records (`ins`, `nav`, the lever
 // rows and the panel geometry of `pln`) are in records/records.h; the radios'
-// tuning and the panel clicks come later.
+// tuning and the panel's clicks and lever drags are here too.
 #pragma once
 #include "common/common.h"
 #include "records/records.h"
@@ -53,10 +53,26 @@ void init_entick();
 // The rolling-digit font (ins.tape_col) for one digit, and the map symbols.
 void init_tape(int digit);
 void init_nav_pic();
-// Course (deg true) and distance (m) from the aircraft to the GPS
-// waypoint nav.gps_lat / gps_lon. Reads: flt.x/y, env.lat_south/lon_west,
-// planex/planey.
-void get_gps_data(float *crs, float *dis);
+
+// ---------------------------------------------------------------- clicks
+// One mouse click at window pixel (mx, my) on the panel, on the press and
+// again every frame while the button is held past half a second
+// (set.dragtime the time held): the first hot spot holding it acts.
+// Knobs and digit windows step on every call, switches on the press only.
+// Reads: pln panel fields, the offsets, set.dragtime/controls_type.
+// Writes: nav (frequencies, courses, volume, audio, DME source, GPS
+// choice; retuned by setnav), ins (switches, altimeter setting, ranges and
+// modes, decision height, drift), ott modes, msc.paused/mouse_is_joy/
+// timer, the gear handle and the brakes.
+void dasclick(int mx, int my);
+// A drag on the lever quadrant at (x, y): the lever whose column and slot
+// hold it takes the row (throttles held 7 px below the knob's top,
+// propellers and mixtures 11 px, the others at the knob's centre) and its
+// command follows; between a twin's throttles both move together; past
+// idle, thrust reversers engage. Redraws the quadrant.
+// Writes: flt.throtrequest/revving_thrust/prop/mix/flaprequest/sbrk/
+// slatrequest/sweeprequest/vectrequest/trim, the ins lever rows.
+void enginecondrag(int x, int y);
 
 // ---- panel drawing and lever handling the controls call
 // Redraws the brake light from ins.brake_on.
@@ -74,3 +90,22 @@ extern void (*realtime_output)();
 // missing value (-999) or a non-finite one; dig digits of which dec are
 // decimals, the exponent form from 9,999 up, a minus bar when negative.
 void REALTIME_num(int x, int y, float value, int dig, int dec, int color);
+
+// ---------------------------------------------------------------- radios
+// (Re)tunes radio w (RadioNumber: 0 NAV1, 1 NAV2, 2 COM1, 3 COM2, 4 ADF,
+// 5 GPS, 6 transponder): latches what it receives (tune_radio), with
+// `uplock` locking the GPS course; with `plot_numbers` its digits are
+// painted. Called after every frequency change, after a region page and by
+// the batch runner. Reads and writes: nav (see tune_radio).
+void setnav(int w, int uplock, int plot_numbers);
+// One digit step of a radio and its retuning: `field` is the digit's nav
+// field, `which` the radio to retune, `step` the change. NAV MHz wrap
+// within 108..117, COM MHz within 118..134, hundredths within 0..95 in
+// steps of 5, ADF digits within 0..9, transponder digits within 0..7.
+void NAVinc(int *field, int which, int step);
+void COMinc(int *field, int which, int step);
+void HUNinc(int *field, int which, int step);
+void ADFinc(int *field, int which, int step);
+void XPNinc(int *field, int which, int step);
+// NAV receiver `which`'s volume by step x 0.1, held within 0..1.
+void VOLinc(int which, int step);

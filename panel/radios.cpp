@@ -1,13 +1,12 @@
 // The radio stack: audio panel with the marker lamps, DME, NAV and COM
 // radios or the GPS, the ATC reply lamp, transponder, autopilot buttons,
 // gear handle and lights, ADF frequency and the brake lamp. The panel shows
-// what the radio record holds; tuning and the panel clicks are elsewhere.
+// what the radio record and the receivers hold; tuning (tuning.cpp) and the
+// clicks (clicks.cpp) are beside it.
 #include "panel/local.h"
 
 #include <cmath>
 #include <cstdio>
-
-#include "sound/sound.h"
 
 constexpr int SEG = 5;               // radio digits: segment length
 constexpr int SEG_PITCH = SEG + 3;
@@ -53,7 +52,7 @@ static void paint_audio_and_dme(int o, int glass)
 
 static void paint_com_nav(int o, int row, int which)
 {
-    paint_knob(o + 505, row + 8, 9);
+    paint_knob(o + VOL_KNOB_X, row + 8, 9);
     paint_frequency(o + COM_MHZ_X + 4, row, which ? "COM2" : "COM1");
     paint_frequency(o + NAV_MHZ_X + 4, row, which ? "NAV2" : "NAV1");
 }
@@ -118,7 +117,19 @@ static void draw_frequency(int mhz_x, int row, int mhz, int hundredths)
     canvas_dirty(mhz_x - 1, row - 1, mhz_x + 42, row + 2 * SEG + 1);
 }
 
-static int freq_mem[5], freq_drawn[5];
+static int freq_mem[5], freq_drawn[5], vol_mem[2], vol_drawn[2];
+
+// The volume knob's index mark: fully left (-135 degrees) silent, fully
+// right (+135) loudest.
+static void draw_volume(int cx, int cy, float vol)
+{
+    constexpr int R = 9;
+    canvas_restore(cx - R, cy - R, cx + R, cy + R);
+    int x, y;
+    polar(cx, cy, -135.0f + 270.0f * fltlim(vol, 0.0f, 1.0f), (float)(R - 2), &x, &y);
+    line2(cx, cy, x, y, PC_WHITE);
+    canvas_dirty(cx - R, cy - R, cx + R, cy + R);
+}
 
 void update_radio_faces()
 {
@@ -127,6 +138,9 @@ void update_radio_faces()
         int row = r ? NAV2_ROW : NAV1_ROW;
         if (!r && !panel_has_nav1())
             continue;
+        float vol = std::isfinite(nav.vol[r]) ? nav.vol[r] : 0.0f;
+        if (value_changed(&vol_mem[r], &vol_drawn[r], iround(fltlim(vol, 0.0f, 1.0f) * 10.0f)))
+            draw_volume(o + VOL_KNOB_X, row + 8, vol);
         if (value_changed(&freq_mem[r], &freq_drawn[r], nav.cf[r] * 100 + nav.cf100[r]))
             draw_frequency(o + COM_MHZ_X + 4, row, nav.cf[r], nav.cf100[r]);
         if (value_changed(&freq_mem[2 + r], &freq_drawn[2 + r], nav.nf[r] * 100 + nav.nf100[r]))
@@ -151,69 +165,13 @@ void update_radio_faces()
 
 // ---------------------------------------------------------------- markers
 
-static int marker_kind;      // 0 none, else the navigation type overhead (6 outer .. 8 inner)
-static int marker_step_seen = -1;
 static int lamp_mem, lamp_drawn;
 
-// Which marker the aircraft is over: within 500 m (outer), 200 m (middle)
-// or 150 m (inner) in both x and y.
-static int marker_overhead()
-{
-    static const float REACH_M[3] = {500.0f, 200.0f, 150.0f};
-    for (int k = 0; k < MAX_NAV; k++) {
-        int t = env.navmsc[k][0];
-        if (t < NAV_OM || t > NAV_IM)
-            continue;
-        float r = REACH_M[t - NAV_OM];
-        if (fabsf(env.navxyz[k][0] - (float)flt.x) < r && fabsf(env.navxyz[k][1] - (float)flt.y) < r)
-            return t;
-    }
-    return 0;
-}
-
-// Lamp state and tone of step s (0..10) of a marker's ten-step pattern:
-// outer lit 0..4; middle on at 0 and 4, off at 2 and 9; inner on at 0, 3,
-// 6 and off at 2, 5, 8.
-int marker_lit(int kind, int s, int lit_before, int *tone)
-{
-    *tone = 0;
-    switch (kind) {
-    case NAV_OM:
-        if (s == 0)
-            *tone = 6;
-        return s <= 4;
-    case 7:
-        if (s == 0 || s == 4) {
-            *tone = s == 0 ? 5 : 6;
-            return 1;
-        }
-        return s == 2 || s == 9 ? 0 : lit_before;
-    case NAV_IM:
-        if (s == 0 || s == 3 || s == 6) {
-            *tone = 5;
-            return 1;
-        }
-        return s == 2 || s == 5 || s == 8 ? 0 : lit_before;
-    default:
-        return 0;
-    }
-}
-
-static int marker_lamp;
-
+// The lamp of the beacon overhead while its pattern has it lit (the
+// receivers find the beacon, step its pattern and sound its tones).
 void update_MARKERS()
 {
-    int s = msc.cntr10;
-    if (s != marker_step_seen) {
-        marker_step_seen = s;
-        if (s == 9)
-            marker_kind = marker_overhead();
-        int tone;
-        marker_lamp = marker_lit(marker_kind, s, marker_lamp, &tone);
-        if (tone && msc.sound_ready)
-            beepme(tone);
-    }
-    int state = marker_lamp ? marker_kind : 0;
+    int state = nav.marker_lit ? intlim(nav.marker, 0, NAV_IM) : 0;
     if (!value_changed(&lamp_mem, &lamp_drawn, state))
         return;
     static const int COLOR[3] = {PC_BLUE, PC_AMBER, PC_WHITE};
@@ -229,54 +187,17 @@ void update_MARKERS()
 
 // ---------------------------------------------------------------- DME
 
-static float dme_dist_nm, dme_speed_kt, dme_last_time = -1.0f;
 static int dme_mem, dme_drawn;
 
-// Distance and speed from the GPS waypoint (panels with a GPS showing it).
-static int dme_from_gps() { return !panel_has_nav1() && nav.dmesel == 0; }
-
-static void dme_measure()
-{
-    if (dme_last_time >= 0.0f && msc.tottime - dme_last_time < 1.0f && msc.tottime >= dme_last_time)
-        return;   // at most once a second of simulated time
-    float elapsed = dme_last_time >= 0.0f ? msc.tottime - dme_last_time : 0.0f;
-    dme_last_time = msc.tottime;
-    if (dme_from_gps()) {
-        float crs, dis;
-        get_gps_data(&crs, &dis);
-        dme_dist_nm = fltlim(dis * con.mtrstonm, 0.0f, 999.0f);
-        dme_speed_kt = fltlim(flt.vind, 0.0f, 999.0f);
-        return;
-    }
-    int r = intlim(nav.dmesel, 0, 1);
-    float dx = nav.vorx[r] - (float)flt.x, dy = nav.vory[r] - (float)flt.y, dz = nav.vorz[r] - flt.h;
-    float d = fltlim(sqrtf(dx * dx + dy * dy + dz * dz) * con.mtrstonm, 0.0f, 999.0f);
-    float smoothed = 0.4f * d + 0.6f * dme_dist_nm;
-    if (elapsed > 0.0f)
-        dme_speed_kt = fltlim(fabsf(smoothed - dme_dist_nm) / elapsed * 3600.0f, 0.0f, 999.0f);
-    dme_dist_nm = std::isfinite(smoothed) ? smoothed : 0.0f;
-    if (!std::isfinite(dme_speed_kt))
-        dme_speed_kt = 0.0f;
-}
-
-void dme_reading(float *dist_nm, float *speed_kt)
-{
-    *dist_nm = dme_dist_nm;
-    *speed_kt = dme_speed_kt;
-}
-
+// The DME's three windows from the receivers' reading: dashes without a
+// station, and the minutes blank while the speed gives no estimate.
 void update_DME()
 {
-    int valid = dme_from_gps() || nav.goodnav[intlim(nav.dmesel, 0, 1)];
-    if (valid)
-        dme_measure();
-    else
-        dme_last_time = -1.0f;
-    int dist = valid ? intlim((int)(dme_dist_nm * 10.0f), 0, 999) : -1;
-    int spd = valid ? intlim((int)dme_speed_kt, 0, 999) : 0;
-    int mins = valid && spd > 0 ? intlim((int)(dme_dist_nm / (float)spd * 60.0f), 0, 99) : 0;
-    int sel = dme_from_gps() ? 2 : intlim(nav.dmesel, 0, 1);
-    int key = ((dist + 1) * 1000 + spd) * 100 * 4 + mins * 4 + sel;
+    int dist, spd, mins;
+    dme_digits(&dist, &spd, &mins);
+    int valid = nav.dme_ok;
+    int sel = panel_has_gps() && nav.dmesel == 0 ? 2 : intlim(nav.dmesel, 0, 1);
+    int key = ((((valid ? dist + 1 : 0) * 1000 + spd) * 101 + mins + 1) * 3) + sel;
     if (!value_changed(&dme_mem, &dme_drawn, key))
         return;
     int o = osrad;
@@ -285,11 +206,15 @@ void update_DME()
         seg_number(o + 498, 302, dist, 3, SEG, PC_RED, 0);
         fill_box(o + 514, 301 + 2 * SEG, o + 515, 302 + 2 * SEG, PC_RED);
         seg_number(o + 534, 302, spd, 3, SEG, PC_RED, 0);
-        seg_number(o + 570, 302, mins, 2, SEG, PC_RED, 0);
-    } else {
-        for (int x : {498, 506, 514, 534, 542, 550, 570, 578})
-            hline(o + x, o + x + SEG, 302 + SEG, PC_RED);
     }
+    if (valid && mins >= 0)
+        seg_number(o + 570, 302, mins, 2, SEG, PC_RED, 0);
+    else
+        for (int x : {570, 578})
+            hline(o + x, o + x + SEG, 302 + SEG, PC_RED);
+    if (!valid)
+        for (int x : {498, 506, 514, 534, 542, 550})
+            hline(o + x, o + x + SEG, 302 + SEG, PC_RED);
     canvas_restore(o + 600, 296, o + 640, 314);
     const char *left = panel_has_nav1() ? "N1" : "GP";
     text_centred(o + 610 + 19 * (sel == 1), 302, sel == 1 ? "N2" : left, PC_GREEN);
@@ -298,40 +223,17 @@ void update_DME()
 
 void forget_radios()
 {
-    marker_kind = marker_lamp = 0;
-    marker_step_seen = -1;
-    dme_dist_nm = dme_speed_kt = 0.0f;
-    dme_last_time = -1.0f;
+    lamp_drawn = dme_drawn = 0;
 }
 
 // ---------------------------------------------------------------- GPS
 
-void get_gps_data(float *crs, float *dis)
+// The waypoint's identifier, blanks for what cannot be shown.
+static void gps_waypoint_text(char id[4])
 {
-    float nm = con.nmtomtrs * 60.0f;   // metres in a degree of latitude
-    float lat_mid = ((float)env.lat_south + nav.gps_lat) * 0.5f * 0.017453293f;
-    float dx = ((float)env.lon_west - nav.gps_lon) * nm * cosf(lat_mid) - ((float)flt.x - planex[0][0]);
-    float dy = (nav.gps_lat - (float)env.lat_south) * nm - ((float)flt.y - planey[0][0]);
-    float c = degf_wrap(atan2f(dx, dy) * 57.29578f);
-    float d = sqrtf(dx * dx + dy * dy);
-    *crs = std::isfinite(c) ? c : 0.0f;
-    *dis = std::isfinite(d) ? d : 0.0f;
-    nav.gps_crs = *crs;
-    nav.gps_dis = *dis;
-}
-
-static void gps_waypoint_id(char id[4])
-{
-    int i = nav.gpsindex;
-    const char *src = "---";
-    if (nav.gps_index_mode == 1 && i >= 0 && i <= env.nid_max_used && i < MAX_NDB_US)
-        src = nid_id[i];
-    else if (nav.gps_index_mode == 2 && i >= 0 && i <= env.vid_max_used && i < MAX_VOR_US)
-        src = vid_id[i];
-    else if (nav.gps_index_mode == 3 && i >= 0 && i <= env.aid_max_used && i < MAX_APT_US)
-        src = aid_id[i];
+    const char *src = gps_waypoint_id();
     for (int k = 0; k < 3; k++)
-        id[k] = src[k] >= ' ' && src[k] < 127 ? src[k] : ' ';
+        id[k] = src && src[k] >= ' ' && src[k] < 127 ? src[k] : '-';
     id[3] = 0;
 }
 
@@ -345,12 +247,7 @@ static void update_gps_unit()
     int c_mag = deg_wrap(iround(crs - (float)env.mvar));
     int d_nm = intlim(iround(dis * con.mtrstonm), 0, 999);
     int spd = intlim(iround(flt.vind), 0, 999);
-    int dev = 0;
-    if (mode == 2) {
-        float diff = degf_diff(nav.gps_lock_crs - crs);
-        float px = diff * dis * con.mtrstonm / 57.3f * 12.5f;
-        dev = std::isfinite(px) ? iround(fltlim(px, -25.0f, 25.0f)) : 0;
-    }
+    int dev = mode == 2 ? gps_cdi_px() : 0;
     int key = (((nav.gps_index_mode * 3 + mode) * 1000 + nav.gpsindex % 1000) * 360 + c_mag) ^
               ((d_nm * 1000 + spd) << 8) ^ ((dev + 32) << 24);
     if (!value_changed(&gps_mem, &gps_drawn, key) && !ins.tickle_gps)
@@ -371,9 +268,11 @@ static void update_gps_unit()
     text_at(o + GPS_X2 - 30, GPS_Y1 + 3, "1 2", PC_GREY7);
     text_at(o + GPS_X2 - (mode == 1 ? 30 : 18), GPS_Y1 + 3, mode == 1 ? "1" : "2", PC_GREEN);
     char id[4], s[40];
-    gps_waypoint_id(id);
+    gps_waypoint_text(id);
     snprintf(s, sizeof s, "WPT %s", id);
     text_at(o + GPS_X1 + 4, GPS_Y1 + 15, s, PC_GREEN);
+    text_at(o + GPS_X2 - 30, GPS_Y1 + 15, "<", PC_GREY7);   // the waypoint scrolls back or on
+    text_at(o + GPS_X2 - 14, GPS_Y1 + 15, ">", PC_GREY7);
     if (mode == 1) {
         snprintf(s, sizeof s, "CRS %03d  DIS %03d", c_mag, d_nm);
         text_at(o + GPS_X1 + 4, GPS_Y1 + 28, s, PC_GREEN);

@@ -498,7 +498,9 @@ void update_HSI_VOR()
 {
     int good = nav.goodnav[1];
     int course = deg_wrap(iround(std::isfinite(nav.obs[1]) ? nav.obs[1] : 0.0f));
-    int cdi = good && std::isfinite(nav.hdef[1]) ? iround(fltlim(nav.hdef[1] * 4.0f, -20.0f, 20.0f)) : 0;
+    float swing, glide;
+    cdi_needles(CDI_HSI, 1, &swing, &glide);
+    int cdi = good && std::isfinite(swing) ? iround(swing) : 0;
     int flag = good ? nav.ntf[1] : 0;
     int key = (course * 64 + cdi + 32) * 4 + intlim(flag, 0, 3);
     if (value_changed(&hsi_course_mem, &hsi_drawn, key))
@@ -511,8 +513,9 @@ void update_HSI_VOR()
 
 void update_HSI_GS()
 {
-    int on = nav.goodnav[1] && nav.ilsgs[1] == 3 && nav.ntf[1] == 1 && std::isfinite(nav.vdef[1]);
-    int y = on ? pln.gsyc + iround(fltlim(nav.vdef[1] * 11.0f, -22.0f, 22.0f)) : -1;
+    float swing, glide;
+    cdi_needles(CDI_HSI, 1, &swing, &glide);
+    int y = glide_slope_received(1) && std::isfinite(glide) ? pln.gsyc + iround(glide) : -1;
     if (!value_changed(&gs_mem, &gs_drawn, y))
         return;
     for (int x : {pln.gsx1, pln.gsx2}) {

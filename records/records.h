@@ -24,7 +24,7 @@ constexpr int MAX_NDB_MENU = 100;
 
 // Navigation entry types (navmsc[k][0]).
 enum NavType { NAV_EMPTY = 0, NAV_APT1 = 1, NAV_APT3 = 3, NAV_NDB = 4, NAV_VOR = 5,
-               NAV_OM = 6, NAV_IM = 8, NAV_ILS = 9, NAV_LOC = 10 };
+               NAV_OM = 6, NAV_MM = 7, NAV_IM = 8, NAV_ILS = 9, NAV_LOC = 10 };
 
 struct environmentstruct {
     char C_path[MAX_STR];    // a path whose folder holds the quadrant files
@@ -539,6 +539,8 @@ extern inststruct ins;
 // the flight start (set_lever_rows), the function keys and the lever drags.
 // Throttles: the knob's top row, full at 515, idle at 563 (grab at + 7).
 constexpr int LEVER_THROT_FULL = 515, LEVER_THROT_IDLE = 563;
+// Past idle, on aircraft with thrust reversers: full reverse at 573.
+constexpr int LEVER_THROT_REVERSE = 573;
 // Propeller and mixture: the knob's top row, high at 446, low at 486
 // (grab at + 11).
 constexpr int LEVER_PROP_HIGH = 446, LEVER_PROP_LOW = 486;
@@ -588,14 +590,41 @@ struct navstruct {
     int gps_index_mode;      // waypoint kind: 1 NDB, 2 VOR, 3 airport
     int gps_display_mode;    // 1 course/distance/speed, 2 cross-track and time
     int gpsindex;            // waypoint index in its country table
-    // ---- stations latched by the tuning (setnav), read by the panel
+    // ---- stations latched by the tuning (tune_radio, panel's setnav),
+    // read by the receivers and the panel
     int goodnav[2];          // a station is tuned
     float vorx[2], vory[2], vorz[2];   // m, the station (an ILS's localizer)
+    float gsx[2], gsy[2], gsz[2];      // m, the glide-slope antenna
     float adfx, adfy;        // m, the NDB; both 0 before any is latched
+    int goodadf;             // an NDB has been latched since the start
     float gps_crs, gps_dis;  // deg true and m to the GPS waypoint (get_gps_data)
     // ---- end of the latched block
+    // ---- what the receivers show, written each event period by the
+    // flight events (radio_receivers) and drawn by the panel
+    float vor_brg[2];        // deg magnetic 0..360, to each NAV station
+    float adf_brg;           // deg 0..360, to the NDB relative to the nose
+    float gps_cdi;           // px, cross-track needle (12.5 px a nm, right
+                             // of the locked course positive), unclamped
+    int marker;              // beacon overhead: 0 none, NAV_OM, NAV_MM, NAV_IM
+    int marker_lit;          // its lamp is lit in this step of its pattern
+    int dme_ok;              // the DME has a station (or the GPS) to measure
+    float dme_nm;            // nm, 0..999: slant distance, smoothed
+    float dme_kt;            // kt, 0..999: its rate of change (or airspeed)
+    float dme_min;           // min to the station, 0..999; -1 when the speed
+                             // is too low for an estimate
+    float dme_time;          // s of simulated time of the last DME reading
+    // ---- end of the receivers' output block
 };
 extern navstruct nav;
+// The radios of tune_radio and the panel's setnav, in their numbering.
+enum RadioNumber { RADIO_NAV1 = 0, RADIO_NAV2, RADIO_COM1, RADIO_COM2, RADIO_ADF, RADIO_GPS,
+                   RADIO_XPDR, N_RADIOS };
+// nav.ilsgs of a receiver tuned to a VOR (an ILS holds its glide-path angle).
+constexpr int VOR_GLIDESLOPE = 9;
+// nav.ntf: the flag window's "NAV", "TO" (or a localizer received), "FRM".
+enum NavFlag { NTF_OFF = 0, NTF_TO = 1, NTF_FROM = 2 };
+// nav.gps_index_mode: the country table the GPS waypoint comes from.
+enum GpsKind { GPS_NDB = 1, GPS_VOR = 2, GPS_APT = 3 };
 
 // ================================================================ the out-the-window view (scn, sta, car)
 constexpr int MAX_STARS = 2000;
@@ -811,6 +840,8 @@ enum SoundIndex {
     SND_GEAR, SND_TERRAIN, SND_GLIDESLP, SND_MINIMUMS, SND_WNDSHEAR, SND_CAUTION,
     SND_ALERT, SND_DOT, SND_DASH, SND_STALL, NSOUNDS
 };
+// Marker-beacon tones of beepme.
+enum BeepKind { BEEP_DOT = 5, BEEP_DASH = 6 };
 
 // Force-feedback request kinds of forcecall.
 enum ForceKind {

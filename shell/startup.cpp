@@ -179,6 +179,7 @@ void register_sim_callbacks()
     fc.forcecall = forcecall;
     fc.stall_shaker = stall_shaker;
     fc.dskoutproc = dskoutproc;
+    fc.beepme = beepme;
     set_flight_callbacks(&fc);
     ControlsCallbacks cc = {};
     cc.handle = handle;

@@ -19,7 +19,6 @@ constexpr float BASE_RATE_HZ = 22050.0f;   // the rate a ratio of 1 plays at
 constexpr int ENTYPE_TURBOPROP = 2, ENTYPE_JET = 3;
 constexpr float MIN_BALANCE_DRIVE = 0.01f;   // power + speed below it: no balance update
 constexpr float MIN_THUNDER_LEVEL = 0.3f;
-constexpr int BEEP_DOT = 5, BEEP_DASH = 6;
 
 int sound_playable() { return msc.sound_ready && msc.sound_avail && msc.sound_on; }
 

@@ -157,15 +157,40 @@ TEST_F(ScriptTest, AutopilotCommandsParseAndRefuseBadTargets)
     ASSERT_EQ(batch_parse_line("at 60 release", 3, &c, w), 1);
     EXPECT_EQ(c.verb, BV_RELEASE);
     EXPECT_FLOAT_EQ(c.at_s, 60.0f);
-    EXPECT_EQ(why("hold pitch 5"), "unknown autopilot mode (heading, altitude, vs, speed): pitch");
-    EXPECT_EQ(why("hold altitude"), "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>");
+    const std::string usage = "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt> | nav1 | nav2 | glideslope";
+    EXPECT_EQ(why("hold pitch 5"), "unknown autopilot mode (heading, altitude, vs, speed, nav1, nav2, glideslope): pitch");
+    EXPECT_EQ(why("hold altitude"), usage);
     EXPECT_EQ(why("hold vs fast"), "expected a number for vs");
     EXPECT_EQ(why("hold speed -5"), "speed out of range (0..2000): -5");
-    EXPECT_EQ(why("hold altitude 5000 ft"), "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>");
+    EXPECT_EQ(why("hold altitude 5000 ft"), usage);
+    EXPECT_EQ(why("hold nav1 5"), "unknown autopilot mode (heading, altitude, vs, speed, nav1, nav2, glideslope): nav1");
+    ASSERT_EQ(batch_parse_line("at 20 hold glideslope", 4, &c, w), 1);
+    EXPECT_EQ(c.kind, BH_GLIDESLOPE);
+    EXPECT_FLOAT_EQ(c.at_s, 20.0f);
     EXPECT_EQ(why("release all"), "usage: release");
     BatchRun r = run("hold heading 90\n");
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.err.find("s.txt:1: no flight yet"), std::string::npos) << r.err;
+}
+
+TEST_F(ScriptTest, RadioCommandsTakeOnlyFrequenciesTheRadiosShow)
+{
+    BatchCommand c;
+    char w[MAX_STR];
+    ASSERT_EQ(batch_parse_line("tune nav2 111.70", 1, &c, w), 1);
+    EXPECT_EQ(c.verb, BV_TUNE);
+    EXPECT_EQ(c.kind, BT_NAV2);
+    ASSERT_EQ(batch_parse_line("at 5 tune adf 344", 1, &c, w), 1);
+    EXPECT_EQ(c.kind, BT_ADF);
+    ASSERT_EQ(batch_parse_line("obs 2 -62", 1, &c, w), 1);
+    EXPECT_EQ(c.verb, BV_OBS);
+    EXPECT_EQ(c.kind, 1);
+    EXPECT_EQ(why("tune nav1 111.72"), "NAV frequencies go in steps of 0.05 MHz: 111.72");
+    EXPECT_EQ(why("tune nav1 118.00"), "nav1 out of range (108..117.95): 118.00");
+    EXPECT_EQ(why("tune adf 344.5"), "ADF frequencies are whole kHz: 344.5");
+    EXPECT_EQ(why("tune com1 121.5"), "unknown radio (nav1, nav2, adf): com1");
+    EXPECT_EQ(why("tune nav1"), "usage: tune nav1|nav2 <MHz> | adf <kHz>");
+    EXPECT_EQ(why("obs 3 90"), "the course selectors are 1 and 2, not 3");
 }
 
 // A corrupt aircraft ends the run with the loader's message and a failure

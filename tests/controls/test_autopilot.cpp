@@ -130,6 +130,30 @@ TEST_F(ControlTest, GlideSlopeOnlyFromAnIlsReceiver)
     EXPECT_LT(flt.trim, -0.001f);
 }
 
+// The glide-slope needle bends the path: steeper above the slope, level
+// (never a climb) far below it.
+TEST_F(ControlTest, GlideSlopeModeSteersBackToTheSlope)
+{
+    flt.v = 60.0f;
+    flt.vind = 110.0f;
+    nav.ntf[1] = 1;
+    nav.ilsgs[1] = 3;
+    auto trim_after = [this](float delvert) {
+        ott.GS2 = 0;
+        flt.trim = 0.0f;
+        stick(0, 0);   // disengaged: the next engagement starts afresh
+        ott.GS2 = 1;
+        ott.delvert = delvert;
+        for (int f = 0; f < 20; f++)
+            stick(0, 0);
+        return flt.trim;
+    };
+    float on = trim_after(0.0f), above = trim_after(1.0f), below = trim_after(-5.0f);
+    EXPECT_LT(above, on - 0.001f);
+    EXPECT_NEAR(below, 0.0f, 1e-4f);
+    EXPECT_NEAR(trim_after(-1.0f), 0.0f, 1e-4f);   // 3 - 3 x 1: level, just
+}
+
 TEST_F(ControlTest, HeadingSelectBanksTowardTheBugAtMostThirtyDegrees)
 {
     ott.HDSLCT = 1;

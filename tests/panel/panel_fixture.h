@@ -76,6 +76,8 @@ class PanelTest : public HeadlessTest {
         nav.goodnav[1] = 1, nav.ilsgs[1] = 3, nav.ntf[1] = 1;
         nav.hdef[1] = 1.5f, nav.vdef[1] = -0.4f, nav.obs[1] = 50.0f;
         nav.adfx = 5000.0f, nav.adfy = 9000.0f;
+        nav.goodadf = 1, nav.adf_brg = 328.0f;   // the NDB as the aircraft at 0, 0 heading 61 sees it
+        nav.dme_ok = 1, nav.dme_nm = 12.3f, nav.dme_kt = 140.0f, nav.dme_min = 5.3f;
         ott.HDSLCT = 1;
         set_lever_rows(0);
     }

@@ -84,7 +84,7 @@ TEST_F(SimTest, KeysActInTheWindow)
     // panel's heading button then turns off.
     ott.NAV[1] = ott.ALHOLD = ott.GS2 = ott.ASHOLD = 1;
     press('`');
-    EXPECT_EQ(ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
+    EXPECT_EQ(ott.HDSLCT + ott.NAV[1] + ott.ALHOLD + ott.VVHOLD + ott.GS2 + ott.ASHOLD, 0);
     // The space bar launches from an armed catapult, else opens the ATC list.
     flt.cat_stage = 34;
     press(' ');

@@ -13,7 +13,7 @@ constexpr float DEFAULT_BATCH_FRAME_S = 0.05f;
 
 enum BatchVerb {
     BV_AIRCRAFT, BV_START_RUNWAY, BV_START_FINAL, BV_START_AIR, BV_WEATHER, BV_FRAME,
-    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_ATC
+    BV_TRIM, BV_SET, BV_RAMP, BV_OUTPUT, BV_RUN, BV_HOLD, BV_RELEASE, BV_TUNE, BV_OBS, BV_ATC
 };
 enum BatchWeather { BW_CALM, BW_WIND, BW_TURBULENCE, BW_TEMP, BW_BARO };
 enum BatchControl {
@@ -23,8 +23,12 @@ enum BatchControl {
 
 // Autopilot modes "hold" engages: heading (deg true, as the heading
 // column), altitude (ft above sea level), vertical speed (ft/min) and
-// indicated airspeed (kt, the auto-throttle).
-enum BatchHold { BH_HEADING, BH_ALTITUDE, BH_VS, BH_SPEED, N_BATCH_HOLDS };
+// indicated airspeed (kt, the auto-throttle) with their targets; the NAV 1
+// or NAV 2 course and NAV 2's glide slope without one.
+enum BatchHold { BH_HEADING, BH_ALTITUDE, BH_VS, BH_SPEED, BH_NAV1, BH_NAV2, BH_GLIDESLOPE,
+                 N_BATCH_HOLDS };
+// Radios "tune" sets: the NAV receivers (MHz) and the ADF (kHz).
+enum BatchTune { BT_NAV1, BT_NAV2, BT_ADF };
 
 // One scenario command, as parsed. `at_s` is negative for a command that
 // runs where it stands, else the simulated time it waits for.
@@ -32,7 +36,8 @@ struct BatchCommand {
     int line;                // 1-based line in the scenario file
     int verb;                // BatchVerb
     float at_s;
-    int kind;                // BatchWeather, BatchControl, BatchHold, 1 for an ILS final or a climb trim
+    int kind;                // BatchWeather, BatchControl, BatchHold, BatchTune, the receiver
+                             // of obs (0, 1), 1 for an ILS final or a climb trim
     float v[5];              // numbers in the order of the command's syntax
     char text[MAX_STR];      // aircraft file, airport id, or the words of an atc command
     char runway[8];          // runway name as written ("27L")
@@ -86,6 +91,13 @@ void batch_hold(int kind, float value);
 // Switches every autopilot mode off; the trim and the throttle stay where
 // the autopilot left them.
 void batch_release();
+// Tunes NAV 1 or NAV 2 to `value` MHz (108.00..117.95 in steps of 0.05) or
+// the ADF to `value` kHz (0..999), and latches what it receives, as a
+// click on the radio's digits does. Writes: nav (see tune_radio).
+void batch_tune(int which, float value);
+// The course selector of NAV receiver r (0, 1) to deg magnetic, wrapped
+// into 0..360. Writes: nav.obs[r].
+void batch_obs(int r, float deg);
 // Air traffic control: `request` is what follows "atc" in a scenario
 // (see the README). batch_atc_check only checks its form (0 with the
 // reason in `why`); batch_atc acts: a menu call, a filed plan, an ATIS, the

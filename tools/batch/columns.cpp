@@ -17,7 +17,8 @@ enum Column {
     C_PITCH, C_ROLL, C_HEADING, C_P, C_Q, C_R, C_RPM, C_THRUST, C_FUEL, C_ON_GROUND, C_CRASHED,
     C_FLAPS, C_GEAR, C_ELEVATOR, C_AILERON, C_RUDDER, C_THROTTLE, C_TRIM, C_MACH, C_STALL_WARN,
     C_POWER, C_MASS, C_AX, C_AY, C_AZ, C_ELEV_DEG, C_WIND_X, C_WIND_Y, C_WATCHDOG, C_DIST, C_ENERGY_RATE, C_TRIM_OK, C_AFLOAT,
-    C_COLLECTIVE, C_ATC_PHASE, C_ATC, N_COLUMNS
+    C_COLLECTIVE, C_NAV1_HDEF, C_NAV1_VDEF, C_NAV1_FLAG, C_NAV2_HDEF, C_NAV2_VDEF, C_NAV2_FLAG,
+    C_DME, C_OUTER, C_MIDDLE, C_INNER, C_ATC_PHASE, C_ATC, N_COLUMNS
 };
 
 const char *const NAMES[N_COLUMNS] = {
@@ -25,8 +26,9 @@ const char *const NAMES[N_COLUMNS] = {
     "beta", "pitch", "roll", "heading", "p", "q", "r", "rpm", "thrust_n", "fuel_lb", "on_ground",
     "crashed", "flaps", "gear", "elevator", "aileron", "rudder", "throttle", "trim", "mach",
     "stall_warn", "power_hp", "mass_lb", "ax", "ay", "az", "elevator_deg", "wind_x", "wind_y",
-    "watchdog", "dist_ft", "energy_fpm", "trim_ok", "afloat", "collective",
-    "atc_phase", "atc"};
+    "watchdog", "dist_ft", "energy_fpm", "trim_ok", "afloat", "collective", "nav1_hdef",
+    "nav1_vdef", "nav1_flag", "nav2_hdef", "nav2_vdef", "nav2_flag", "dme_nm", "outer_lamp",
+    "middle_lamp", "inner_lamp", "atc_phase", "atc"};
 
 double position_value(int col)
 {
@@ -108,6 +110,25 @@ double afloat()
     return 0.0;
 }
 
+// The receivers as the panel shows them: deviations (deg), flags (0 off,
+// 1 TO or localizer, 2 FROM), the DME distance and the marker lamps.
+double radio_value(int col)
+{
+    switch (col) {
+    case C_NAV1_HDEF: return nav.hdef[0];
+    case C_NAV1_VDEF: return nav.vdef[0];
+    case C_NAV1_FLAG: return nav.ntf[0];
+    case C_NAV2_HDEF: return nav.hdef[1];
+    case C_NAV2_VDEF: return nav.vdef[1];
+    case C_NAV2_FLAG: return nav.ntf[1];
+    case C_DME: return nav.dme_ok ? nav.dme_nm : -999.0;   // the output rows' missing value
+    case C_OUTER: return nav.marker == NAV_OM && nav.marker_lit;
+    case C_MIDDLE: return nav.marker == NAV_MM && nav.marker_lit;
+    case C_INNER: return nav.marker == NAV_IM && nav.marker_lit;
+    default: return motion_value(col);
+    }
+}
+
 }   // namespace
 
 int batch_column_index(const char *name)
@@ -146,6 +167,6 @@ double batch_column_value(int col)
     case C_COLLECTIVE: return bst.ctl[BC_COLLECTIVE];
     case C_ATC_PHASE: return atc.planphase;
     case C_ATC: return NAN;   // text: the runner prints the last controller message
-    default: return motion_value(col);
+    default: return radio_value(col);
     }
 }

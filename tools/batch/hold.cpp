@@ -35,6 +35,18 @@ void batch_hold(int kind, float value)
         ott.ASHOLD = 1;
         ott.as_hold = value;
         break;
+    // The NAV modes exclude each other and the heading select, as the
+    // autopilot's buttons do; the glide slope is a vertical mode.
+    case BH_NAV1:
+    case BH_NAV2:
+        ott.HDSLCT = 0;
+        ott.NAV[0] = kind == BH_NAV1;
+        ott.NAV[1] = kind == BH_NAV2;
+        break;
+    case BH_GLIDESLOPE:
+        ott.GS2 = 1;
+        ott.ALHOLD = ott.VVHOLD = 0;
+        break;
     default:
         break;
     }

@@ -122,7 +122,8 @@ int apply(Runner &r, const BatchCommand &c)
 {
     char why[MAX_STR] = "";
     int flying = c.verb == BV_TRIM || c.verb == BV_SET || c.verb == BV_RAMP || c.verb == BV_RUN ||
-                 c.verb == BV_HOLD || c.verb == BV_RELEASE || c.verb == BV_ATC;
+                 c.verb == BV_HOLD || c.verb == BV_RELEASE || c.verb == BV_TUNE || c.verb == BV_OBS ||
+                 c.verb == BV_ATC;
     if (flying && !bst.started)
         return refuse(r, c, "no flight yet: give an aircraft and a start first");
     switch (c.verb) {
@@ -139,6 +140,8 @@ int apply(Runner &r, const BatchCommand &c)
     case BV_RAMP: batch_ramp(c.kind, c.v[0], c.v[1]); return 1;
     case BV_HOLD: batch_hold(c.kind, c.v[0]); return 1;
     case BV_RELEASE: batch_release(); return 1;
+    case BV_TUNE: batch_tune(c.kind, c.v[0]); return 1;
+    case BV_OBS: batch_obs(c.kind, c.v[0]); return 1;
     case BV_TRIM:
         if (!batch_trim(c.kind))
             fprintf(r.err, "%s:%d: warning: no steady level flight found here; trim is the best found\n",

@@ -158,8 +158,8 @@ const Named CONTROLS[N_BATCH_CONTROLS] = {
     {"trim", -1.0f, 1.0f}, {"flaps", 0.0f, 1.0f}, {"brakes", 0.0f, 1.0f}, {"gear", 0.0f, 1.0f},
     {"weight", 0.0f, 1.0e6f}, {"collective", 0.0f, 1.0f}};
 
-// Autopilot targets by BatchHold, with their ranges.
-const Named HOLDS[N_BATCH_HOLDS] = {
+// Autopilot targets by BatchHold, with their ranges (the modes that take one).
+const Named HOLDS[BH_NAV1] = {
     {"heading", -360.0f, 720.0f}, {"altitude", -1000.0f, 99000.0f}, {"vs", -20000.0f, 20000.0f},
     {"speed", 0.0f, 2000.0f}};
 
@@ -191,9 +191,46 @@ int parse_set(const Tokens &tk, int i, BatchCommand *c, char *why)
 int parse_hold(const Tokens &tk, int i, BatchCommand *c, char *why)
 {
     c->verb = BV_HOLD;
-    return parse_named(tk, i, c, HOLDS, N_BATCH_HOLDS,
-                       "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt>",
-                       "unknown autopilot mode (heading, altitude, vs, speed): ", why);
+    // The receivers' modes take no target: the needles are the target.
+    static const char *const RECEIVER_MODES[] = {"nav1", "nav2", "glideslope"};
+    for (int k = 0; k < 3; k++)
+        if (tk.n - i == 1 && !strcmp(tk.t[i], RECEIVER_MODES[k])) {
+            c->kind = BH_NAV1 + k;
+            return 1;
+        }
+    return parse_named(tk, i, c, HOLDS, BH_NAV1,
+                       "usage: hold heading <deg> | altitude <ft> | vs <fpm> | speed <kt> | nav1 | "
+                       "nav2 | glideslope",
+                       "unknown autopilot mode (heading, altitude, vs, speed, nav1, nav2, glideslope): ", why);
+}
+
+// Radios by BatchTune: NAV in MHz, the ADF in kHz.
+const Named TUNES[] = {{"nav1", 108.0f, 117.95f}, {"nav2", 108.0f, 117.95f}, {"adf", 0.0f, 999.0f}};
+
+// "tune nav1|nav2 <MHz> | adf <kHz>": only frequencies the radio can show.
+int parse_tune(const Tokens &tk, int i, BatchCommand *c, char *why)
+{
+    c->verb = BV_TUNE;
+    if (parse_named(tk, i, c, TUNES, 3, "usage: tune nav1|nav2 <MHz> | adf <kHz>",
+                    "unknown radio (nav1, nav2, adf): ", why) < 0)
+        return -1;
+    float v = c->v[0];
+    if (c->kind == BT_ADF)
+        return v == floorf(v) ? 1 : fail(why, "ADF frequencies are whole kHz: ", tk.t[i + 1]);
+    float hundredths = (v - floorf(v)) * 100.0f;
+    long h = lroundf(hundredths);
+    if (fabsf(hundredths - (float)h) > 0.01f || h % 5)
+        return fail(why, "NAV frequencies go in steps of 0.05 MHz: ", tk.t[i + 1]);
+    return 1;
+}
+
+// "obs 1|2 <deg>": the course selector of NAV 1 or NAV 2.
+const Named OBS[] = {{"1", -360.0f, 720.0f}, {"2", -360.0f, 720.0f}};
+
+int parse_obs(const Tokens &tk, int i, BatchCommand *c, char *why)
+{
+    c->verb = BV_OBS;
+    return parse_named(tk, i, c, OBS, 2, "usage: obs 1|2 <deg>", "the course selectors are 1 and 2, not ", why);
 }
 
 // "output <hz> <column,...>"; the columns may also be split by blanks.
@@ -256,6 +293,10 @@ int parse_one(const Tokens &tk, int i, BatchCommand *c, char *why)
         return parse_output(tk, i, c, why);
     if (!strcmp(verb, "hold"))
         return parse_hold(tk, i, c, why);
+    if (!strcmp(verb, "tune"))
+        return parse_tune(tk, i, c, why);
+    if (!strcmp(verb, "obs"))
+        return parse_obs(tk, i, c, why);
     if (!strcmp(verb, "release")) {
         c->verb = BV_RELEASE;
         return left == 0 ? 1 : fail(why, "usage: release");
