@@ -28,7 +28,7 @@ const DataRow ROWS[NUM_DATA_ROWS] = {
     {"THT1 part THT2 part", {3, 3}, {2, 2}, {"throttle", "throttle2"}},
     {"PRP1  rpm PRP2  rpm", {4, 4}, {0, 0}, {"prop1_rpm", "prop2_rpm"}},
     {"WSWP  deg HSWP  deg TVEC  deg", {3, 3, 3}, {0, 0, 0}, {"wing_sweep_deg", "hstab_sweep_deg", "thrust_vector_deg"}},
-    {"ELEV yoke AILN yoke RUDD yoke", {3, 3, 3}, {2, 2, 2}, {"elevator", "aileron", "rudder"}},
+    {"ELEV yoke AILN yoke RUDD yoke", {3, 3, 3}, {2, 2, 2}, {"yoke_pitch", "yoke_roll", "yoke_yaw"}},
     {"ELEV surf AILN surf RUDD surf", {3, 3, 3}, {2, 2, 2}, {"elevator_cmd", "aileron_cmd", "rudder_cmd"}},
     {"TRIM  deg FLAP part SLAT part", {3, 3, 3}, {1, 2, 2}, {"trim", "flaps", "slats"}},
     {"GEAR  0/1 WBRK  0/1 SPBK  0/1", {1, 3, 1}, {0, 2, 0}, {"gear", "brake", "speedbrake"}},
