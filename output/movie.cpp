@@ -56,6 +56,10 @@ void circle_replay_camera()
 
 void start_movie()
 {
+    if (mnw.up[WIN_REPLAY]) {   // already replaying: keep the weather saved at its start
+        MACIBM_startwind(WIN_REPLAY, 1);
+        return;
+    }
     saved_rain_tstm = atm.rain_tstm;
     saved_base_m = atm.baseMSL;
     saved_tops_m = atm.topsMSL;

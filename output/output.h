@@ -132,7 +132,8 @@ void path_centroid();
 void circle_replay_camera();
 // "3-D Flight-Path": clears the weather that hides the trail (kept for
 // stop_movie), opens window 14 and world 1, places the free camera (view
-// 999) circling the trail. Writes: atm, set.viewtype, pat, msc.*_view, scn.
+// 999) circling the trail; while the window is open only raises it.
+// Writes: atm, set.viewtype, pat, msc.*_view, scn.
 void start_movie();
 // Each pass while window 14 is open: the stick turns the camera, the view
 // draws the world and trail, the visibility adapts to keep pace.

@@ -296,6 +296,7 @@ TEST_F(OutputSimTest, TakeOffWritesTheDataFiles)
     start_movie();
     EXPECT_EQ(set.viewtype, 999);
     EXPECT_TRUE(atm.clear);
+    start_movie();   // chosen again while open: the weather saved first stays
     SimTest::passes(3);
     test_close_window(14);
     SimTest::passes(1);
