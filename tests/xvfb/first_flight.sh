@@ -4,20 +4,26 @@
 # questions, full throttle on the keys, a take-off flown with the mouse, a
 # view change, Exit; screenshots of each step go to OUTDIR. "quit" instead
 # only checks that SIGTERM during the first-start dialog ends the program
-# within a second, saving nothing (fast enough for the test suite).
+# within a second, saving nothing (fast enough for the test suite). "atc"
+# flies as "fly" does, but first opens the controller's menu with the space
+# bar on the runway, asks for an ATIS, and checks that the sound output
+# (SDL's disk driver) holds the spoken message.
 #
-#   tests/xvfb/first_flight.sh PROGRAM_DIR OUTDIR [fly|quit]
+#   tests/xvfb/first_flight.sh PROGRAM_DIR OUTDIR [fly|quit|atc]
 #
-# Needs xvfb-run, xdotool and (for fly) ImageMagick's import; exits 77
-# (skipped) when they are missing.
+# Needs xvfb-run, xdotool and (for fly and atc) ImageMagick's import, for atc
+# also python3; exits 77 (skipped) when they are missing.
 set -u
 if [ "${1:-}" != --inner ]; then
     prog_dir=$(cd "${1:?PROGRAM_DIR}" && pwd); out=${2:?OUTDIR}; mode=${3:-fly}
-    tools="xvfb-run xdotool"; [ "$mode" = fly ] && tools="$tools import"
+    tools="xvfb-run xdotool"; [ "$mode" != quit ] && tools="$tools import"
+    [ "$mode" = atc ] && tools="$tools python3"
     for t in $tools; do command -v "$t" >/dev/null || { echo "skipped: $t is missing"; exit 77; }; done
     mkdir -p "$out"; out=$(cd "$out" && pwd)
     home=$(mktemp -d); trap 'rm -rf "$home"' EXIT
-    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+    audio=dummy; [ "$mode" = atc ] && audio=disk
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=$audio \
+        SDL_DISKAUDIOFILE=$home/sound.raw \
         xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inner "$prog_dir" "$out" "$mode" "$home"
     exit $?
 fi
@@ -61,6 +67,45 @@ if [ "$mode" = quit ]; then
     exit 0
 fi
 
+# The controller's menu over the runway view (the menu's rows are 10 pixels
+# from row 19; the list's first entry sits at its top left), then the first
+# airport's ATIS, heard in the sound written by the disk driver: the 16-bit
+# stereo samples at 22050 Hz while the message plays must be well above the
+# engine's idle sound just before.
+atc_check() {
+    mark() { stat -c %s "$home/sound.raw"; }
+    key space
+    sleep 1
+    shot 09-atc-menu
+    move 100 44; xdotool click 1   # "Get ATIS..."
+    sleep 1
+    move 60 24
+    sleep 0.5
+    shot 10-atis-list
+    before=$(mark)
+    xdotool click 1
+    sleep 1.5
+    shot 11-atis-message
+    sleep 12
+    after=$(mark)
+}
+speech_heard() {
+    python3 - "$home/sound.raw" "$before" "$after" <<'PY'
+import array, math, sys
+raw = open(sys.argv[1], 'rb').read()
+before, after = int(sys.argv[2]), int(sys.argv[3])
+def rms(a, b):
+    s = array.array('h', raw[a - a % 4:b - b % 4])
+    return math.sqrt(sum(v * v for v in s) / max(len(s), 1))
+second = 22050 * 4
+idle = rms(max(0, before - 2 * second), before)
+loud = sum(rms(before + k * second // 2, before + (k + 1) * second // 2) > 1.5 * idle + 200
+           for k in range((after - before) * 2 // second))
+print("idle rms %.0f, half-seconds with speech %d of %d" % (idle, loud, (after - before) * 2 // second))
+sys.exit(0 if loud >= 6 else 1)
+PY
+}
+
 sleep 1.5
 shot 01-welcome
 key Return
@@ -72,6 +117,7 @@ shot 03-no-joystick
 key Return
 sleep 2
 shot 04-on-the-runway
+[ "$mode" = atc ] && atc_check
 for _ in $(seq 12); do key F2; sleep 0.1; done
 sleep 1
 move 400 127   # the stick's centre
@@ -95,4 +141,5 @@ kill -TERM "$pid"   # as Exit: the preferences are saved
 wait "$pid"; status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 head -n 2 "$prefs" | tail -n 1 | grep -q "^40 version" || fail "no preferences saved"
+[ "$mode" = atc ] && { speech_heard || fail "no speech in the sound output"; }
 echo "screenshots in $out"
