@@ -75,6 +75,8 @@ TEST_F(OutputTest, DataFileLines)
         msc.cntr10 = c.cntr10;
         dskoutproc();
         all += c.expect;
+        // Flushed per line: the file holds every line while still open.
+        EXPECT_EQ(slurp(dir / "data/vortan/Vortan.box"), all);
     }
     EXPECT_EQ(box(), all);
 }
