@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vortan, builds it, and either starts the
-# simulator (./setup.sh run) or runs every test (./setup.sh test).
+# simulator (./setup.sh run), runs every test (./setup.sh test), or installs
+# the programs under a prefix (./setup.sh install [PREFIX], /usr/local by
+# default).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -43,8 +45,17 @@ test)
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure -j "$JOBS"
     ;;
+install)
+    install_packages
+    build build -DCMAKE_BUILD_TYPE=Release
+    prefix=${2:-/usr/local}
+    sudo=""
+    mkdir -p "$prefix" 2>/dev/null || true
+    [ -w "$prefix" ] || sudo="sudo"
+    $sudo cmake --install build --prefix "$prefix"
+    ;;
 *)
-    echo "usage: ./setup.sh run | test" >&2
+    echo "usage: ./setup.sh run | test | install [PREFIX]" >&2
     exit 2
     ;;
 esac

@@ -230,13 +230,9 @@ static void switch_type_while_reading(int is_heli)
     set_up_for_type(is_heli, opened_name, opened_path);
 }
 
-void openplane()
+// Reads the design at `path` (file name `file`) as the one being edited.
+static void open_design(const char *file, const char *path)
 {
-    char file[MAX_STR], path[MAX_STR];
-    C_to_C(pln.C_name, file);
-    ap_dir("Aircraft", "", path);
-    if (!MACIBM_open(file, path, ACF_TYPE_ANY))
-        return;
     C_to_C(file, opened_name);
     C_to_C(path, opened_path);
     readin_path(path, switch_type_while_reading);
@@ -244,6 +240,31 @@ void openplane()
     msc.planenamed = 1;
     close_edit_windows();
     resetwindownames();
+}
+
+void openplane()
+{
+    char file[MAX_STR], path[MAX_STR];
+    C_to_C(pln.C_name, file);
+    ap_dir("Aircraft", "", path);
+    if (MACIBM_open(file, path, ACF_TYPE_ANY))
+        open_design(file, path);
+}
+
+// A design opened from its recovery copy goes on under the copy's name, so
+// that a save never lands on the design it was kept from.
+static void open_recovered(const char *path)
+{
+    const char *slash = strrchr(path, '/');
+    open_design(slash ? slash + 1 : path, path);
+}
+
+static void keep_recovery()
+{
+    static const DesignerRecovery R = {
+        "Airwright", &msc.planemod, [] { return msc.planenamed ? (const char *)pln.C_path : ""; },
+        [] { return (const char *)pln.C_name; }, writeout_file, open_recovered};
+    designer_set_recovery(&R);
 }
 
 int writeout(int force_new_name)
@@ -423,7 +444,10 @@ void handle_IBM_win(const WinEvent *ev)
 {
     switch (ev->message) {
     case MSG_COMMAND: handlemenu(ev->item); break;
-    case MSG_QUIT: handlemenu(MENU_EXIT); break;
+    case MSG_QUIT:
+        if (!designer_quit_by_signal())
+            handlemenu(MENU_EXIT);
+        break;
     case MSG_MOUSEMOVE:
         msc.mx = ev->x;
         msc.my = ev->y;
@@ -469,6 +493,7 @@ int airwright_start_layer()
     msc = miscstruct{};
     waiting_to_rotate = 0;
     register_backgrounds();
+    keep_recovery();
     return designer_start_layer("Airwright", handle_IBM_win, window_closed, &msc.mx, &msc.my,
                                 set_up_menus);
 }
@@ -477,6 +502,7 @@ void airwright_start()
 {
     designer_startup_bar(startup_pause_s);
     initairwright();
+    designer_offer_recovery();
     MACIBM_invalwind(WIN_MAIN);
 }
 

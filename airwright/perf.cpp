@@ -29,7 +29,7 @@ void start_performance()
     if (!msc.planenamed)
         return;
     char program[MAX_STR];
-    ap_dir("", "vortan-batch", program);
+    exe_dir("vortan-batch", program);
     const char *args[] = {"--performance", pln.C_path, nullptr};
     out_text[0] = err_text[0] = 0;
     if (child_start(program, args)) {

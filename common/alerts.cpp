@@ -169,10 +169,10 @@ int MACIBM_respond_alert(const char *C_name)
 }
 
 // A yes/no question of the layer's own (file dialogs): 1 yes, 0 no.
-int layer_ask(const char *s1, const char *s2)
+int layer_ask(const char *s1, const char *s2, const char *s3)
 {
     static const char *const YN[] = {"Yes", "No"};
-    const char *const msgs[4] = {s1, s2, "", ""};
+    const char *const msgs[4] = {s1, s2, s3, ""};
     return run_alert("Corvane Alert Question", msgs, 2, YN) == 1;
 }
 

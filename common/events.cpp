@@ -7,6 +7,7 @@
 #include "common/testsupport.h"
 
 #include <SDL2/SDL.h>
+#include <csignal>
 #include <cstring>
 
 constexpr int MAX_QUEUED = 512;   // test inputs waiting
@@ -20,6 +21,40 @@ static int caption_drag = -1;     // window whose caption is being dragged
 static int drag_dx, drag_dy;      // mouse minus window corner, pixels
 
 void test_set_test_mode(int on) { test_mode = on; }
+
+// SIGTERM and SIGINT reach the program as SDL's quit event, the same as a
+// closed window; this watch, chained in front of SDL's handlers, remembers
+// that a signal came, so a designer can keep its unsaved work instead of
+// asking a question nobody will answer.
+static volatile sig_atomic_t quit_signalled;
+static struct sigaction chained[2];   // SIGTERM's and SIGINT's previous handlers
+
+static void note_quit_signal(int sig)
+{
+    quit_signalled = 1;
+    const struct sigaction &prev = chained[sig == SIGINT];
+    if (prev.sa_handler != SIG_DFL && prev.sa_handler != SIG_IGN)
+        prev.sa_handler(sig);
+}
+
+void watch_quit_signals()
+{
+    static int watching;
+    if (watching)
+        return;
+    watching = 1;
+    struct sigaction mine = {};
+    mine.sa_handler = note_quit_signal;
+    sigemptyset(&mine.sa_mask);
+    const int SIGNALS[2] = {SIGTERM, SIGINT};
+    for (int k = 0; k < 2; k++) {
+        sigaction(SIGNALS[k], &mine, &chained[k]);
+        if (chained[k].sa_handler == SIG_IGN)   // started in the background: stays ignored
+            sigaction(SIGNALS[k], &chained[k], nullptr);
+    }
+}
+
+int layer_quit_signalled() { return quit_signalled; }
 
 int test_mode_on()
 {
@@ -49,6 +84,7 @@ void test_clear_input()
 {
     qhead = qcount = 0;
     quit_pending = 0;
+    quit_signalled = 0;
     capture = caption_drag = -1;
 }
 

@@ -132,10 +132,15 @@ void set_res(int init_call);
 void check_display(int init_call, int w, int h, int bpp);
 // path = app_path + dir + "/" + file (no folder part when dir is empty).
 void ap_dir(const char *dir, const char *file, char *path);
-// Sets app_path to the program folder: VORTAN_PROGRAM_DIR when set, else
-// the executable's folder ('/'-terminated). The layer's start does it; a
-// program without the layer (the batch runner) calls it itself.
+// Sets app_path to the program folder ('/'-terminated), where the programs'
+// data lie: VORTAN_PROGRAM_DIR when set, else the executable's folder, or,
+// for an installed program with no data beside it, <prefix>/share/vortan/
+// next to its <prefix>/lib/vortan/. The layer's start does it; a program
+// without the layer (the batch runner) calls it itself.
 void find_program_folder();
+// path = the running executable's folder + file (the programs run each
+// other from there).
+void exe_dir(const char *file, char *path);
 
 // Windows (index 0..17; 0..53 in the designers; any other index ends the
 // program with the function's own "out of bounds" message and the index).
@@ -303,6 +308,37 @@ int designer_start_layer(const char *name, void (*window_proc)(const WinEvent *e
 // ahead (1); otherwise ask about `name`: Yes runs `save` and goes ahead
 // only when it saved, No goes ahead, anything else cancels (0).
 int designer_save_question(int modified, const char *name, int (*save)());
+// 1 once SIGTERM or SIGINT has come (the quit it makes is then no closed
+// window).
+int layer_quit_signalled();
+
+// A designer told to end by a signal keeps unsaved changes in a recovery
+// copy beside the design ("<name>-recovered.<ext>", never over it; in the
+// user's data folder for a design never saved), written atomically through
+// `write`, says where on standard error and ends. A note in the user's data
+// folder ("<program>.recovery") holds the copy's path for the next start.
+struct DesignerRecovery {
+    const char *program;                 // "Foilwright", "Airwright"
+    const int *modified;                 // the unsaved-changes flag
+    const char *(*path)();               // the design's file; "" when never saved
+    const char *(*name)();               // its file name
+    int (*write)(const char *path);      // 1 when the whole design was written
+    void (*open)(const char *path);      // opens a copy at the next start
+};
+// Registers the designer's recovery (copied; the pointers must live on).
+// designer_start_layer's quit callback then covers a signal that arrives
+// while a question or dialog is up.
+void designer_set_recovery(const DesignerRecovery *r);
+// For the window procedure's quit: after a signal, keeps the changes (if
+// any) and ends the program; after a closed window it returns 0 and the
+// designer asks as its Exit does.
+int designer_quit_by_signal();
+// The recovery copy's path for `path` or, never saved, `name` in the user's
+// data folder; 0 when it does not fit.
+int designer_recovery_path(const char *path, const char *name, char *out);
+// At start-up: when the last run left a recovery copy, asks whether to open
+// it (the note is then gone, whatever the answer).
+void designer_offer_recovery();
 
 // ---------------------------------------------------------------- a program run beside this one
 // One child program at a time, run without a shell (arguments passed as

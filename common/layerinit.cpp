@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 char app_path[MAX_STR];
@@ -29,25 +30,55 @@ void MACIBM_set_callbacks(const LayerCallbacks *callbacks)
 
 // The folder of the executable, ending in '/'. Tests run the libraries from
 // their own binaries and name the program folder in VORTAN_PROGRAM_DIR.
+static char exe_folder[MAX_STR];   // the running program's own folder, '/'-terminated
+
+static void end_with_slash(char *dir)
+{
+    size_t n = strlen(dir);
+    if ((n == 0 || dir[n - 1] != '/') && n + 1 < MAX_STR)
+        app_C(dir, "/");
+}
+
+static int is_folder(const char *path)
+{
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// An installed program lives in <prefix>/lib/vortan/ and finds what it reads
+// in <prefix>/share/vortan/; built in place, both lie in one folder.
 void find_program_folder()
 {
+    ssize_t n = readlink("/proc/self/exe", exe_folder, sizeof exe_folder - 1);
+    exe_folder[n > 0 ? n : 0] = 0;
+    char *slash = strrchr(exe_folder, '/');
+    if (slash)
+        slash[1] = 0;
+    else
+        C_to_C("./", exe_folder);
     const char *dir = getenv("VORTAN_PROGRAM_DIR");
-    char exe[MAX_STR] = "";
-    if (dir && dir[0]) {
-        C_to_C(dir, exe);
-    } else {
-        ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
-        exe[n > 0 ? n : 0] = 0;
-        char *slash = strrchr(exe, '/');
-        if (slash)
-            slash[1] = 0;
-        else
-            C_to_C(".", exe);
+    char data[MAX_STR], shared[MAX_STR];
+    C_to_C(dir && dir[0] ? dir : exe_folder, data);
+    end_with_slash(data);
+    if (!(dir && dir[0])) {
+        char probe[MAX_STR];
+        C_plus_C(data, "Aircraft", probe);
+        C_plus_C(exe_folder, "../../share/vortan", shared);
+        char *real = is_folder(probe) ? nullptr : realpath(shared, nullptr);
+        if (real && strlen(real) + 2 < MAX_STR && is_folder(real)) {
+            C_to_C(real, data);
+            end_with_slash(data);
+        }
+        free(real);
     }
-    size_t n = strlen(exe);
-    if (n == 0 || exe[n - 1] != '/')
-        app_C(exe, "/");
-    C_to_C(exe, app_path);
+    C_to_C(data, app_path);
+}
+
+void exe_dir(const char *file, char *path)
+{
+    if (!exe_folder[0])
+        find_program_folder();
+    C_plus_C(exe_folder, file, path);
 }
 
 void ap_dir(const char *dir, const char *file, char *path)
@@ -104,6 +135,7 @@ int MACIBM_init(const char *main_name, void (*build_menus)())
         return 0;
     }
     layer_up = 1;
+    watch_quit_signals();
     set_res(1);
     set_system_colors();
     set_program_colors();

@@ -106,7 +106,10 @@ int test_joystick_input(int raw[4], int *buttons);
 int test_note_haptic(int call, int a, int b, int c);
 
 // The layer's own questions and notes (no program callbacks): 1 for Yes.
-int layer_ask(const char *s1, const char *s2);
+int layer_ask(const char *s1, const char *s2, const char *s3 = "");
+// Chains a watch on SIGTERM and SIGINT in front of SDL's own handlers (once
+// per process), so that a quit can tell a signal from a closed window.
+void watch_quit_signals();
 void layer_tell(const char *s1, const char *s2);
 
 // ---------------------------------------------------------------- worlds

@@ -3,6 +3,7 @@
 // window procedure and the start-up with its progress bar.
 #include "foilwright/foilwright.h"
 
+#include <cstring>
 
 namespace foilwright {
 
@@ -169,7 +170,10 @@ void handle_IBM_win(const WinEvent *ev)
 {
     switch (ev->message) {
     case MSG_COMMAND: handlemenu(ev->item); break;
-    case MSG_QUIT: donewdeal(2, msc.device); break;
+    case MSG_QUIT:
+        if (!designer_quit_by_signal())
+            donewdeal(2, msc.device);
+        break;
     case MSG_MOUSEMOVE:
         msc.mx = ev->x;
         msc.my = ev->y;
@@ -185,6 +189,28 @@ void handle_IBM_win(const WinEvent *ev)
     lineup(0);
 }
 
+// A part opened from its recovery copy goes on under the copy's name, so
+// that a save never lands on the part it was kept from.
+static void open_recovered(const char *path)
+{
+    readinpart(path, msc.device, switchmode);
+    const char *slash = strrchr(path, '/');
+    C_to_C(slash ? slash + 1 : path, msc.C_openfile);
+    C_to_C(path, msc.path_name);
+    msc.haveaname = 1;
+    msc.devicemod = 0;
+    retitle();
+}
+
+static void keep_recovery()
+{
+    static const DesignerRecovery R = {
+        "Foilwright", &msc.devicemod, [] { return msc.haveaname ? (const char *)msc.path_name : ""; },
+        [] { return (const char *)msc.C_openfile; },
+        [](const char *path) { return writeoutpart(path, msc.device); }, open_recovered};
+    designer_set_recovery(&R);
+}
+
 int foilwright_start_layer()
 {
     msc = miscstruct{};
@@ -192,6 +218,7 @@ int foilwright_start_layer()
     msc.view = VIEW_ALPHA;
     lastx = -1;
     register_backgrounds();
+    keep_recovery();
     return designer_start_layer("Foilwright", handle_IBM_win, nullptr, &msc.mx, &msc.my,
                                 set_up_menus);
 }
@@ -202,6 +229,7 @@ void foilwright_start()
     initfoilwright();
     switchmode(DEVICE_AIRFOIL);
     reset_to_default();
+    designer_offer_recovery();
     MACIBM_invalwind(0);
 }
 

@@ -3,7 +3,9 @@
 // table run beside it (with a stand-in runner).
 #include "aw_fixture.h"
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 #include <sstream>
@@ -191,4 +193,25 @@ TEST_F(AirTest, PerformanceTableRunsTheBatchRunnerOnTheSavedDesign)
     menu(MENU_PERFORMANCE);
     wait_for_table();
     EXPECT_NE(strstr(performance_text(), "could not be run"), nullptr);
+}
+
+// A signal ends Airwright at once; a design never saved keeps its changes
+// in the user's data folder, and a closed window still asks as Exit does.
+TEST_F(AirTest, ASignalKeepsAnUnsavedDesignAndAClosedWindowStillAsks)
+{
+    menu(317);
+    bump(WIN_WEIGHT, "Empty lb", 2, 1);
+    test_answer_alert(3);
+    test_system_quit();                         // the window closed by hand
+    MACIBM_pump();
+    ASSERT_EQ(test_alert_count(), 1);
+    EXPECT_STREQ(test_alert_line(0, 0), "Save changes to Untitled.acf first?");
+    raise(SIGINT);
+    EXPECT_EQ(fatal_message([] { MACIBM_pump(); }), "");
+    std::string copy = path("data/vortan/Untitled-recovered.acf");
+    EXPECT_TRUE(std::filesystem::exists(copy));
+    std::ifstream note(path("data/vortan/Airwright.recovery"));
+    std::string line;
+    std::getline(note, line);
+    EXPECT_EQ(line, copy);
 }

@@ -2,7 +2,10 @@
 // question, Save As then Open, Save, and a save that fails.
 #include "fw_fixture.h"
 
+#include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 TEST_F(FoilTest, NewWithChangesAsksAndCancelKeepsEverything)
@@ -112,4 +115,36 @@ TEST_F(FoilTest, ASecondInstanceIsRefused)
 {
     EXPECT_EQ(another_instance_running(), 0);   // takes the lock
     EXPECT_EQ(another_instance_running(), 1);   // a second opener is refused
+}
+
+// A signal with unsaved changes, even while the save question is up, keeps
+// them in a copy beside the part (the part itself untouched) and ends; the
+// next start offers the copy and goes on under its name.
+TEST_F(FoilTest, ASignalKeepsUnsavedChangesInACopyTheNextStartOffers)
+{
+    std::string file = path("wing.afl"), copy = path("wing-recovered.afl");
+    test_answer_file_dialog(file.c_str());
+    menu(204);
+    std::ifstream in(file, std::ios::binary);
+    std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    click(9 + 5, 85 + 5);
+    float edited = cl[270];
+    raise(SIGTERM);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(fatal_message([] { menu(206); }), "");   // Exit's question meets the signal
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("kept in " + copy), std::string::npos);
+    std::ifstream again(file, std::ios::binary);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>()),
+              saved);
+
+    test_shutdown_layer();
+    test_reset_layer();
+    ASSERT_EQ(foilwright_start_layer(), 1);
+    test_answer_alert(1);
+    foilwright_start();
+    EXPECT_STREQ(test_alert_line(0, 1), copy.c_str());
+    EXPECT_STREQ(msc.C_openfile, "wing-recovered.afl");
+    EXPECT_FLOAT_EQ(cl[270], edited);
+    EXPECT_EQ(msc.devicemod, 0);
+    EXPECT_FALSE(std::filesystem::exists(path("data/vortan/Foilwright.recovery")));
 }
