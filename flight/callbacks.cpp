@@ -9,7 +9,7 @@ static void no_force(int, float, float, float) {}
 static void no_beep(int) {}
 
 FlightCallbacks flight_calls = {no_play, no_stop, no_call, no_thunder, no_call, no_call,
-                                no_force, no_call, no_beep};
+                                no_force, no_call, no_call, no_beep};
 
 void set_flight_callbacks(const FlightCallbacks *callbacks)
 {
@@ -22,5 +22,6 @@ void set_flight_callbacks(const FlightCallbacks *callbacks)
     flight_calls.stop_engine_and_wind = c.stop_engine_and_wind ? c.stop_engine_and_wind : no_call;
     flight_calls.forcecall = c.forcecall ? c.forcecall : no_force;
     flight_calls.stall_shaker = c.stall_shaker ? c.stall_shaker : no_call;
+    flight_calls.dskoutproc = c.dskoutproc ? c.dskoutproc : no_call;
     flight_calls.beepme = c.beepme ? c.beepme : no_beep;
 }

@@ -10,26 +10,28 @@
 // The autopilot's errors are held to the receivers' useful range: a course
 // needle reads to 45 degrees either side, the glide slope to 5.
 constexpr float MAX_DELHORZ_DEG = 45.0f, MAX_DELVERT_DEG = 5.0f;
-static int pat_next;   // next slot of the flight-path ring
 
 void resetpat()
 {
+    pat.cntr_record = 0;
     memset(pat.xyztpp, 0, sizeof pat.xyztpp);
-    pat_next = 0;
-    pat.inited = 1;
+    memset(pat.inited, 0, sizeof pat.inited);
 }
 
-// Records the position and attitude once the aircraft has moved a metre.
-static void record_path()
+// The newest sample follows the aircraft; a new one starts once it has
+// moved more than a metre across the ground, so a stationary aircraft adds
+// none. The slot after the newest is kept empty: the gap stops the trail
+// from joining its newest end to its oldest once the ring has wrapped.
+void record_path()
 {
-    int last = (pat_next + MAX_PATH_SAMPLES - 1) % MAX_PATH_SAMPLES;
-    if (fabs(flt.x - pat.xyztpp[last][0]) <= 1.0 && fabs(flt.y - pat.xyztpp[last][1]) <= 1.0)
-        return;
-    float *p = pat.xyztpp[pat_next];
+    const float *last = pat.xyztpp[pat.cntr_record];
+    if (fabs(flt.x - last[0]) > 1.0 || fabs(flt.y - last[1]) > 1.0)
+        pat.cntr_record = intwrap(pat.cntr_record + 1, 0, MAX_PATH_SAMPLES - 1);
+    float *p = pat.xyztpp[pat.cntr_record];
     p[0] = (float)flt.x; p[1] = (float)flt.y; p[2] = (float)flt.z;
     p[3] = flt.the * con.degtorad; p[4] = flt.psi * con.degtorad; p[5] = flt.phi * con.degtorad;
-    pat_next = (pat_next + 1) % MAX_PATH_SAMPLES;
-    memset(pat.xyztpp[pat_next], 0, sizeof pat.xyztpp[pat_next]);   // the end marker
+    pat.inited[pat.cntr_record] = 1;
+    pat.inited[intwrap(pat.cntr_record + 1, 0, MAX_PATH_SAMPLES - 1)] = 0;
 }
 
 // Time covered by one event update.
@@ -262,6 +264,8 @@ void mod_evt()
     move_sweep();
     move_vectoring();
     wxcalc();
+    if (set.dskout)
+        flight_calls.dskoutproc();   // after the weather, so the line shows this tick's wind
     move_gear();
     move_rabbits();
     if (msc.cntr10 == 0)

@@ -7,8 +7,8 @@
 
 
 // ---------------------------------------------------------------- calls upward
-// What the flight model asks of the folders above it: sounds and the
-// force-feedback stick. The program registers them at start-up; until then,
+// What the flight model asks of the folders above it: sounds, the
+// force-feedback stick and the data file's line. The program registers them at start-up; until then,
 // and for any member left null, the call does nothing (a flight with none
 // registered is silent and the stick still). Call sites use `flight_calls`.
 struct FlightCallbacks {
@@ -20,6 +20,7 @@ struct FlightCallbacks {
     void (*stop_engine_and_wind)();
     void (*forcecall)(int kind, float a, float b, float c);   // ForceKind
     void (*stall_shaker)();                     // after each stall-warning update
+    void (*dskoutproc)();                       // one line of the data file (event tick)
     void (*beepme)(int kind);                   // marker tone: 5 the dot, 6 the dash
 };
 // Registers the calls (copied; null members become calls that do nothing).
@@ -294,13 +295,21 @@ int crs_wrapped();
 // Reads: pln, flt, atm, nav, ins, rel, msc.cntr10/evup/prd/tottime/warn_*,
 // flt_wxr, the mesh. Writes: flt, pln (sweep, nozzles, a removed surface),
 // atm.level/g/lightning, set.partbrake/gear_stat/gear_time, msc.ice/icebld,
-// rel, ott.delhorz/delvert, pat.
+// rel, ott.delhorz/delvert, pat.cntr_record/xyztpp/inited; and, while
+// set.dskout is on, the data file's line through flight_calls.dskoutproc.
 void mod_evt();
 // Times the watchdog restored a non-finite state since the last reset, and
 // its reset (a new flight).
 extern int flight_watchdog_trips;
 void flight_watchdog_reset();
-// Clears the flight-path record.
+// The flight-path record's step (each event tick, first in mod_evt): a
+// new sample once the aircraft has moved more than 1 m in x or y from the
+// newest, else the newest follows the aircraft; the slot after the newest
+// is marked empty. Reads: flt.x/y/z/the/psi/phi. Writes: pat.cntr_record,
+// xyztpp, inited.
+void record_path();
+// Empties the flight-path record: pat.cntr_record 0, every sample zeroed
+// and marked empty.
 void resetpat();
 
 // ==================================================================== events
@@ -450,8 +459,14 @@ void finish_readin();
 // semi_sec_wi of each existing part and sets up the downwash.
 void dump_geo();
 
-// The load report: "Vortan.out" in the user data folder, opened afresh by
-// load_plane. load_printf writes into it (nothing when it is not open).
+// The load report: "Vortan.out" in the user data folder. While report_sink
+// is set (the simulator's data output holds the file open) the text goes
+// there and nothing is opened; otherwise load_plane opens the file afresh.
+// load_printf writes into it (nothing when neither is open; each call cut
+// at 4 x MAX_STR - 1 characters when it goes to the sink). box_sink likewise
+// takes the load's header for "Vortan.box" (null: the file is appended to).
+extern void (*report_sink)(const char *text);
+extern void (*box_sink)(const char *text);
 int load_report_open();
 void load_printf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 void load_report_close();

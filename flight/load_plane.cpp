@@ -77,6 +77,12 @@ static void start_reports()
     separator(sep);
     load_report_open();
     load_printf("%s\nSimulating %s\n%s\n", sep, pln.C_file, sep);
+    if (box_sink) {
+        char head[2 * SEPARATOR_LEN + MAX_STR + 16];
+        snprintf(head, sizeof head, "%s\nSimulating %s\n%s\n", sep, pln.C_file, sep);
+        box_sink(head);
+        return;
+    }
     if (!user_file_path(USER_DATA, "Vortan.box", path))
         return;
     FILE *box = fopen(path, "ab");

@@ -281,10 +281,8 @@ void plot_tape_bug(int x, int y, int dir, int color);
 void tape_4(int x, int y, float value, int ndig);
 // The GPS course-deviation display: bar `dev` px off centre.
 void plot_GPS_cdi(int cx, int cy, int dev, float dis_nm, int to);
-// The number fields of the data output's live readout on the panel: a
-// value in 30 px at (x, y), its decimal dot, the exponent form for
-// magnitudes of 9,999 and more, and the plain digits.
-void REALTIME_num(int x, int y, float value, int dig, int dec, int color);
+// The live readout's decimal dot, the exponent form for magnitudes of
+// 9,999 and more, and the plain digits (REALTIME_num is in panel.h).
 void REALTIME_dec(int x, int y, int color);
 void REALTIME_expnum(int x, int y, float value, int color);
 void REALTIME_fltnum(int x, int y, float value, int dig, int dec, int color);

@@ -85,6 +85,11 @@ constexpr int HANDLE_TRIM = 175, HANDLE_SBRK = 177;
 // The live data readout of the data output (set.rltsel), refreshed one slot
 // per update; null until the data output registers it.
 extern void (*realtime_output)();
+// One number field of the live readout into the panel's picture: `value`
+// in the 30 x 9 px field at (x, y), cleared first; nothing more for a
+// missing value (-999) or a non-finite one; dig digits of which dec are
+// decimals, the exponent form from 9,999 up, a minus bar when negative.
+void REALTIME_num(int x, int y, float value, int dig, int dec, int color);
 
 // ---------------------------------------------------------------- radios
 // (Re)tunes radio w (RadioNumber: 0 NAV1, 1 NAV2, 2 COM1, 3 COM2, 4 ADF,

@@ -697,24 +697,35 @@ constexpr int MAX_PATH_SAMPLES = 6000;
 constexpr int MAX_GRAPH_PERIODS = 1800;
 
 struct pathstruct {
-    float xyztpp[MAX_PATH_SAMPLES][6];   // m and deg: x, y, z, the, psi, phi
-    // ---- the replay camera's, set by the replay's start and the
+    // ---- the trail, written by the flight events' recording step
+    // (flight/events.cpp) and emptied by resetpat
+    int cntr_record;         // newest sample, 0..5999, wrapping
+    float xyztpp[MAX_PATH_SAMPLES][6];   // m and rad: x, y, z, the, psi, phi
+    int inited[MAX_PATH_SAMPLES];        // 1 when the sample holds data
+    // ---- end of the trail block
+    // ---- the replay camera's, set by the replay's start (output/) and the
     // free-camera keys (shell/keys.cpp)
     int cntr_replay;         // sample the follow key last went to, 0..5999
     float centroid_x, centroid_y, centroid_z;   // m, mean of the recorded samples
     float circ_rad;          // m, radius of the circling camera
-    // ---- end of the replay block
-    int inited;
-    int gs_dest;             // receiver whose course the chart shows
     float visrat;            // replay's visibility multiplier 0.5..2 (0 before a replay: 1)
+    // ---- end of the replay block
+    int gs_dest;             // receiver whose course the chart shows
 };
 extern pathstruct pat;
 
+// The graph buffer, written by the data output (output/graph.cpp): one
+// sample per frame while a row is graphed. A value v is missing when
+// |v + 999| <= 0.001 (is_missing).
 struct graphstruct {
-    float data[3][4][MAX_GRAPH_PERIODS];  // three rows of the four series
-    float lefttime;          // s
-    // ---- set by the data-output selection
-    int counter;             // last period sampled, -1 none
+    int lefttime;            // s at the graph window's left edge, 0..89
+    int cntr;                // newest sample, -1 when empty
+    int indexstart;          // oldest sample once the buffer has wrapped
+    int graphstruct_full;    // 1 once the buffer has wrapped
+    float period[MAX_GRAPH_PERIODS];        // s, frame period of each sample (999 empty)
+    float data1[MAX_GRAPH_PERIODS][4];      // value 1 of each graph slot
+    float data2[MAX_GRAPH_PERIODS][4];      // value 2
+    float data3[MAX_GRAPH_PERIODS][4];      // value 3
 };
 extern graphstruct grf;
 
@@ -772,6 +783,7 @@ struct settingstruct {
     float partbrake;         // 0..1
     int cycout, cycoutwaiting;
     int dskout, rltout, grfout;
+    int dskcsv;              // the data file is also written as CSV (Set Data Output window)
     int Bdsk[MAX_DATA_ITEMS], Brlt[MAX_DATA_ITEMS], Bgrf[MAX_DATA_ITEMS];
     int rltsel[4], grfsel[4];               // -1 none
     float damp;              // 0..1

@@ -158,7 +158,7 @@ static void graph_record()
 {
     for (int k = 0; k < 4; k++)
         if (set.grfsel[k] >= 0) {
-            grf.lefttime = 0.0f;
+            grf.lefttime = 0;
             MACIBM_startwind(13, 1);
             return;
         }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "atc/atc.h"
+#include "output/output.h"
 #include "panel/panel.h"
 #include "sound/sound.h"
 
@@ -18,7 +19,6 @@ constexpr int THROT_GRAB = 7, PROP_GRAB = 11, MIX_GRAB = 11;   // grab point bel
 // Free camera: metres per key press, and per second while a button is held.
 constexpr float FREE_STEP_M = 100.0f;
 constexpr float FREE_HELD_M_PER_S = 2000.0f;
-constexpr float CIRCLE_RAD_PER_S = 0.5f;   // circling key's turn
 constexpr float FOLLOW_SPANS = 20.0f;      // follow distance, wing semi-spans
 constexpr float FOLLOW_HELI_LENGTHS = 10.0f;
 constexpr float FOLLOW_PITCH_DEG = 3.0f, FOLLOW_HEADING_DEG = 15.0f, FOLLOW_LOOK_DEG = 1.0f;
@@ -178,15 +178,6 @@ static void space_key()
 }
 
 // ---------------------------------------------------------------- free camera
-static int sample_recorded(int k)
-{
-    const float *s = pat.xyztpp[k];
-    for (int c = 0; c < 6; c++)
-        if (s[c] != 0.0f)
-            return 1;
-    return 0;   // the recorder leaves empty slots all zero
-}
-
 static float follow_distance()
 {
     if (pln.is_heli)
@@ -202,7 +193,7 @@ static void follow_next_sample()
     int k = pat.cntr_replay;
     for (int n = 0; n < MAX_PATH_SAMPLES; n++) {
         k = (k + 1) % MAX_PATH_SAMPLES;
-        if (!sample_recorded(k))
+        if (!pat.inited[k])
             continue;
         pat.cntr_replay = k;
         const float *s = pat.xyztpp[k];
@@ -241,9 +232,7 @@ static void free_camera_key(char key)
         msc.y_view -= sign * step * sinf(psi);
         break;
     case 'C': case 'c':
-        scn.psi180rad = psi = fltwrap(psi + msc.prd * CIRCLE_RAD_PER_S, -con.pi, con.pi);
-        msc.x_view = pat.centroid_x - pat.circ_rad * sinf(psi);
-        msc.y_view = pat.centroid_y - pat.circ_rad * cosf(psi);
+        circle_replay_camera();
         break;
     case 'F': case 'f': follow_next_sample(); break;
     default: break;

@@ -1,12 +1,12 @@
 // Inside the shell only: the start-up, the frame loop's pieces (tests drive
-// them pass by pass), the window procedure and menus, and the functions
-// start-up and the loop call whose stand-ins are in pending.cpp.
+// them pass by pass), the window procedure and menus.
 #pragma once
 #include "shell/shell.h"
 #include "flight/flight.h"   // set_fltvars, deg2integ
 #include "controls/controls.h"   // control, cal_stick
 #include "view/view.h"   // set_mon
 #include "shell/windows.h"   // the settings and chart windows
+#include "output/output.h"   // the data output, graphs and replay
 #include "panel/panel.h"   // panplot, updatepanel, the lever handlers, the panel offsets
 
 // ---------------------------------------------------------------- start-up
@@ -171,18 +171,3 @@ int read_situation_file(const char *file, const char *path);
 // "Reset Preferences and Exit": the end with the message that disables
 // the preferences.
 [[noreturn]] void reset_prefs_and_exit();
-
-// ---------------------------------------------------------------- pending
-// Functions whose stand-ins are in pending.cpp.
-void cleargraph();
-void open_output_streams();
-void close_output_streams();
-void grfload();
-void grfdrag();
-void play_movie();
-void grfclick();
-void datclick();
-void datplot();
-void grfplot();
-void start_movie();
-void stop_movie();

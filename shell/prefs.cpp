@@ -363,9 +363,5 @@ void set_rlt_grf_choices()
         set.rltout |= set.Brlt[i] != 0;
         set.grfout |= set.Bgrf[i] != 0;
     }
-    for (int s = 0; s < 3; s++)
-        for (int k = 0; k < 4; k++)
-            for (int t = 0; t < MAX_GRAPH_PERIODS; t++)
-                grf.data[s][k][t] = -999.0f;
-    grf.counter = -1;
+    cleargraph();
 }

@@ -175,19 +175,6 @@ void load_situation()
 }
 
 // ---------------------------------------------------------------- the end
-// The data-output file notes the end of the run.
-static void note_end_of_simulation()
-{
-    char path[MAX_STR];
-    if (!user_file_path(USER_DATA, "Vortan.out", path))
-        return;
-    FILE *f = fopen(path, "ab");
-    if (!f)
-        return;
-    fputs("\n\nend simulation.", f);
-    fclose(f);
-}
-
 void exit_simulator()
 {
     if (is_exiting())
@@ -202,7 +189,7 @@ void exit_simulator()
         if (!ok)
             MACIBM_alert("I could not save your preferences in:", prefs_path,
                          "The next start will use the preferences saved before.", "");
-        note_end_of_simulation();
+        out_report_text("\n\nend simulation.");
     }
     MACIBM_exitalert(nullptr, nullptr, nullptr, nullptr);
 }

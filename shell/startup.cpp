@@ -179,6 +179,7 @@ void register_sim_callbacks()
     fc.stop_engine_and_wind = stop_engine_and_wind;
     fc.forcecall = forcecall;
     fc.stall_shaker = stall_shaker;
+    fc.dskoutproc = dskoutproc;
     fc.beepme = beepme;
     set_flight_callbacks(&fc);
     ControlsCallbacks cc = {};
@@ -210,6 +211,7 @@ int vortan_start_layer()
     set_exiting(0);
     started = 0;
     register_panel_bitmaps();
+    register_output_bitmaps();
     // Panel lighting follows the time of day and lamp; widgets read the mouse.
     static const DrawSources sources = {&scn.time, &scn.lamp, &pln.dashtype, &msc.mx, &msc.my};
     set_draw_sources(&sources);

@@ -232,6 +232,7 @@ void process_zap(int index)
     case 5:
         set_rlt_grf_choices();
         cleargraph();
+        restart_csv();   // the CSV's columns follow the new selection
         break;
     case 7: regenerate_thermals(); break;
     case 9: check_weight(); break;

@@ -340,8 +340,14 @@ void build_vasi();
 void build_cable();
 void build_elev();
 
-// Stands in (view/standins.cpp) for the replay's flight-path trail.
+// The recorded flight path (pat) as a dashed line 2 px thick through the
+// view: segment i - 1..i when both samples are filled and both ends lie
+// more than 3 m ahead, at least one inside the view rectangle (the other
+// moved onto its edge); colour 13 when i is a multiple of 3, else 31.
+// Reads: pat.xyztpp/inited, con view fields.
 void plot_flight_path();
+// The trail's colour for segment i: 13 on every third, 31 between.
+inline int trail_color(int i) { return i % 3 == 0 ? 13 : 31; }
 
 // ---------------------------------------------------------------- calls upward
 // The controller's call menu or message drawn over the view, registered by

@@ -118,6 +118,7 @@ TEST_F(SimTest, TheFreeCameraMovesAlongItsHeadingAndFollowsThePath)
     EXPECT_EQ(set.viewtype, VIEW_REPLAY);
     // Follow on an empty path: once round the ring, the camera stays.
     memset(pat.xyztpp, 0, sizeof pat.xyztpp);
+    memset(pat.inited, 0, sizeof pat.inited);
     pat.cntr_replay = 0;
     handle_simkey('f');
     EXPECT_NEAR(msc.x_view, 140.0f, 1e-3f);
@@ -125,6 +126,7 @@ TEST_F(SimTest, TheFreeCameraMovesAlongItsHeadingAndFollowsThePath)
     pat.xyztpp[10][0] = 1000.0f;
     pat.xyztpp[10][4] = 0.0f;   // heading north, level
     pat.xyztpp[5990][0] = 3000.0f;
+    pat.inited[10] = pat.inited[5990] = 1;
     handle_simkey('f');
     EXPECT_EQ(pat.cntr_replay, 10);
     float d = 20.0f * fmaxf(pln.semiB[2], pln.semiB[3]);

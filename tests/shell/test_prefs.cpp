@@ -234,8 +234,8 @@ TEST_F(PrefsTest, DataOutputSelectionFromTheFile)
     }
     dump();
     zero_records();
-    grf.data[2][3][1799] = 5.0f;
-    grf.counter = 100;
+    grf.data3[1799][3] = 5.0f;
+    grf.cntr = 100;
     ASSERT_EQ(grab(), 1);
     set_rlt_grf_choices();
     EXPECT_EQ(set.dskout, 0);
@@ -246,9 +246,9 @@ TEST_F(PrefsTest, DataOutputSelectionFromTheFile)
         EXPECT_EQ(set.rltsel[k], rlt[k]);
         EXPECT_EQ(set.grfsel[k], gr[k]);
     }
-    EXPECT_EQ(grf.data[2][3][1799], -999.0f);
-    EXPECT_EQ(grf.data[0][0][0], -999.0f);
-    EXPECT_EQ(grf.counter, -1);
+    EXPECT_EQ(grf.data3[1799][3], -999.0f);
+    EXPECT_EQ(grf.data1[0][0], -999.0f);
+    EXPECT_EQ(grf.cntr, -1);
     for (int i = 0; i < MAX_DATA_ITEMS; i++)
         set.Brlt[i] = set.Bgrf[i] = 0;
     set_rlt_grf_choices();

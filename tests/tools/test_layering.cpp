@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 static const std::map<std::string, int> LEVEL = {
     {"common", 0}, {"records", 1}, {"files", 2}, {"world", 2}, {"flight", 3},
     {"controls", 4}, {"sound", 4}, {"view", 5}, {"panel", 5}, {"atc", 5},
-    {"output", 5}, {"shell", 6},
+    {"output", 6}, {"shell", 7},
 };
 
 static std::string source_dir()
