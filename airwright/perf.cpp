@@ -4,6 +4,7 @@
 #include "airwright/local.h"
 
 #include <cstring>
+#include <unistd.h>
 
 namespace airwright {
 
@@ -29,7 +30,9 @@ void start_performance()
     if (!msc.planenamed)
         return;
     char program[MAX_STR];
-    exe_dir("vortan-batch", program);
+    ap_dir("", "vortan-batch", program);   // beside the program folder's data when built in place
+    if (access(program, X_OK) != 0)
+        exe_dir("vortan-batch", program);   // installed, the programs lie apart from their data
     const char *args[] = {"--performance", pln.C_path, nullptr};
     out_text[0] = err_text[0] = 0;
     if (child_start(program, args)) {
