@@ -128,15 +128,23 @@ static void BM_TerrainFrame(benchmark::State &state)
 }
 BENCHMARK(BM_TerrainFrame)->Unit(benchmark::kMicrosecond);
 
-static void BM_TrainerAt50m(benchmark::State &state)
+// start_view, then the full-screen view with its world locked.
+static int start_full_screen_view()
 {
-    if (!start_view()) {
-        state.SkipWithError("no display");
-        return;
-    }
+    if (!start_view())
+        return 0;
     set.viewtype = VIEW_FULL_SCREEN;
     set_mon(0, 0.0f);
     MACIBM_settogworld(0, con.gwor_x_size, con.gwor_y_size, 62, 1);
+    return 1;
+}
+
+static void BM_TrainerAt50m(benchmark::State &state)
+{
+    if (!start_full_screen_view()) {
+        state.SkipWithError("no display");
+        return;
+    }
     con.PLAN_loc_x = con.PLAN_loc_y = 0.0f;
     con.PLAN_loc_z = 1000.0f;
     con.sinPLANpsi = con.sinPLANthe = con.sinPLANphi = 0.0f;
@@ -157,13 +165,10 @@ BENCHMARK(BM_TrainerAt50m)->Unit(benchmark::kMicrosecond);
 // and the runways' outline.
 static void BM_HudFrame(benchmark::State &state)
 {
-    if (!start_view()) {
+    if (!start_full_screen_view()) {
         state.SkipWithError("no display");
         return;
     }
-    set.viewtype = VIEW_FULL_SCREEN;
-    set_mon(0, 0.0f);
-    MACIBM_settogworld(0, con.gwor_x_size, con.gwor_y_size, 62, 1);
     flt.vind = 120.0f;
     flt.Alpha = 5.0f;
     for (auto _ : state)
@@ -174,13 +179,10 @@ BENCHMARK(BM_HudFrame)->Unit(benchmark::kMicrosecond);
 // A storm's full windscreen: 399 rain drops streaming past the full-screen view.
 static void BM_WindowRain(benchmark::State &state)
 {
-    if (!start_view()) {
+    if (!start_full_screen_view()) {
         state.SkipWithError("no display");
         return;
     }
-    set.viewtype = VIEW_FULL_SCREEN;
-    set_mon(0, 0.0f);
-    MACIBM_settogworld(0, con.gwor_x_size, con.gwor_y_size, 62, 1);
     atm.rain_tstm = 5;
     atm.level = 9.0f;
     atm.temp_SL = 60.0f;
