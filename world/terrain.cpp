@@ -66,12 +66,43 @@ static int search_cells(int i0, int i1, int j0, int j1, float x, float y, int *i
     return 0;
 }
 
+// Cell index of x (or y) along the mesh's first row (column), by the
+// straight line through its ends; only a starting point for a search.
+static int guess_cell(float v, float v0, float v1, int cells)
+{
+    float f = v1 != v0 ? (v - v0) / (v1 - v0) * (float)cells : 0.0f;
+    return std::isfinite(f) ? (int)fltlim(f, 0.0f, (float)(cells - 1)) : 0;
+}
+
+// The whole-mesh search, started near where the grid's ends put the point.
+// The triangles holding a point lie in the cell found and its neighbours,
+// so a find with all of them inside the searched window is the one the
+// scan from the first cell would give (the first in search order); any
+// other case, and a point found nowhere near, scans the whole mesh.
+static int search_all_cells(float x, float y, int *i, int *j, int *t)
+{
+    constexpr int REACH = 3;
+    int gi = guess_cell(x, planex[0][0], planex[MESH_I - 1][0], MESH_I - 1);
+    int gj = guess_cell(y, planey[0][0], planey[0][MESH_J - 1], MESH_J - 1);
+    int i0 = intmax2(gi - REACH, 0), i1 = intmin2(gi + REACH, MESH_I - 2);
+    int j0 = intmax2(gj - REACH, 0), j1 = intmin2(gj + REACH, MESH_J - 2);
+    int fi, fj, ft;
+    if (search_cells(i0, i1, j0, j1, x, y, &fi, &fj, &ft) && (fi > i0 || fi == 0) &&
+        (fi < i1 || fi == MESH_I - 2) && (fj > j0 || fj == 0) && (fj < j1 || fj == MESH_J - 2)) {
+        *i = fi;
+        *j = fj;
+        *t = ft;
+        return 1;
+    }
+    return search_cells(0, MESH_I - 2, 0, MESH_J - 2, x, y, i, j, t);
+}
+
 int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search)
 {
     if (!std::isfinite(x) || !std::isfinite(y))
         return 0;
     if (full_search)
-        return search_cells(0, MESH_I - 2, 0, MESH_J - 2, x, y, i, j, t);
+        return search_all_cells(x, y, i, j, t);
     int ci = intlim(*i, LOCAL_REACH, MESH_I - 2 - LOCAL_REACH);
     int cj = intlim(*j, LOCAL_REACH, MESH_J - 2 - LOCAL_REACH);
     return search_cells(ci - LOCAL_REACH, ci + LOCAL_REACH, cj - LOCAL_REACH, cj + LOCAL_REACH,

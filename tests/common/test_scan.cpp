@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "fatal_catch.h"
 
@@ -119,6 +120,58 @@ TEST_F(ScanTest, AFailedParseGivesZerosFromThenOn)
     rln();
     EXPECT_EQ(fltscan(), 0.0f);   // out of float range: no infinity
     EXPECT_FALSE(inf_good());
+}
+
+// The readers parse short numbers themselves: every value must be the one
+// strtof / strtoll gives, bit for bit, on both sides of the short form's
+// limits (2^24 in the digits, ten after the point) and beyond them.
+TEST_F(ScanTest, NumbersReadAsTheLibraryReadsThem)
+{
+    std::vector<std::string> words = {"0", "-0", "+0", "-0.0", "0.1", "-0.1", ".5", "5.", "-.25",
+        "16777216", "16777217", "1677721.7", "1677721.8", "0.0000000001", "0.00000000001",
+        "123456.7891", "3.14159265", "2796.4", "106264.6", "-2222.4", "1e3", "2.5E-3", "00012.50",
+        "2147483647", "-2147483648", "000000000000000000000042"};
+    uint32_t state = 12345;   // fixed seed: the same numbers every run
+    for (int k = 0; k < 3000; k++) {
+        state = state * 1103515245u + 12345u;
+        int digits = 1 + (int)(state >> 16) % 9, point = (int)(state >> 8) % (digits + 1);
+        std::string w = (state & 1) ? "-" : "";
+        for (int d = 0; d < digits; d++) {
+            state = state * 1103515245u + 12345u;
+            if (d == point && d > 0)
+                w += '.';
+            w += (char)('0' + (state >> 16) % 10);
+        }
+        words.push_back(w);
+    }
+    std::string text = "I\n25 version\n";
+    for (const std::string &w : words)
+        text += w + "\n";
+    std::string p = path("numbers.acf");
+    write_file(p, text);
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    for (const std::string &w : words) {
+        float f = fltscanNOSN(), want = strtof(w.c_str(), nullptr);
+        EXPECT_EQ(memcmp(&f, &want, sizeof f), 0) << w << " read as " << f;
+        rln();
+    }
+    EXPECT_TRUE(inf_good());
+    // Whole numbers: the integers among the words (the reader stops at a point).
+    text = "I\n25 version\n";
+    std::vector<long long> ints;
+    for (const std::string &w : words)
+        if (w.find_first_of(".eE") == std::string::npos) {
+            text += w + "\n";
+            ints.push_back(strtoll(w.c_str(), nullptr, 10));
+        }
+    write_file(p, text + "2147483648\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    for (long long want : ints)
+        EXPECT_EQ(intscan(), want);
+    EXPECT_TRUE(inf_good());
+    EXPECT_EQ(intscan(), 0);   // one past the int range: a failure, not a wrap
+    EXPECT_FALSE(inf_good());
+    inf_close();
 }
 
 TEST_F(ScanTest, EndOfFileStopsEveryReader)
