@@ -33,13 +33,15 @@ void convert_ij_dxy(int div, int t, int di[3], int dj[3])
     }
 }
 
-// Inside or on the edges of triangle t of cell (i, j). The edges count as
-// inside so that a point on a grid line or a diagonal has ground under it
-// (the first triangle in search order takes it).
+// Inside or on the edges of triangle t of cell (i, j): 2 strictly inside,
+// 1 on an edge, 0 outside. The edges count as inside so that a point on a
+// grid line or a diagonal has ground under it (the first triangle in search
+// order takes it).
 static int in_triangle(int i, int j, int t, float x, float y)
 {
     int di[3], dj[3];
     convert_ij_cw(planediv[i][j], t, di, dj);
+    int inside = 2;
     for (int k = 0; k < 3; k++) {
         int a = (k + 1) % 3;
         int i1 = i + di[k], j1 = j + dj[k], i2 = i + di[a], j2 = j + dj[a];
@@ -48,8 +50,10 @@ static int in_triangle(int i, int j, int t, float x, float y)
         double left = ex * ((double)y - planey[i1][j1]) - ey * ((double)x - planex[i1][j1]);
         if (left > 0.0 || (ex == 0.0 && ey == 0.0))
             return 0;
+        if (left == 0.0)
+            inside = 1;
     }
-    return 1;
+    return inside;
 }
 
 static int search_cells(int i0, int i1, int j0, int j1, float x, float y, int *i, int *j, int *t)
@@ -103,6 +107,12 @@ int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search)
         return 0;
     if (full_search)
         return search_all_cells(x, y, i, j, t);
+    // Strictly inside the triangle of the last location (nearly always, a
+    // frame later): no other triangle holds the point, so the search round
+    // it would find this one.
+    if (*i >= 0 && *i <= MESH_I - 2 && *j >= 0 && *j <= MESH_J - 2 && (*t == 0 || *t == 1) &&
+        in_triangle(*i, *j, *t, x, y) == 2)
+        return 1;
     int ci = intlim(*i, LOCAL_REACH, MESH_I - 2 - LOCAL_REACH);
     int cj = intlim(*j, LOCAL_REACH, MESH_J - 2 - LOCAL_REACH);
     return search_cells(ci - LOCAL_REACH, ci + LOCAL_REACH, cj - LOCAL_REACH, cj + LOCAL_REACH,
