@@ -130,31 +130,34 @@ void rln()
 
 // Reads the characters of a number into buf; false when there are none or
 // too many. Accepts what a formatted stream would: sign, digits, point,
-// exponent.
+// exponent. The character in hand is the one peeked at, so each is read once.
 static bool read_number_text(char *buf, bool allow_fraction)
 {
     int n = 0;
     bool digits = false;
-    auto take = [&](int c) {
+    skip_white();
+    int c = peek_char();
+    auto take = [&]() {
         if (n < MAX_NUMBER_CHARS) buf[n] = (char)c;
         n++;
-        get_char();
+        inf_peeked = NO_PEEK;
+        c = peek_char();
     };
-    skip_white();
-    if (peek_char() == '+' || peek_char() == '-')
-        take(peek_char());
-    while (isdigit(peek_char())) { take(peek_char()); digits = true; }
-    if (allow_fraction && peek_char() == '.') {
-        take('.');
-        while (isdigit(peek_char())) { take(peek_char()); digits = true; }
+    auto digit = [&]() { return c >= '0' && c <= '9'; };
+    if (c == '+' || c == '-')
+        take();
+    while (digit()) { take(); digits = true; }
+    if (allow_fraction && c == '.') {
+        take();
+        while (digit()) { take(); digits = true; }
     }
-    if (allow_fraction && digits && (peek_char() == 'e' || peek_char() == 'E')) {
-        take(peek_char());
-        if (peek_char() == '+' || peek_char() == '-')
-            take(peek_char());
-        if (!isdigit(peek_char()))
+    if (allow_fraction && digits && (c == 'e' || c == 'E')) {
+        take();
+        if (c == '+' || c == '-')
+            take();
+        if (!digit())
             return false;
-        while (isdigit(peek_char())) take(peek_char());
+        while (digit()) take();
     }
     if (n > MAX_NUMBER_CHARS)
         return false;
@@ -177,16 +180,24 @@ static int short_integer(const char *buf, long long *v)
     return 1;
 }
 
-// A decimal number of at most 2^24 in its digits without the point and
-// at most ten digits after it, with no exponent: both that integer and
-// the power of ten are exact floats, so their quotient is the correctly
-// rounded value strtof gives, bit for bit. 0 for anything else.
+// A decimal number without exponent whose digits (the point left out) make
+// an integer m below 2^53, with at most 22 digits after the point, read
+// bit for bit as strtof reads it. m and the power of ten are then exact
+// doubles, so m / 10^frac is the correctly rounded double. With at most
+// 2^24 and ten digits after the point they are exact floats and the float
+// quotient is the correctly rounded float itself. Otherwise the double is
+// rounded to float, which is the correct rounding unless the double lies
+// within a unit of its last place of a point halfway between two floats
+// (the exact value may then lie on the other side): those go to strtof.
+// 0 for anything not read here.
 static int short_decimal(const char *buf, float *v)
 {
-    static const float POW10[11] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    constexpr long MAX_EXACT = 1L << 24;
+    static const double POW10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int64_t MAX_EXACT_FLOAT = (int64_t)1 << 24, MAX_EXACT_DOUBLE = (int64_t)1 << 53;
     const char *p = buf + (*buf == '+' || *buf == '-');
-    long m = 0;
+    int64_t m = 0;
     int frac = -1;   // digits after the point; -1 before it
     for (; *p; p++) {
         if (*p == '.' && frac < 0) {
@@ -196,12 +207,27 @@ static int short_decimal(const char *buf, float *v)
         if (*p < '0' || *p > '9')
             return 0;
         m = m * 10 + (*p - '0');
-        if (m > MAX_EXACT)
+        if (m > MAX_EXACT_DOUBLE)
             return 0;
-        if (frac >= 0 && ++frac > 10)
+        if (frac >= 0 && ++frac > 22)
             return 0;
     }
-    float f = (float)m / POW10[frac > 0 ? frac : 0];
+    int k = frac > 0 ? frac : 0;
+    float f;
+    if (m <= MAX_EXACT_FLOAT && k <= 10) {
+        f = (float)m / (float)POW10[k];
+    } else {
+        double d = (double)m / POW10[k];
+        uint64_t bits;
+        memcpy(&bits, &d, sizeof bits);
+        // The 29 bits a float drops; halfway is 1 followed by 28 zeros.
+        int64_t below = (int64_t)(bits & ((1u << 29) - 1)) - (1 << 28);
+        if (m != 0 && (below >= -1 && below <= 1))
+            return 0;
+        if (d != 0.0 && (d < 1e-37 || d > 1e37))
+            return 0;   // near the ends of the float range: left to strtof
+        f = (float)d;
+    }
     *v = *buf == '-' ? -f : f;
     return 1;
 }

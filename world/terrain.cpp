@@ -78,26 +78,37 @@ static int guess_cell(float v, float v0, float v1, int cells)
     return std::isfinite(f) ? (int)fltlim(f, 0.0f, (float)(cells - 1)) : 0;
 }
 
-// The whole-mesh search, started near where the grid's ends put the point.
-// The triangles holding a point lie in the cell found and its neighbours,
-// so a find with all of them inside the searched window is the one the
-// scan from the first cell would give (the first in search order); any
-// other case, and a point found nowhere near, scans the whole mesh.
-static int search_all_cells(float x, float y, int *i, int *j, int *t)
+// The cells round (gi, gj). The triangles holding a point lie in the cell
+// found and its neighbours, so a find with all of them inside the window
+// is the one the scan from the first cell would give (the first in search
+// order). 1 for such a find, 0 for any other case.
+static int search_window(int gi, int gj, float x, float y, int *i, int *j, int *t)
 {
     constexpr int REACH = 3;
-    int gi = guess_cell(x, planex[0][0], planex[MESH_I - 1][0], MESH_I - 1);
-    int gj = guess_cell(y, planey[0][0], planey[0][MESH_J - 1], MESH_J - 1);
     int i0 = intmax2(gi - REACH, 0), i1 = intmin2(gi + REACH, MESH_I - 2);
     int j0 = intmax2(gj - REACH, 0), j1 = intmin2(gj + REACH, MESH_J - 2);
     int fi, fj, ft;
-    if (search_cells(i0, i1, j0, j1, x, y, &fi, &fj, &ft) && (fi > i0 || fi == 0) &&
-        (fi < i1 || fi == MESH_I - 2) && (fj > j0 || fj == 0) && (fj < j1 || fj == MESH_J - 2)) {
-        *i = fi;
-        *j = fj;
-        *t = ft;
+    if (!search_cells(i0, i1, j0, j1, x, y, &fi, &fj, &ft) || !(fi > i0 || fi == 0) ||
+        !(fi < i1 || fi == MESH_I - 2) || !(fj > j0 || fj == 0) || !(fj < j1 || fj == MESH_J - 2))
+        return 0;
+    *i = fi;
+    *j = fj;
+    *t = ft;
+    return 1;
+}
+
+// The whole-mesh search, started round the caller's cell and then round
+// where the grid's ends put the point (while a region loads, its far
+// quadrants are not there yet); a point found near neither scans the
+// whole mesh.
+static int search_all_cells(float x, float y, int *i, int *j, int *t)
+{
+    if (*i >= 0 && *i <= MESH_I - 2 && *j >= 0 && *j <= MESH_J - 2 && search_window(*i, *j, x, y, i, j, t))
         return 1;
-    }
+    int gi = guess_cell(x, planex[0][0], planex[MESH_I - 1][0], MESH_I - 1);
+    int gj = guess_cell(y, planey[0][0], planey[0][MESH_J - 1], MESH_J - 1);
+    if (search_window(gi, gj, x, y, i, j, t))
+        return 1;
     return search_cells(0, MESH_I - 2, 0, MESH_J - 2, x, y, i, j, t);
 }
 

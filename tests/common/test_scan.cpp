@@ -124,17 +124,21 @@ TEST_F(ScanTest, AFailedParseGivesZerosFromThenOn)
 
 // The readers parse short numbers themselves: every value must be the one
 // strtof / strtoll gives, bit for bit, on both sides of the short form's
-// limits (2^24 in the digits, ten after the point) and beyond them.
+// limits (2^24 and 2^53 in the digits, ten and 22 after the point),
+// beyond them, and on the points halfway between two floats.
 TEST_F(ScanTest, NumbersReadAsTheLibraryReadsThem)
 {
     std::vector<std::string> words = {"0", "-0", "+0", "-0.0", "0.1", "-0.1", ".5", "5.", "-.25",
         "16777216", "16777217", "1677721.7", "1677721.8", "0.0000000001", "0.00000000001",
         "123456.7891", "3.14159265", "2796.4", "106264.6", "-2222.4", "1e3", "2.5E-3", "00012.50",
-        "2147483647", "-2147483648", "000000000000000000000042"};
+        "2147483647", "-2147483648", "000000000000000000000042", "37.6136589", "-122.3574371",
+        "0.1000000000000000055511151231257827", "9007199254740993", "9007199254740992",
+        "1.00000005960464477539", "1.0000000596046447753", "16777217.0", "33554434.99",
+        "0.000000000000000000001", "3.4028235677973366e38", "1234567890123.4567"};
     uint32_t state = 12345;   // fixed seed: the same numbers every run
     for (int k = 0; k < 3000; k++) {
         state = state * 1103515245u + 12345u;
-        int digits = 1 + (int)(state >> 16) % 9, point = (int)(state >> 8) % (digits + 1);
+        int digits = 1 + (int)(state >> 16) % 18, point = (int)(state >> 8) % (digits + 1);
         std::string w = (state & 1) ? "-" : "";
         for (int d = 0; d < digits; d++) {
             state = state * 1103515245u + 12345u;
@@ -156,14 +160,16 @@ TEST_F(ScanTest, NumbersReadAsTheLibraryReadsThem)
         rln();
     }
     EXPECT_TRUE(inf_good());
-    // Whole numbers: the integers among the words (the reader stops at a point).
+    // Whole numbers: the words that are ints.
     text = "I\n25 version\n";
     std::vector<long long> ints;
-    for (const std::string &w : words)
-        if (w.find_first_of(".eE") == std::string::npos) {
+    for (const std::string &w : words) {
+        long long n = strtoll(w.c_str(), nullptr, 10);
+        if (w.find_first_of(".eE") == std::string::npos && n >= INT32_MIN && n <= INT32_MAX) {
             text += w + "\n";
-            ints.push_back(strtoll(w.c_str(), nullptr, 10));
+            ints.push_back(n);
         }
+    }
     write_file(p, text + "2147483648\n");
     ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
     for (long long want : ints)
