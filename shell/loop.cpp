@@ -194,6 +194,8 @@ void simulate_pass()
 void simulate()
 {
     simulate_start();
+    simulate_pass();
+    startup_first_frame();   // the start-up report, when asked for
     for (;;)
         simulate_pass();
 }
