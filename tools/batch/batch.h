@@ -129,6 +129,9 @@ void batch_set_frame(float prd_s);
 // Runs a parsed scenario, CSV rows to `out`; messages of failed commands
 // as "<file>:<line>: <message>" to `err`. Returns the exit status.
 int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err);
+// Where batch_execute reports each command's wall time, or null (the default)
+// for no report.
+void batch_set_timing(FILE *report);
 
 // ---------------------------------------------------------------- performance
 // The rows of an aircraft's performance table, in the order printed.
