@@ -29,6 +29,7 @@ constexpr float LONGEST_VIS_NM = 20.0f;   // the weather window's upper limit
 constexpr int DUSK = 2;                   // time-of-day code: lights on
 constexpr float CRUISE_AGL_M = 300.0f;
 constexpr int FRAMES_PER_RUN = 200;
+constexpr int FACTORY_LAT = 33, FACTORY_LON = 119;   // the factory region's south-west corner
 constexpr int FACTORY_APT = 41;           // the factory start airport of the region
 constexpr float BASIN_HEADING_DEG = 45.0f;   // true, from the airport to the city's centre
 
@@ -46,10 +47,11 @@ Snapshot start_state;
 void go_to(Place place, const char *aircraft)
 {
     if (place == FACTORY) {
-        env.lat_south = 33;
-        env.lon_west = 119;
-        if (env.apt_max < FACTORY_APT)
+        if (env.lat_south != FACTORY_LAT || env.lon_west != FACTORY_LON || env.apt_max < FACTORY_APT) {
+            env.lat_south = FACTORY_LAT;
+            env.lon_west = FACTORY_LON;
             load_region(1);
+        }
         msc.loc_apt = FACTORY_APT;
         msc.loc_index = env.apt_to_index[FACTORY_APT];
         msc.rway_sel = 1;
