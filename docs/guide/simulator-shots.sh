@@ -3,7 +3,7 @@
 # simulator under Xvfb, played with real keys and mouse moves: the menus,
 # and an ILS approach to Los Angeles 25L flown on the autopilot.
 # Needs a build (build/program) and /work/shared/tools/xshot.
-#   bash docs/guide/shots.sh [BUILD_PROGRAM_DIR] [WORKDIR]
+#   bash docs/guide/simulator-shots.sh [BUILD_PROGRAM_DIR] [WORKDIR]
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
@@ -39,7 +39,7 @@ run ils key alt+l wait 1 move 95 49 wait 1 move 250 49 move 250 257 wait 1 full 
     move 460 257 move 460 289 wait 0.5 click 460 289 wait 2 key p \
     $(keys shift+t 2) $(keys shift+i 4) $(keys shift+g 2) $(keys shift+k 4) $(keys n 109) \
     wait 1 shot ils-tuned key p wait 1 key shift+3 key shift+6 key shift+7 \
-    wait 40 shot ils-coupled wait 285 shot ils-short-final
+    wait 40 shot ils-coupled wait 318 shot ils-short-final
 for f in menu-file menu-location menu-settings menu-output menu-view menu-special; do
     convert "$work/menus/$f.png" PNG8:"$here/img/$f.png"
 done
