@@ -47,3 +47,9 @@ convert "$work/ils/menu-ils-final.png" PNG8:"$here/img/menu-ils-final.png"
 for f in ils-tuned ils-coupled ils-short-final; do
     convert "$work/ils/$f.png" PNG8:"$here/img/$f.png"
 done
+
+# The runway at 0.4 nm, drawn by the art tool from the same approach flown
+# by the batch runner (the view alone, by day).
+printf 'aircraft Aircraft/Trainer.acf\nstart final LAX 25L ils\ntune nav1 109.90\ntune nav2 109.90\nhold nav2\nhold glideslope\nhold speed 80\nrun 365\n' > "$work/lax365.txt"
+"$top/build/tools/vortan_art" view "$work/lax365.txt" "$work/lax365.png" >/dev/null
+convert "$work/lax365.png" -crop 800x230+0+0 +repage PNG8:"$here/img/ils-runway-ahead.png"
