@@ -67,6 +67,25 @@ TEST_F(AirTest, SaveAsOpenAndAFailedSave)
     EXPECT_EQ(msc.planemod, 1);
 }
 
+// A design whose folder takes no new files (as an installed program's own
+// aircraft: /proc stands for one here) is saved through the dialog, which
+// starts in the user's folder of aircraft.
+TEST_F(AirTest, SaveOfADesignInAReadOnlyFolderGoesToTheUsersAircraft)
+{
+    menu(317);
+    bump(WIN_WEIGHT, "Max lb", 2, 1);
+    C_to_C("/proc/self/Trainer.acf", pln.C_path);
+    C_to_C("Trainer.acf", pln.C_name);
+    msc.planenamed = 1;
+    test_answer_file_dialog("Trainer.acf");
+    menu(MENU_SAVE);
+    std::string mine = path("data/vortan/Aircraft/Trainer.acf");
+    EXPECT_EQ(std::string(pln.C_path), mine);
+    EXPECT_EQ(msc.planemod, 0);
+    EXPECT_EQ(test_alert_count(), 0);
+    EXPECT_NE(slurp(mine).find("1000"), std::string::npos);
+}
+
 // Flies each file for 3 s with the batch runner from 4,000 ft; returns the
 // rows printed (every one finite and without a crash), or -1 when the
 // runner is not there.
