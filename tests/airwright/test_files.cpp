@@ -204,6 +204,18 @@ TEST_F(AirTest, PerformanceTableRunsTheBatchRunnerOnTheSavedDesign)
         for (int x = 10; x < 200; x++)
             lit += test_window_pixel(WIN_PERFORMANCE, x, y) == 23;
     EXPECT_GT(lit, 50);
+    // A line longer than the window (a long path) goes on below, at a space.
+    std::string words;
+    for (int k = 0; k < 30; k++)
+        words += "rune ";
+    write_runner(dir.string(), "echo '" + words + "'");
+    menu(MENU_PERFORMANCE);
+    wait_for_table();
+    int below = 0;
+    for (int y = 43; y <= 50; y++)
+        for (int x = 10; x < 200; x++)
+            below += test_window_pixel(WIN_PERFORMANCE, x, y) == 23;
+    EXPECT_GT(below, 50);
     write_runner(dir.string(), "echo 'no such aircraft' >&2\nexit 1");
     menu(MENU_PERFORMANCE);
     wait_for_table();

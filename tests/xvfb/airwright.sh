@@ -18,7 +18,7 @@ if [ "${1:-}" != --inner ]; then
     exit $?
 fi
 out=$2; home=$3; prog_dir=$4
-saved=$home/data/vortan/Aircraft/Longwing.acf
+saved=$home/.local/share/vortan/Aircraft/Longwing.acf
 
 # Bar titles (pixel x of their middles) and the window colours.
 FILE_X=22; STANDARD_X=70; VIEW_X=166; SPECIAL_X=211

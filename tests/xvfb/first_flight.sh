@@ -24,7 +24,7 @@ if [ "${1:-}" != --inner ]; then
     exit $?
 fi
 out=$2; home=$3; prog_dir=$4; mode=$5
-prefs=$home/config/vortan/Vortan.prf
+prefs=$home/.config/vortan/Vortan.prf
 PANEL="#2e2e2e"   # the panel's metal, a third of its area and more
 
 cd "$prog_dir"
@@ -42,7 +42,7 @@ if [ "$mode" = quit ]; then
     finish 1
     [ "$ms" -lt 1000 ] || fail "took ${ms} ms"
     [ ! -e "$prefs" ] || fail "preferences written"
-    [ ! -e "$home/data/vortan/Error.out" ] || fail "an error was logged"
+    [ ! -e "$home/.local/share/vortan/Error.out" ] || fail "an error was logged"
     exit 0
 fi
 

@@ -18,7 +18,7 @@ if [ "${1:-}" != --inner ]; then
     exit $?
 fi
 out=$2; home=$3; prog_dir=$4
-saved="$home/data/vortan/airfoils/NACA 2412 (more lift).afl"
+saved="$home/.local/share/vortan/airfoils/NACA 2412 (more lift).afl"
 
 FILE_X=22; PART_X=58; VIEW_X=94   # bar titles, pixel x of their middles
 PLOT="#000000"; WHITE="#ffffff"

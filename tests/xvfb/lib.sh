@@ -15,9 +15,10 @@ xvfb_need() {
 }
 
 # xvfb_outer SCRIPT OUTDIR [ARG...]: the script's inner run under a private
-# X server, with HOME and the XDG folders in a temporary folder removed
-# afterwards; SDL's sound goes to XVFB_AUDIO (dummy by default; "disk"
-# writes HOME/sound.raw). Returns the inner run's status. Without a window
+# X server, with HOME (and the XDG folders in their usual places under it)
+# in a temporary folder removed afterwards, or in XVFB_HOME when that names
+# one; SDL's sound goes to XVFB_AUDIO (dummy by default; "disk" writes
+# HOME/sound.raw). Returns the inner run's status. Without a window
 # manager the keyboard focus follows the pointer, and SDL drops a click
 # that comes within 10 ms of the window taking the focus, as a click that
 # only focuses it: a busy program reads both at once, so the hint keeps
@@ -26,12 +27,12 @@ xvfb_outer() {
     local script=$1 out=$2 home status
     shift 2
     mkdir -p "$out" && out=$(cd "$out" && pwd) || return 1
-    home=$(mktemp -d)
-    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_VIDEODRIVER=x11 \
+    home=${XVFB_HOME:-$(mktemp -d)}
+    HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share SDL_VIDEODRIVER=x11 \
         SDL_MOUSE_FOCUS_CLICKTHROUGH=1 SDL_AUDIODRIVER=${XVFB_AUDIO:-dummy} SDL_DISKAUDIOFILE=$home/sound.raw \
         xvfb-run -a -s '-screen 0 1024x768x24' bash "$script" --inner "$out" "$home" "$@"
     status=$?
-    rm -rf "$home"
+    [ -z "${XVFB_HOME:-}" ] && rm -rf "$home"
     return $status
 }
 
