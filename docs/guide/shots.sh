@@ -7,8 +7,10 @@
 #   docs/guide/shots.sh PROGRAM_FOLDER OUTDIR
 #
 # PROGRAM_FOLDER is an installed <prefix>/lib/vortan. Run it as that user
-# (for example runuser -u nobody) with OUTDIR writable by them; the pictures
-# are written as 8-bit PNGs. Needs xvfb-run, xdotool and ImageMagick.
+# (for example runuser -u nobody) with OUTDIR writable by them, and with
+# XVFB_HOME naming a home folder of theirs to keep what was saved; the
+# pictures are written as 8-bit PNGs. Needs xvfb-run, xdotool and
+# ImageMagick.
 set -u
 . "$(dirname "$0")/../../tests/xvfb/lib.sh"
 if [ "${1:-}" != --inner ]; then
@@ -149,9 +151,9 @@ for _ in $(seq 12); do key F2; sleep 0.1; done
 click 400 127                         # the mouse flies
 sleep 11
 move 415 157                          # rotate
-sleep 7
-move 415 142                          # climb
-sleep 4
+sleep 5
+move 415 137                          # ease into the climb
+sleep 3
 snap sim-02-longwing-climbing
 key a
 sleep 2

@@ -208,7 +208,7 @@ TEST_F(AirTest, PerformanceTableRunsTheBatchRunnerOnTheSavedDesign)
     std::string words;
     for (int k = 0; k < 30; k++)
         words += "rune ";
-    write_runner(dir.string(), "echo '" + words + "'");
+    write_runner(dir.string(), ("echo '" + words + "'").c_str());
     menu(MENU_PERFORMANCE);
     wait_for_table();
     int below = 0;

@@ -22,6 +22,7 @@ saved="$home/.local/share/vortan/airfoils/NACA 2412 (more lift).afl"
 
 FILE_X=22; PART_X=58; VIEW_X=94   # bar titles, pixel x of their middles
 PLOT="#000000"; WHITE="#ffffff"
+LIFT="#33cc33"; DRAG="#fc5959"; MOMENT="#fcfc00"   # each curve, over 0.2 % of the plot
 PLOT_X0=250            # the plot's column of -20 deg; 10 columns a degree
 # LSTALL, the lift at the stall: a signed field of 5 digits at (192, 85);
 # its second digit (tenths) is 10..19 pixels in, its upper half adds one.
@@ -45,6 +46,9 @@ key Return
 sleep 2
 shot 03-naca-2412
 expect_colours 03-naca-2412 6
+for curve in "$LIFT lift" "$DRAG drag" "$MOMENT moment"; do
+    expect_area 03-naca-2412 250 5 405 430 "${curve% *}" 0.2 "the ${curve#* } curve"
+done
 
 for deg in -15 -10 -5 0 5 10 15 20 15; do   # the read-out follows the cursor
     move $((PLOT_X0 + (deg + 20) * 10)) 200

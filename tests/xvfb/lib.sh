@@ -102,14 +102,16 @@ expect_colours() {
     [ "$n" -ge "$2" ] || fail "$1.png has $n colours, fewer than $2"
 }
 
-# expect_area NAME X Y W H COLOUR PERCENT WHAT: at least PERCENT of the
-# client rectangle X,Y,W,H of the screenshot is exactly COLOUR (an
-# ImageMagick colour such as "#283c78"); WHAT names it in the failure.
+# expect_area NAME X Y W H COLOUR PERCENT WHAT: at least PERCENT (decimals
+# allowed) of the client rectangle X,Y,W,H of the screenshot is exactly
+# COLOUR (an ImageMagick colour such as "#283c78"); WHAT names it in the
+# failure.
 expect_area() {
     local share
     share=$(convert "$out/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "$6" \
-        -fill white -opaque "$6" -format '%[fx:int(100*mean)]' info:)
-    [ "$share" -ge "$7" ] || fail "$1.png: $8 not seen ($share % of the area is $6, wanted $7 %)"
+        -fill white -opaque "$6" -format '%[fx:100*mean]' info:)
+    awk -v s="$share" -v m="$7" 'BEGIN { exit !(s >= m) }' ||
+        fail "$1.png: $8 not seen ($share % of the area is $6, wanted $7 %)"
 }
 
 # finish WITHIN_S: the program ends by itself within WITHIN_S seconds, with
