@@ -64,7 +64,7 @@ static void wrong_version(const char *inf_name)
     MACIBM_exitalert("The following file is the wrong version for this version of Vortan:",
                      inf_name,
                      "Throw that file away. You should only use the files that came with the program.",
-                     "You may have to re-install Vortan from the CD.");
+                     "You may have to install Vortan again.");
 }
 
 // The designers tell a file's origin by its marker: "A" or "I".
@@ -73,7 +73,7 @@ static void check_designer_marker(const char *inf_name)
     skip_white();
     int marker = get_char();
     if (marker != 'A' && marker != 'I')
-        MACIBM_exitalert(inf_name, "is not an Corvane file, for either the Mac or the IBM!",
+        MACIBM_exitalert(inf_name, "is not a Corvane file, on this computer or any other!",
                          "If it is, it has become corrupted and must be thrown away!", "");
 }
 

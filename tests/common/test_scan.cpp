@@ -154,7 +154,7 @@ TEST_F(ScanTest, OpeningChecksPresenceAndVersion)
         EXPECT_EQ(e.s1, "The following file is the wrong version for this version of Vortan:");
         EXPECT_EQ(e.s2, path("old.prf"));
         EXPECT_EQ(e.s3, "Throw that file away. You should only use the files that came with the program.");
-        EXPECT_EQ(e.s4, "You may have to re-install Vortan from the CD.");
+        EXPECT_EQ(e.s4, "You may have to install Vortan again.");
     }
 }
 
@@ -173,7 +173,7 @@ TEST_F(ScanTest, DesignersCheckTheMarker)
         FAIL();
     } catch (const FatalExit &e) {
         EXPECT_EQ(e.s1, path("junk.afl"));
-        EXPECT_EQ(e.s2, "is not an Corvane file, for either the Mac or the IBM!");
+        EXPECT_EQ(e.s2, "is not a Corvane file, on this computer or any other!");
         EXPECT_EQ(e.s3, "If it is, it has become corrupted and must be thrown away!");
     }
 }
