@@ -4,7 +4,7 @@
 # worked examples of airwright.md and foilwright.md, on an installed copy
 # run as a user who may not write into it, as after ./setup.sh install.
 #
-#   docs/guide/shots.sh PROGRAM_FOLDER OUTDIR
+#   docs/guide/designer-shots.sh PROGRAM_FOLDER OUTDIR
 #
 # PROGRAM_FOLDER is an installed <prefix>/lib/vortan. Run it as that user
 # (for example runuser -u nobody) with OUTDIR writable by them, and with
