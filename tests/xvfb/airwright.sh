@@ -32,10 +32,8 @@ WING_X=164; WING_Y=126; SPAN_UNITS_X=$((WING_X + 16 + 25)); SPAN_UP_Y=$((WING_Y 
 
 cd "$prog_dir"
 launch airwright
-sleep 3   # the start-up bar over the splash
-shot 01-untitled
+await_area 20 01-untitled 20 20 760 540 "$BLUEPRINT" 40 "the blueprint sheet"   # after the start-up bar
 expect_colours 01-untitled 8
-expect_area 01-untitled 20 20 760 540 "$BLUEPRINT" 40 "the blueprint sheet"
 
 menu $FILE_X 1 0   # File > Open
 sleep 1
@@ -49,10 +47,8 @@ shot 03-trainer
 expect_colours 03-trainer 12
 
 menu $SPECIAL_X 3 2   # Special > Performance Table: the batch runner flies it
-sleep 10
-shot 04-performance-before
+await_area 30 04-performance-before 80 65 640 430 "$TEXT" 3 "the table's text"
 expect_area 04-performance-before 80 65 640 430 "$BLUEPRINT" 50 "the Performance window"
-expect_area 04-performance-before 80 65 640 430 "$TEXT" 3 "the table's text"
 
 click 40 560   # on the main window: the other windows close
 sleep 1
@@ -84,10 +80,8 @@ sleep 1
 grep -q "^ *20.0 semi-span" "$saved" || fail "no 20 ft semi-span saved in $saved"
 
 menu $SPECIAL_X 3 2   # Special > Performance Table of the new wing
-sleep 10
-shot 08-performance-after
+await_area 30 08-performance-after 80 65 640 430 "$TEXT" 3 "the table's text"
 expect_area 08-performance-after 80 65 640 430 "$BLUEPRINT" 50 "the Performance window"
-expect_area 08-performance-after 80 65 640 430 "$TEXT" 3 "the table's text"
 
 menu $FILE_X 4 1   # File > Exit
 finish 5

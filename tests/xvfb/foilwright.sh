@@ -30,10 +30,8 @@ LSTALL_TENTHS_X=$((192 + 15)); LSTALL_UP_Y=$((85 + 8))
 
 cd "$prog_dir"
 launch foilwright
-sleep 3   # the start-up bar over the splash
-shot 01-untitled
+await_area 20 01-untitled 250 5 405 430 "$PLOT" 80 "the black plot"   # after the start-up bar
 expect_colours 01-untitled 6
-expect_area 01-untitled 250 5 405 430 "$PLOT" 80 "the black plot"
 
 menu $FILE_X 1 0   # File > Open
 sleep 1

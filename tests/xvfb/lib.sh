@@ -107,11 +107,26 @@ expect_colours() {
 # COLOUR (an ImageMagick colour such as "#283c78"); WHAT names it in the
 # failure.
 expect_area() {
-    local share
+    area_shown "$@" || fail "$1.png: $8 not seen ($share % of the area is $6, wanted $7 %)"
+}
+area_shown() {
     share=$(convert "$out/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "$6" \
         -fill white -opaque "$6" -format '%[fx:100*mean]' info:)
-    awk -v s="$share" -v m="$7" 'BEGIN { exit !(s >= m) }' ||
-        fail "$1.png: $8 not seen ($share % of the area is $6, wanted $7 %)"
+    awk -v s="$share" -v m="$7" 'BEGIN { exit !(s >= m) }'
+}
+
+# await_area SECONDS NAME X Y W H COLOUR PERCENT WHAT: as expect_area, on a
+# screenshot taken again every half second until it passes (a start-up or
+# a batch run that a loaded machine makes slower), for at most SECONDS.
+await_area() {
+    local limit=$(($1 * 2)) k
+    shift
+    for k in $(seq "$limit"); do
+        shot "$1"
+        area_shown "$@" && return 0
+        sleep 0.5
+    done
+    expect_area "$@"
 }
 
 # finish WITHIN_S: the program ends by itself within WITHIN_S seconds, with
