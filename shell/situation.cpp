@@ -77,9 +77,15 @@ int write_situation(const char *path)
     return ouf_close();
 }
 
+// An installed program's folder takes no new files: situations then go to
+// the user's own folder of them, made on the first save.
+static constexpr const char *SITUATIONS = "Situations";
+
 void save_situation()
 {
-    char file[MAX_STR] = "Untitled.sit", path[MAX_STR] = "";
+    char file[MAX_STR] = "Untitled.sit", here[MAX_STR], path[MAX_STR];
+    ap_dir("", file, here);
+    save_proposal(here, SITUATIONS, path);
     if (!MACIBM_save(file, path, FILE_SIT))
         return;
     if (!write_situation(path))
@@ -166,8 +172,12 @@ int read_situation_file(const char *file, const char *path)
 
 void load_situation()
 {
-    // The dialog lists the situation files of the program folder.
-    char file[MAX_STR] = "*.sit", path[MAX_STR] = "";
+    // The dialog lists the situation files of the program folder, or of the
+    // user's folder of them where the program folder takes no new files.
+    char file[MAX_STR] = "*.sit", path[MAX_STR] = "", here[MAX_STR];
+    ap_dir("", file, here);
+    if (!folder_of_writable(here) && !user_kind_folder(SITUATIONS, path, 0))
+        path[0] = 0;
     if (!MACIBM_open(file, path, FILE_SIT))
         return;
     if (read_situation_file(file, path))

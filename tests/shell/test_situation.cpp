@@ -187,6 +187,20 @@ TEST_F(StartTest, FatalEndsAndResetLeaveFactorySettingsForTheNextStart)
 }
 
 // Saved and loaded again: aircraft, weather, region and position return.
+// Where the program folder takes no new files (an installed program; /proc
+// stands for one here), Save Situation proposes the user's own folder.
+TEST_F(StartTest, SituationsOfAnInstalledProgramGoToTheUsersFolder)
+{
+    start();
+    char program[MAX_STR];
+    C_to_C(app_path, program);
+    C_to_C("/proc/self/", app_path);
+    test_answer_file_dialog("Mine.sit");
+    save_situation();
+    C_to_C(program, app_path);
+    EXPECT_TRUE(std::filesystem::exists(path("data/vortan/Situations/Mine.sit")));
+}
+
 TEST_F(StartTest, ASavedSituationLoadsBackAsItWas)
 {
     start();
