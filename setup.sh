@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES="build-essential cmake ninja-build pkg-config git libsdl2-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev libespeak-ng-dev xvfb xauth xdotool imagemagick python3"
+PACKAGES="build-essential cmake ninja-build pkg-config git libsdl2-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev libespeak-ng-dev xvfb xauth xdotool imagemagick procps python3"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 install_packages() {

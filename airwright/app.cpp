@@ -269,13 +269,16 @@ static void keep_recovery()
 
 int writeout(int force_new_name)
 {
-    if (!msc.planenamed || force_new_name) {
-        char file[MAX_STR], path[MAX_STR];
+    // A design whose folder takes no new files (a shipped aircraft of an
+    // installed program) is saved elsewhere, under a name the user confirms.
+    if (!msc.planenamed || force_new_name || !folder_of_writable(pln.C_path)) {
+        char file[MAX_STR], path[MAX_STR], start[MAX_STR];
         C_to_C(pln.C_name, file);
         if (msc.planenamed)
-            C_to_C(pln.C_path, path);
+            C_to_C(pln.C_path, start);
         else
-            ap_dir("Aircraft", pln.C_name, path);
+            ap_dir("Aircraft", pln.C_name, start);
+        save_proposal(start, "Aircraft", path);
         if (!MACIBM_save(file, path, ACF_TYPE_ANY))
             return 0;
         C_to_C(file, pln.C_name);

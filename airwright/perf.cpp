@@ -60,7 +60,8 @@ void poll_performance()
         MACIBM_invalwind(WIN_PERFORMANCE);
 }
 
-// Lines of text at the left, cut at the window's edge and bottom.
+// Lines of text at the left, a line too long for the window wrapped at its
+// last space that fits (or cut there when it has none), down to the bottom.
 static void draw_lines(const char *text, int y, int w, int h)
 {
     char line[MAX_STR];
@@ -68,11 +69,23 @@ static void draw_lines(const char *text, int y, int w, int h)
     while (*text && y < h - LINE_PX) {
         int n = (int)strcspn(text, "\n");
         int k = intmin2(n, maxc);
+        int next = k;
+        if (k < n) {
+            int space = k;
+            while (space > 0 && text[space] != ' ')
+                space--;
+            if (space > 0)
+                k = next = space;
+        }
         memcpy(line, text, k);
         line[k] = 0;
         MACIBM_drstring(TEXT_COLOR, TEXT_X, y, line, 0);
         y += LINE_PX;
-        text += n + (text[n] == '\n');
+        text += next;
+        while (*text == ' ' && next < n)
+            text++, next++;
+        if (next >= n)
+            text += *text == '\n';
     }
 }
 

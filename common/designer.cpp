@@ -53,12 +53,17 @@ void designer_set_recovery(const DesignerRecovery *r) { recovery = *r; }
 int designer_recovery_path(const char *path, const char *name, char *out)
 {
     char base[MAX_STR];
-    if (path && path[0]) {
-        if (strlen(path) >= MAX_STR)
-            return 0;
-        C_to_C(path, base);
-    } else if (!user_file_path(USER_DATA, name, base)) {
+    int saved = path && path[0];
+    if (saved && strlen(path) >= MAX_STR)
         return 0;
+    if (saved && folder_of_writable(path)) {
+        C_to_C(path, base);
+    } else {
+        // Never saved, or saved where nothing can be written (an installed
+        // program's own folder): the data folder keeps the copy.
+        const char *slash = saved ? strrchr(path, '/') : nullptr;
+        if (!user_file_path(USER_DATA, saved ? (slash ? slash + 1 : path) : name, base))
+            return 0;
     }
     const char *slash = strrchr(base, '/');
     char *dot = strrchr(base, '.');

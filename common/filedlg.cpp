@@ -1,7 +1,8 @@
 // File dialogs drawn by the layer: a modal panel listing one folder (its
-// sub-folders and the files of the asked kinds), with folder navigation, a
-// typed or picked name, a check that an opened file exists and a question
-// before a saved file replaces another.
+// sub-folders and the files of the asked kinds; in one of the program's
+// folders of designs, also the user's own designs of that kind), with
+// folder navigation, a typed or picked name, a check that an opened file
+// exists and a question before a saved file replaces another.
 #include "common/local.h"
 
 #include <cstdlib>
@@ -23,6 +24,7 @@ constexpr int DOUBLE_CLICK_MS = 500;
 struct Entry {
     char name[NAME_LEN];
     int is_dir;
+    int is_user;   // a file of user_twin, not of the listed folder
 };
 struct FileKindInfo {
     int kind;
@@ -44,6 +46,8 @@ static Entry entries[MAX_DIR_ENTRIES];
 static int nentries;
 static int ncut;                 // entries left out
 static char folder[MAX_STR];     // listed folder, no trailing '/' (except "/")
+static char user_twin[MAX_STR];  // the user's folder of the listed program folder's kind, or ""
+static const char YOURS[] = "  (yours)";   // after the name of a user_twin file
 static char typed[MAX_STR];      // the file-name field
 static const FileKindInfo *kind;
 static int saving;
@@ -93,22 +97,63 @@ static int join(const char *dir, const char *name, char *out)
     return len > 0 && len < MAX_STR;
 }
 
+// Folders first, then the folder's files, then the user's own.
 static int entry_order(const void *a, const void *b)
 {
     const Entry *x = (const Entry *)a, *y = (const Entry *)b;
     if (x->is_dir != y->is_dir)
         return y->is_dir - x->is_dir;
+    if (x->is_user != y->is_user)
+        return x->is_user - y->is_user;
     return strcasecmp(x->name, y->name);
 }
 
-static void add_entry(const char *name, int dir)
+static void add_entry(const char *name, int dir, int user)
 {
     if (nentries == MAX_DIR_ENTRIES) {
         ncut++;
         return;
     }
     C_to_C(name, entries[nentries].name);
+    entries[nentries].is_user = user;
     entries[nentries++].is_dir = dir;
+}
+
+// The program's folders of designs (Aircraft, airfoils, flaps) take no new
+// files once installed, so the designers then save in the user's folder of
+// the same name: listing the one lists the other's designs with it.
+static void find_user_twin()
+{
+    user_twin[0] = 0;
+    char prog[PATH_MAX], twin[MAX_STR], real[PATH_MAX];
+    const char *slash = strrchr(folder, '/');
+    if (!slash || slash == folder || !realpath(app_path, prog))
+        return;
+    size_t n = (size_t)(slash - folder);
+    if (strlen(prog) != n || strncmp(prog, folder, n) != 0)
+        return;
+    if (user_kind_folder(slash + 1, twin, 0) && realpath(twin, real) && strcmp(real, folder) != 0 &&
+        strlen(real) < MAX_STR)
+        C_to_C(real, user_twin);
+}
+
+// The files of the asked kinds in `dir` (and its sub-folders when `dirs`).
+static void add_folder(const char *dir, int dirs, int user)
+{
+    DIR *d = opendir(dir);
+    if (!d)
+        return;
+    while (struct dirent *e = readdir(d)) {
+        if (e->d_name[0] == '.' || strlen(e->d_name) >= NAME_LEN)
+            continue;
+        char path[MAX_STR];
+        if (!join(dir, e->d_name, path))
+            continue;
+        int sub = is_dir(path);
+        if (sub ? dirs : matches_kind(e->d_name))
+            add_entry(e->d_name, sub, user);
+    }
+    closedir(d);
 }
 
 static void list_folder()
@@ -118,25 +163,18 @@ static void list_folder()
     top = 0;
     test_note_dialog_entry(1, "");
     if (strcmp(folder, "/") != 0)
-        add_entry("..", 1);
-    DIR *d = opendir(folder);
-    if (!d)
-        return;
-    while (struct dirent *e = readdir(d)) {
-        if (e->d_name[0] == '.' || strlen(e->d_name) >= NAME_LEN)
-            continue;
-        char path[MAX_STR];
-        if (!join(folder, e->d_name, path))
-            continue;
-        int dir = is_dir(path);
-        if (dir || matches_kind(e->d_name))
-            add_entry(e->d_name, dir);
-    }
-    closedir(d);
+        add_entry("..", 1, 0);
+    add_folder(folder, 1, 0);
+    find_user_twin();
+    if (user_twin[0])
+        add_folder(user_twin, 0, 1);
     int first = strcmp(folder, "/") != 0;   // ".." stays on top
     qsort(entries + first, nentries - first, sizeof(Entry), entry_order);
-    for (int k = 0; k < nentries; k++)
-        test_note_dialog_entry(0, entries[k].name);
+    char label[NAME_LEN + sizeof YOURS];
+    for (int k = 0; k < nentries; k++) {
+        C_plus_C(entries[k].name, entries[k].is_user ? YOURS : "", label);
+        test_note_dialog_entry(0, label);
+    }
 }
 
 static void go_to(const char *path)
@@ -177,9 +215,7 @@ static void draw_dialog(const Port *p)
         int hl = top + r == sel;
         if (hl)
             port_fill(p, lx + 2, ry, lx + lw - 2, ry + ROW_H, UI_NAVY);
-        C_to_C(e.name, line);
-        if (e.is_dir)
-            app_C(line, "/");
+        C_plus_C(e.name, e.is_dir ? "/" : e.is_user ? YOURS : "", line);
         port_text(p, lx + 6, ry + 3, line, hl ? UI_WHITE : (e.is_dir ? UI_NAVY : UI_BLACK));
     }
     if (ncut)
@@ -246,7 +282,11 @@ static void select_row(int k)
         top = sel;
     if (sel >= top + LIST_ROWS)
         top = sel - LIST_ROWS + 1;
-    if (!entries[sel].is_dir)
+    // A design of the user's folder is named by its whole path.
+    char full[MAX_STR];
+    if (entries[sel].is_user && join(user_twin, entries[sel].name, full))
+        C_to_C(full, typed);
+    else if (!entries[sel].is_dir)
         C_to_C(entries[sel].name, typed);
 }
 

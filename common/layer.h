@@ -314,7 +314,8 @@ int layer_quit_signalled();
 
 // A designer told to end by a signal keeps unsaved changes in a recovery
 // copy beside the design ("<name>-recovered.<ext>", never over it; in the
-// user's data folder for a design never saved), written atomically through
+// user's data folder for a design never saved or in a folder that takes no
+// new files), written atomically through
 // `write`, says where on standard error and ends. A note in the user's data
 // folder ("<program>.recovery") holds the copy's path for the next start.
 struct DesignerRecovery {
@@ -334,7 +335,8 @@ void designer_set_recovery(const DesignerRecovery *r);
 // designer asks as its Exit does.
 int designer_quit_by_signal();
 // The recovery copy's path for `path` or, never saved, `name` in the user's
-// data folder; 0 when it does not fit.
+// data folder (also for a `path` whose folder takes no new files); 0 when
+// it does not fit.
 int designer_recovery_path(const char *path, const char *name, char *out);
 // At start-up: when the last run left a recovery copy, asks whether to open
 // it (the note is then gone, whatever the answer).

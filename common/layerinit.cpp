@@ -102,16 +102,16 @@ void check_display(int init_call, int w, int h, int bpp)
     int req_w = init_call ? 800 : start_w;
     int req_h = init_call ? 600 : start_h;
     if (init_call && bpp != 8)
-        MACIBM_exitalert("You do not have Windows 95 set up for 256 colors.",
-                         "Vortan and must run with Windows 95 or NT in 256-color mode.",
-                         "To set to 256-color, first close this dialog box. Then right-mouse-click on your desktop.",
-                         "Select 'Properties' from the resulting menu, select 'Settings' from the resulting window, and select 256-color palette.");
+        MACIBM_exitalert("Your display is not set up for 256 colors.",
+                         "Vortan must run on a 256-color display.",
+                         "To set it, first close this dialog box. Then open your desktop's display settings.",
+                         "Select a 256-color mode there, or let the desktop provide one, and start Vortan again.");
     std_res = w == req_w && h == req_h;
     if (!init_call || std_res)
         return;
     const char *s2 = "It is not set that way now.";
-    const char *s3 = "To set the resolution, exit this program and right-mouse-click on your desktop.";
-    const char *s4 = "Select 'Properties' from the resulting menu, select 'Settings' from the resulting window, and select 800x600 pixels.";
+    const char *s3 = "To set the resolution, exit this program and open your desktop's display settings.";
+    const char *s4 = "Select a resolution of 800x600 pixels there, then start Vortan again.";
     if (w < 800 || h < 600)
         MACIBM_exitalert("Your machine must be set to at least 800x600 pixels resolution to run Vortan.",
                          s2, s3, s4);

@@ -243,17 +243,22 @@ int menu_bar_hit(int x)
     return -1;
 }
 
-int menu_bar_mnemonic(int c)
+// The first bar menu after position `after` (cyclically) whose mnemonic is
+// c, so that Alt and a letter two titles share opens them in turn.
+static int bar_mnemonic_after(int c, int after)
 {
     if (!bar_attached)
         return -1;
-    for (int k = 0; k < nbar; k++) {
+    for (int n = 1; n <= nbar; n++) {
+        int k = (after + n + nbar) % nbar;
         const Menu &m = menus[bar[k]];
         if (m.mnemonic >= 0 && tolower((unsigned char)m.title[m.mnemonic]) == tolower(c))
             return k;
     }
     return -1;
 }
+
+int menu_bar_mnemonic(int c) { return bar_mnemonic_after(c, -1); }
 
 // Lays the pop-up of `menu` out with its top left at (x, y): columns break
 // at items flagged so and where the frame's bottom is reached; the whole
@@ -476,7 +481,18 @@ static int menu_key(const LayerInput &in)
             open_bar((bar_open + nbar - 1) % nbar);
         return 0;
     case KEY_ENTER: return activate(d, levels[d].hl);
-    default: return in.key > 0 && in.key < 128 ? activate(d, mnemonic_item(in.key)) : 0;
+    default:
+        if (in.key <= 0 || in.key >= 128)
+            return 0;
+        if (in.mods & MOD_ALT_KEY) {
+            int pos = bar_mnemonic_after(in.key, bar_open);
+            if (pos >= 0) {
+                open_bar(pos);
+                move_highlight(1);   // as Alt and the letter does from the bar
+                return 0;
+            }
+        }
+        return activate(d, mnemonic_item(in.key));
     }
 }
 

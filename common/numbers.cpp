@@ -150,9 +150,12 @@ int deg_index(float deg)
 {
     if (!std::isfinite(deg))
         return 0;
-    double d = fmod((double)deg, 360.0);
-    if (d < 0.0)
-        d += 360.0;
+    double d = (double)deg;
+    if (!(d >= 0.0 && d < 360.0)) {   // within a turn fmod gives d itself
+        d = fmod(d, 360.0);
+        if (d < 0.0)
+            d += 360.0;
+    }
     int i = (int)d;
     return i >= 360 ? 0 : i;
 }

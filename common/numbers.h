@@ -154,3 +154,15 @@ enum UserFolder { USER_CONFIG = 0, USER_DATA = 1 };
 // ~/.local/share/vortan), creating the folder. Returns 0 when the path does
 // not fit MAX_STR or no home folder is known.
 int user_file_path(int folder, const char *file, char *out);
+// The user's own folder of designs of one kind ("Aircraft", "airfoils",
+// "flaps": the names of the program's folders) in the data folder, made when
+// `make` is set. Returns 1 when it is there, 0 otherwise or when the path
+// does not fit.
+int user_kind_folder(const char *kind, char *out, int make);
+// 1 when the folder holding the file at `path` takes new files.
+int folder_of_writable(const char *path);
+// The path a save dialog proposes for the design at `path`, one of the
+// program's `kind` of files: `path` itself when its folder takes new files,
+// else the same name in the user's folder of that kind (made), because an
+// installed program's folders are read-only.
+void save_proposal(const char *path, const char *kind, char *out);

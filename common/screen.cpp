@@ -16,6 +16,13 @@ static SDL_Window *sdl_window;
 static SDL_Renderer *sdl_renderer;
 static SDL_Texture *sdl_texture;
 static uint32_t palette32[256];
+// What the texture holds: the 8-bit frame and palette it was converted
+// from (rows that have not changed since are not converted again), and the
+// converted rows themselves.
+static uint8_t shown8[FRAME_W * FRAME_H];
+static uint32_t shown_palette[256];
+static uint32_t frame32[FRAME_W * FRAME_H];
+static int shown_valid;
 
 void MACIBM_set_palette_entry(int index, int r, int g, int b)
 {
@@ -58,8 +65,11 @@ int screen_open(const char *title)
     if (!sdl_renderer)
         return 0;
     SDL_RenderSetLogicalSize(sdl_renderer, FRAME_W, FRAME_H);
-    sdl_texture = SDL_CreateTexture(sdl_renderer, SDL_PIXELFORMAT_ARGB8888,
+    // No alpha: the format of the usual window surfaces, which the software
+    // renderer then copies without converting each pixel.
+    sdl_texture = SDL_CreateTexture(sdl_renderer, SDL_PIXELFORMAT_RGB888,
                                     SDL_TEXTUREACCESS_STREAMING, FRAME_W, FRAME_H);
+    shown_valid = 0;
     if (!sdl_texture)
         return 0;
     SDL_SetWindowMinimumSize(sdl_window, FRAME_W / 2, FRAME_H / 2);
@@ -162,18 +172,31 @@ void show_frame()
     for (int k = 0; k < 256; k++)
         palette32[k] = 0xFF000000u | palette_rgb[k][0] << 16 | palette_rgb[k][1] << 8 |
                        palette_rgb[k][2];
-    // Converted straight into the texture's memory: no second copy.
-    void *pixels;
-    int pitch;
-    if (SDL_LockTexture(sdl_texture, nullptr, &pixels, &pitch) != 0)
-        return;
+    // Only the rows that changed since the last present are converted and
+    // sent (the panel mostly stands still); a new palette sends them all.
+    int all = !shown_valid || memcmp(palette32, shown_palette, sizeof palette32) != 0;
+    int first = FRAME_H, last = -1;
     for (int y = 0; y < FRAME_H; y++) {
-        uint32_t *d = (uint32_t *)((uint8_t *)pixels + (size_t)y * pitch);
-        const uint8_t *s = frame8 + y * FRAME_W;
+        const uint8_t *src = frame8 + y * FRAME_W;
+        uint8_t *old = shown8 + y * FRAME_W;
+        if (!all && memcmp(src, old, FRAME_W) == 0)
+            continue;
+        memcpy(old, src, FRAME_W);
+        uint32_t *d = frame32 + y * FRAME_W;
         for (int x = 0; x < FRAME_W; x++)
-            d[x] = palette32[s[x]];
+            d[x] = palette32[src[x]];
+        first = intmin2(first, y);
+        last = y;
     }
-    SDL_UnlockTexture(sdl_texture);
+    memcpy(shown_palette, palette32, sizeof palette32);
+    if (last >= first) {
+        SDL_Rect rows = {0, first, FRAME_W, last - first + 1};
+        if (SDL_UpdateTexture(sdl_texture, &rows, frame32 + first * FRAME_W, FRAME_W * 4) != 0) {
+            shown_valid = 0;   // all of it again next time
+            return;
+        }
+    }
+    shown_valid = 1;
     SDL_SetRenderDrawColor(sdl_renderer, 0, 0, 0, 255);
     SDL_RenderClear(sdl_renderer);
     SDL_RenderCopy(sdl_renderer, sdl_texture, nullptr, nullptr);
@@ -198,3 +221,12 @@ void MACIBM_show_cursor(int show)
 }
 
 int test_cursor_shown() { return !cursor_hidden; }
+
+int test_presented_pixel(int x, int y)
+{
+    uint32_t px = 0;
+    SDL_Rect r = {x, y, 1, 1};
+    if (!sdl_renderer || SDL_RenderReadPixels(sdl_renderer, &r, SDL_PIXELFORMAT_RGB888, &px, 4) != 0)
+        return -1;
+    return (int)(px & 0xFFFFFFu);
+}

@@ -56,6 +56,9 @@ const char *test_dialog_entry(int k);
 int test_window_pixel(int index, int x, int y);
 int test_world_pixel(int index, int x, int y);
 int test_frame_pixel(int x, int y);
+// The colour (0xRRGGBB) at frame pixel (x, y) of what the last present
+// showed, read back from the renderer; -1 when it cannot be read.
+int test_presented_pixel(int x, int y);
 void test_palette_entry(int index, int *r, int *g, int *b);
 void test_compose();
 int test_write_png(const char *path);

@@ -104,6 +104,24 @@ static void match_case_blind(char *path)
     }
 }
 
+// A part missing from the program's folder `kind` may be one the user
+// made: an installed program's folders take no new files, so Foilwright
+// saves in the user's folder of the same name, which is looked at next.
+static void or_in_user_folder(const char *kind, char *path)
+{
+    std::error_code err;
+    const char *slash = strrchr(path, '/');
+    char mine[MAX_STR];
+    if (std::filesystem::exists(path, err) || !user_kind_folder(kind, mine, 0) ||
+        strlen(mine) + 1 + strlen(slash ? slash + 1 : path) >= MAX_STR)
+        return;
+    app_C(mine, "/");
+    app_C(mine, slash ? slash + 1 : path);
+    match_case_blind(mine);
+    if (std::filesystem::exists(mine, err))
+        C_to_C(mine, path);
+}
+
 static void open_airfoil(const AirfoilTarget &t)
 {
     char path[MAX_STR];
@@ -113,6 +131,7 @@ static void open_airfoil(const AirfoilTarget &t)
     if (fits) {
         app_C(path, t.name);
         match_case_blind(path);
+        or_in_user_folder("airfoils", path);
     }
     if (!fits || !inf_open(path, PART_VERSION, 0))
         MACIBM_exitalert("An airfoil file that is required by the aircraft you are attempting to fly could not be found.",
@@ -183,6 +202,7 @@ void grabflaps(const char *flap_path)
     char path[MAX_STR];
     C_to_C(flap_path, path);
     match_case_blind(path);
+    or_in_user_folder("flaps", path);
     if (!inf_open(path, PART_VERSION, 0))
         MACIBM_exitalert("The flap file that is required by the aircraft you are attempting to fly could not be found.",
                          "The name of the missing flap file is: ", path,

@@ -41,7 +41,10 @@ void readin_plane(void (*progress)());
 // Reynolds slot Re (0 lo, 1 hi), span station RT (0 root, 1 tip); sets
 // pln.Re[EN][RT][Re] and pln.alphamax[EN]. A name that does not exist as
 // written is matched without regard to case (also for grabflaps), since
-// aircraft files come from systems that ignore it. Every fault ends the
+// aircraft files come from systems that ignore it; one missing from the
+// program folder is looked for in the user's folder of the same name
+// (user_kind_folder), where the designers save when the program folder
+// takes no new files (also for grabflaps). Every fault ends the
 // program with its message (missing, corrupted, misaligned row, negative
 // drag).
 void grabafoil(const char *name, int EN, int Re, int RT);

@@ -86,25 +86,29 @@ static void report_lookup(float a, float cl, float cd, float cm, int Re, int RT)
     cyc_printf("We use straight-line lift and moment curves to get:\ncl=%.4f cm=%.4f\n", cl, cm);
 }
 
-void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT, int el)
+// What a look-up of one part's airfoils at one alpha shares between its
+// Reynolds numbers and stations: the part, the reduced alpha and its table
+// position. Worked out once for all four airfoils of an element.
+struct FoilAlpha {
+    int EN, slatted;
+    float alph, a, index;
+};
+
+static void foil_alpha(float alph, int EN, int el, FoilAlpha &f)
 {
-    EN = flight_part(EN);
+    f.EN = EN = flight_part(EN);
     el = flight_el(el);
-    Re = Re ? 1 : 0;
-    RT = RT ? 1 : 0;
     if (!std::isfinite(alph))
         alph = 0.0f;
-    int slatted = pln.slat[EN][el] != 0;
+    f.alph = alph;
+    f.slatted = pln.slat[EN][el] != 0;
     float a = pln.finite_fact[EN] * alph;
-    if (slatted)
+    if (f.slatted)
         a /= slat_ratio(EN);
-
+    f.a = a;
     float abs_a = fabsf(a);
     float index = abs_a <= INDEX_FINE_LIMIT_DEG ? abs_a * 10.0f : 200.0f + (abs_a - INDEX_FINE_LIMIT_DEG);
-    if (index > INDEX_CAP)
-        index = INDEX_CAP;
-    table_lift_drag(a, alph, index, EN, Re, RT, cl, cd);
-
+    f.index = index > INDEX_CAP ? INDEX_CAP : index;
     // flt.alphamax is the stall alpha of the whole surface in the element's
     // own alpha (airfoil stall / finite_fact, times the slat stretch), while
     // `a` has been reduced by both factors already. The looked-up alpha is
@@ -115,11 +119,18 @@ void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT
     if (abs_a >= CL_TABLE_FROM_DEG && a > 0.0f &&
         a > flt.alphamax[EN] * pln.finite_fact[EN] / slat_ratio(EN))
         flt.stalled[EN] = 1;
+}
 
+// The look-up in airfoil Re (0 low, 1 high) of station RT (0 root, 1 tip).
+static void foil_lookup(const FoilAlpha &f, int Re, int RT, float &cl, float &cd, float &cm)
+{
+    int EN = f.EN;
+    float a = f.a;
+    table_lift_drag(a, f.alph, f.index, EN, Re, RT, cl, cd);
     cm = moment_line(a, EN, Re, RT);
     if (set.cycout)
         report_lookup(a, cl, cd, cm, Re, RT);
-    if (slatted) {
+    if (f.slatted) {
         cl *= slat_ratio(EN);
         if (set.cycout)
             cyc_printf("Slats are lowering the look-up alpha to %.1f%% of original,\n"
@@ -135,6 +146,13 @@ void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT
     }
 }
 
+void anyfoil(float alph, float &cl, float &cd, float &cm, int EN, int Re, int RT, int el)
+{
+    FoilAlpha f;
+    foil_alpha(alph, EN, el, f);
+    foil_lookup(f, Re ? 1 : 0, RT ? 1 : 0, cl, cd, cm);
+}
+
 // Weight of the high-Reynolds airfoil at flight Reynolds number Re; 0 below
 // the low airfoil's, 1 above the high one's.
 static float reynolds_weight(int EN, int RT, float Re)
@@ -147,11 +165,11 @@ static float reynolds_weight(int EN, int RT, float Re)
 
 // Coefficients c[RT][Re][cl, cd, cm] of the airfoils the part has; the
 // missing Reynolds slot repeats the low one.
-static void station_coeffs(float alph, float c[2][3], int EN, int RT, int el)
+static void station_coeffs(const FoilAlpha &f, float c[2][3], int EN, int RT)
 {
-    anyfoil(alph, c[0][0], c[0][1], c[0][2], EN, 0, RT, el);
+    foil_lookup(f, 0, RT, c[0][0], c[0][1], c[0][2]);
     if (pln.diffRe[EN])
-        anyfoil(alph, c[1][0], c[1][1], c[1][2], EN, 1, RT, el);
+        foil_lookup(f, 1, RT, c[1][0], c[1][1], c[1][2]);
     else
         for (int k = 0; k < 3; k++)
             c[1][k] = c[0][k];
@@ -178,8 +196,10 @@ void Fco(float alph, float &cl, float &cd, float &cm, int EN, float Re, int el)
     float c[2][2][3];   // [root/tip][lo/hi][cl, cd, cm]
     float out[2][3];    // each station blended over Reynolds number
     int nst = pln.diffRT[EN] ? 2 : 1;
+    FoilAlpha f;
+    foil_alpha(alph, EN, el, f);
     for (int RT = 0; RT < nst; RT++) {
-        station_coeffs(alph, c[RT], EN, RT, el);
+        station_coeffs(f, c[RT], EN, RT);
         float w = pln.diffRe[EN] ? reynolds_weight(EN, RT, Re) : 0.0f;
         for (int k = 0; k < 3; k++)
             out[RT][k] = c[RT][1][k] * w + c[RT][0][k] * (1.0f - w);

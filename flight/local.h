@@ -16,11 +16,18 @@ inline float flight_lerp(float x1, float y1, float x2, float y2, float x)
     return y1 + (y2 - y1) * (x - x1) / dx;
 }
 
-// Whole-degree index 0..359 of an angle rounded to the nearest degree; a
-// NaN or infinity gives 0.
+// Whole-degree index 0..359 of an angle rounded to the nearest degree
+// (halves away from zero); a NaN or infinity gives 0. The common case, an
+// angle within a turn, is done here without the library calls, to the
+// same result: deg minus its truncation is exact below a million.
 inline int flight_round_deg(float deg)
 {
-    return deg_index(std::round(deg));
+    if (!(deg > -1.0e6f && deg < 1.0e6f))
+        return deg_index(std::round(deg));
+    int t = (int)deg;
+    float f = deg - (float)t;
+    t += f >= 0.5f ? 1 : f <= -0.5f ? -1 : 0;
+    return t >= 0 && t < 360 ? t : deg_index((float)t);
 }
 
 // Part index held within the tables, whatever a caller passes.

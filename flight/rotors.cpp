@@ -4,6 +4,7 @@
 // lag), drag torque and the ring's induced inflow; the engine torque then
 // turns the rotor and the governors work the pitch or the throttle.
 #include <cmath>
+#include <cstring>
 
 #include "flight/local.h"
 
@@ -68,8 +69,9 @@ struct RingResult {
     float dtq;      // drag torque (N m)
 };
 
-// One blade element at one disc position.
-static void blade_position(int eng, int el, int b, float rot, float dvn, float prepitch, RingResult &res)
+// One blade element at one disc position; returns its share of the drag
+// torque (already added to res.dtq).
+static float blade_position(int eng, int el, int b, float rot, float dvn, float prepitch, RingResult &res)
 {
     float V = sqrtf(rot * rot + dvn * dvn);
     float mach = atm.a > 1.0f ? V / atm.a : 0.0f;
@@ -84,11 +86,15 @@ static void blade_position(int eng, int el, int b, float rot, float dvn, float p
     finitecompressible(eng, cl, cd, cm, mach, mf);
     float lift = cl * q, drag = cd * q, nb = pln.numblades[eng];
     float r = pln.xarm[eng][el];
-    res.dtq += nb * r * (lift * sp + drag * cp) * 0.25f;
+    float dtq = nb * r * (lift * sp + drag * cp) * 0.25f;
+    res.dtq += dtq;
     res.T[b] = nb * (lift * cp - drag * sp) * 0.25f;
     if (!std::isfinite(res.T[b]))
         res.T[b] = 0.0f;
+    return dtq;
 }
+
+static int same_bits(float a, float b) { return memcmp(&a, &b, sizeof a) == 0; }
 
 // Sine and cosine of the side cant of the disc being worked (set by aprop).
 struct Cant {
@@ -129,9 +135,17 @@ static void ring(int eng, const Cant &k, int el, float pre, float diskalpha_sin,
     float base = r * flt.omega[eng];
     float adv = diskalpha_sin * flt.vaxial * (pln.propdir[eng] > 0.0f ? 1.0f : -1.0f);
     RingResult res = {{0, 0, 0, 0, 0}, 0.0f};
-    blade_position(eng, el, 1, base, dvn, prepitch, res);
+    float dtq1 = blade_position(eng, el, 1, base, dvn, prepitch, res);
     blade_position(eng, el, 2, base + adv, dvn, prepitch, res);
-    blade_position(eng, el, 3, base, dvn, prepitch, res);
+    // Positions 1 and 3 meet the same flow; without lateral cyclic (every
+    // propeller) they are the same blade element, worked out once.
+    float dir = pln.propdir[eng];
+    if (!set.cycout && same_bits(cyclic(1, prepitch, dir), cyclic(3, prepitch, dir))) {
+        res.dtq += dtq1;
+        res.T[3] = res.T[1];
+    } else {
+        blade_position(eng, el, 3, base, dvn, prepitch, res);
+    }
     blade_position(eng, el, 4, base - adv, dvn, prepitch, res);
     flt.Dtq[eng] += std::isfinite(res.dtq) ? res.dtq : 0.0f;
     apply_ring(eng, k, res, r, x, y, z);

@@ -61,7 +61,7 @@ int saveasproc()
 {
     char file[MAX_STR], path[MAX_STR];
     C_to_C(msc.C_openfile, file);
-    C_to_C(msc.path_name, path);
+    save_proposal(msc.path_name, msc.device == DEVICE_FLAP ? "flaps" : "airfoils", path);
     if (!MACIBM_save(file, path, msc.device))
         return 0;
     C_to_C(file, msc.C_openfile);
@@ -86,6 +86,13 @@ static void openpart()
     retitle();
 }
 
+// Saves the part under its name, or asks for one first (also when its
+// folder takes no new files, as a shipped part of an installed program).
+static int save_now()
+{
+    return msc.haveaname && folder_of_writable(msc.path_name) ? savepart() : saveasproc();
+}
+
 void dothing(int action, int device)
 {
     switch (action) {
@@ -99,11 +106,6 @@ void dothing(int action, int device)
     }
 }
 
-// Saves the part under its name, or asks for one first.
-static int save_now()
-{
-    return msc.haveaname ? savepart() : saveasproc();
-}
 
 void donewdeal(int action, int device)
 {
@@ -126,10 +128,7 @@ void handlemenu(int item)
     case 201: donewdeal(0, msc.device); break;
     case 202: donewdeal(1, msc.device); break;
     case 203:
-        if (msc.haveaname)
-            savepart();
-        else
-            saveasproc();
+        save_now();
         MACIBM_invalwind(0);
         break;
     case 204: saveasproc(); MACIBM_invalwind(0); break;

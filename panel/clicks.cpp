@@ -229,14 +229,30 @@ static void gps_click(int x, int y)
     setnav(RADIO_GPS, 1, 1);
 }
 
+// A hold takes what the aircraft is doing as it is switched on: the panel
+// has no target knobs, and a target left at 0 would fly the aircraft down
+// to sea level or close the throttle.
+static void capture_hold_target(int k)
+{
+    if (k == 3)
+        ott.alhold = flt.h;
+    else if (k == 4)
+        ott.vvhold = flt.vu;
+    else if (k == 6)
+        ott.as_hold = flt.vind;
+}
+
 static void autopilot_click(int x, int)
 {
     if (!first_press())
         return;
     int *mode[7] = {&ott.HDSLCT, &ott.NAV[0], &ott.NAV[1], &ott.ALHOLD, &ott.VVHOLD, &ott.GS2, &ott.ASHOLD};
     for (int k = 0; k < 7; k++)
-        if (abs(x - AP_X[k]) <= 9)
+        if (abs(x - AP_X[k]) <= 9) {
             *mode[k] = flip(*mode[k]);
+            if (*mode[k])
+                capture_hold_target(k);
+        }
 }
 
 static void gear_click(int, int)

@@ -17,6 +17,11 @@ int vortan_main();
 // The first half of it: records zeroed, the shell's handlers given to the
 // layer, the layer started (1) or no display (0).
 int vortan_start_layer();
+// Start-up timing (VORTAN_TIMING in the environment, read by vortan_main):
+// each part's wall time on standard error as it ends; after the first
+// frame its time since main, and with VORTAN_TIMING=exit the program's end.
+void startup_mark(const char *part);
+void startup_first_frame();
 // Start-up and the endless loop; never returns (the program ends through
 // MACIBM_exitalert).
 [[noreturn]] void simulate();

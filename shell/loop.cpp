@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "atc/atc.h"
+#include "common/stages.h"
 #include "files/files.h"
 #include "flight/flight.h"
 #include "panel/panel.h"
@@ -158,6 +159,7 @@ static void simulate_frame()
 
 void simulate_pass()
 {
+    stage_begin(STAGE_PASS);
     MACIBM_pump();              // every handler sees the records between frames
     if (mnw.up[13])
         grfdrag();
@@ -169,18 +171,31 @@ void simulate_pass()
     if (!sub) {
         if (set.viewtype == 615 || set.viewtype == 604 || set.viewtype == 605)
             ins.tickle_all = 0;  // no panel in these views
-        else
+        else {
+            stage_begin(STAGE_PANEL);
             updatepanel();
+            stage_end(STAGE_PANEL);
+        }
+        stage_begin(STAGE_SCENE);
         start_looking();
+        stage_end(STAGE_SCENE);
     }
-    if (!msc.paused && !sub)
+    if (!msc.paused && !sub) {
+        stage_begin(STAGE_FLIGHT);
         simulate_frame();
+        stage_end(STAGE_FLIGHT);
+    }
+    stage_begin(STAGE_PRESENT);
     MACIBM_present();           // last: shows what this pass drew
+    stage_end(STAGE_PRESENT);
+    stage_end(STAGE_PASS);
 }
 
 void simulate()
 {
     simulate_start();
+    simulate_pass();
+    startup_first_frame();   // the start-up report, when asked for
     for (;;)
         simulate_pass();
 }

@@ -4,7 +4,12 @@
 #include "shell/local.h"
 #include "sound/sound.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 #include "atc/atc.h"
+#include "common/stages.h"
 #include "files/files.h"
 #include "flight/flight.h"
 #include "output/output.h"
@@ -13,6 +18,10 @@
 #include "world/world.h"
 
 int draw_init_loc;              // progress bar on during start-up
+// Start-up timing, asked for by VORTAN_TIMING (any value: the parts and
+// the first frame on standard error; "exit": then the program ends).
+static int timing;              // 0 off, 1 report, 2 report and end
+static double timing_main_us, timing_last_us;   // wall clock at main, at the last mark
 static int init_loc;            // progress cells drawn so far
 static int64_t last_progress_ms;
 static int started;             // the start-up sequence has finished
@@ -114,6 +123,27 @@ int MACIBM_initjoy()
     return 0;
 }
 
+void startup_mark(const char *part)
+{
+    if (!timing)
+        return;
+    double now = wall_us();
+    fprintf(stderr, "start-up: %-34s %7.1f ms\n", part, (now - timing_last_us) / 1000.0);
+    timing_last_us = now;
+}
+
+void startup_first_frame()
+{
+    if (!timing)
+        return;
+    double now = wall_us();
+    startup_mark("first pass of the frame loop");
+    fprintf(stderr, "start-up: first frame at %.0f us (monotonic), %.1f ms after main\n", now,
+            (now - timing_main_us) / 1000.0);
+    if (timing == 2)
+        exit_simulator();
+}
+
 void begin_progress()
 {
     init_loc = 0;
@@ -125,11 +155,16 @@ void simulate_start()
     MACIBM_initgworld(0, 800, 568);
     begin_progress();
     initgen();
+    startup_mark("sound, tables, window art");
     init_country_data();
+    startup_mark("country file");
     initprefs();
+    startup_mark("preferences");
     load_region(0);
+    startup_mark("scenery region");
     C_to_C(app_path, pln.C_appdir);   // airfoils/ and flaps/ lie beside the program
     load_plane(show_init);
+    startup_mark("aircraft and airfoils");
     setnewlocale();   // the start airport's runways, before the aircraft is placed on one
     reset_scene_state();   // palette and drawn range rebuilt for this region
     set_fltvars(4, 0);
@@ -144,6 +179,7 @@ void simulate_start()
     cal_stick();
     reset_loop_state();
     started = 1;
+    startup_mark("flight start, sound, stick");
 }
 
 int start_up_done() { return started; }
@@ -220,7 +256,12 @@ int vortan_start_layer()
 
 int vortan_main()
 {
+    if (const char *t = getenv("VORTAN_TIMING")) {
+        timing = strcmp(t, "exit") == 0 ? 2 : 1;
+        timing_main_us = timing_last_us = wall_us();
+    }
     if (!vortan_start_layer())
         return 1;   // no display: a failure, and the reason is on stderr
+    startup_mark("layer, window, menus");
     simulate();
 }

@@ -134,7 +134,7 @@ void load_wave(const char *path, int sound_en)
     if (!read_file(path, &bytes, &too_big))
         MACIBM_exitalert("Failed to open sound file:", path,
                          "Make sure the sounds are in the folder called 'sounds'.",
-                         "If you messed up the sounds, copy them over from the cd-rom.");
+                         "If you messed up the sounds, install Vortan again to restore them.");
     WaveInfo w;
     int result = too_big ? (int)WAVE_TOO_BIG : parse_wave(bytes.data(), bytes.size(), &w);
     if (result != WAVE_OK)

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "common/stages.h"
+
 #include "world/world.h"
 
 constexpr int CLEAR_SKY = 62, CLOUD_BELOW = 63, FLASH = 80;
@@ -132,10 +134,12 @@ static void cockpit_symbols()
         if (pln.hudEQ || pln.hoopEQ || v == VIEW_FULL_SCREEN)
             MACIBM_framerect(HUD_FRAME, con.HUD_lft, con.HUD_top, con.HUD_rgt - con.HUD_lft,
                              con.HUD_bot - con.HUD_top, 1);
+        stage_begin(STAGE_HUD);
         if (pln.hoopEQ && ins.HOOP_on)
             plot_coolhud();
         if (v == VIEW_FULL_SCREEN || (pln.hudEQ && ins.HUD_on))
             plotHUD();
+        stage_end(STAGE_HUD);
         yaw_string();
     }
     if (msc.mouse_is_joy && v != VIEW_REPLAY) {

@@ -3,6 +3,8 @@
 // of a quadrant's slots when it leaves the region.
 #include "world/local.h"
 
+#include <cmath>
+
 #include "world/world.h"
 
 
@@ -167,14 +169,26 @@ static void build_town(int ci, int cj, int i0, int j0)
     }
 }
 
+// Cells from v0 to v along a line of `cells` cells ending at v1, within it.
+static int cell_along(float v, float v0, float v1, int cells)
+{
+    float f = (v - v0) / (v1 - v0) * (float)cells;
+    return std::isfinite(f) ? (int)fltlim(f, 0.0f, (float)cells) : 0;
+}
+
 void build_towns(int quadrant)
 {
     int kept[4];
     int n = town_airports(quadrant, kept);
     int i0 = QUAD_COL[quadrant] * QUAD_CI, j0 = QUAD_ROW[quadrant] * QUAD_CJ;
     for (int a = 0; a < n; a++) {
-        int ci = 0, cj = 0, ct = 0;
-        if (!find_ijt_with_loc(env.navxyz[kept[a]][0], env.navxyz[kept[a]][1], &ci, &cj, &ct, 1))
+        // The search starts where the quadrant's own corners put the airport.
+        float x = env.navxyz[kept[a]][0], y = env.navxyz[kept[a]][1];
+        int i1 = i0 + QUAD_CI - 1, j1 = j0 + QUAD_CJ - 1;
+        int ci = i0 + cell_along(x, planex[i0][j0], planex[i1][j0], QUAD_CI - 1);
+        int cj = j0 + cell_along(y, planey[i0][j0], planey[i0][j1], QUAD_CJ - 1);
+        int ct = 0;
+        if (!find_ijt_with_loc(x, y, &ci, &cj, &ct, 1))
             continue;
         build_town(intlim(ci, i0, i0 + QUAD_CI - 1), intlim(cj, j0, j0 + QUAD_CJ - 1), i0, j0);
     }

@@ -151,7 +151,7 @@ void read_quadrant(int lat, int lon, int quadrant)
     if (has_file) {
         if (intscan() != 1) {
             inf_close();
-            corrupt_file(path, "The Corvane CD may be damaged.");
+            corrupt_file(path, "The Corvane data files may be damaged.");
         }
         rln();
         read_nav_records(quadrant, path);

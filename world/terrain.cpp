@@ -33,13 +33,15 @@ void convert_ij_dxy(int div, int t, int di[3], int dj[3])
     }
 }
 
-// Inside or on the edges of triangle t of cell (i, j). The edges count as
-// inside so that a point on a grid line or a diagonal has ground under it
-// (the first triangle in search order takes it).
+// Inside or on the edges of triangle t of cell (i, j): 2 strictly inside,
+// 1 on an edge, 0 outside. The edges count as inside so that a point on a
+// grid line or a diagonal has ground under it (the first triangle in search
+// order takes it).
 static int in_triangle(int i, int j, int t, float x, float y)
 {
     int di[3], dj[3];
     convert_ij_cw(planediv[i][j], t, di, dj);
+    int inside = 2;
     for (int k = 0; k < 3; k++) {
         int a = (k + 1) % 3;
         int i1 = i + di[k], j1 = j + dj[k], i2 = i + di[a], j2 = j + dj[a];
@@ -48,8 +50,10 @@ static int in_triangle(int i, int j, int t, float x, float y)
         double left = ex * ((double)y - planey[i1][j1]) - ey * ((double)x - planex[i1][j1]);
         if (left > 0.0 || (ex == 0.0 && ey == 0.0))
             return 0;
+        if (left == 0.0)
+            inside = 1;
     }
-    return 1;
+    return inside;
 }
 
 static int search_cells(int i0, int i1, int j0, int j1, float x, float y, int *i, int *j, int *t)
@@ -66,12 +70,60 @@ static int search_cells(int i0, int i1, int j0, int j1, float x, float y, int *i
     return 0;
 }
 
+// Cell index of x (or y) along the mesh's first row (column), by the
+// straight line through its ends; only a starting point for a search.
+static int guess_cell(float v, float v0, float v1, int cells)
+{
+    float f = v1 != v0 ? (v - v0) / (v1 - v0) * (float)cells : 0.0f;
+    return std::isfinite(f) ? (int)fltlim(f, 0.0f, (float)(cells - 1)) : 0;
+}
+
+// The cells round (gi, gj). The triangles holding a point lie in the cell
+// found and its neighbours, so a find with all of them inside the window
+// is the one the scan from the first cell would give (the first in search
+// order). 1 for such a find, 0 for any other case.
+static int search_window(int gi, int gj, float x, float y, int *i, int *j, int *t)
+{
+    constexpr int REACH = 3;
+    int i0 = intmax2(gi - REACH, 0), i1 = intmin2(gi + REACH, MESH_I - 2);
+    int j0 = intmax2(gj - REACH, 0), j1 = intmin2(gj + REACH, MESH_J - 2);
+    int fi, fj, ft;
+    if (!search_cells(i0, i1, j0, j1, x, y, &fi, &fj, &ft) || !(fi > i0 || fi == 0) ||
+        !(fi < i1 || fi == MESH_I - 2) || !(fj > j0 || fj == 0) || !(fj < j1 || fj == MESH_J - 2))
+        return 0;
+    *i = fi;
+    *j = fj;
+    *t = ft;
+    return 1;
+}
+
+// The whole-mesh search, started round the caller's cell and then round
+// where the grid's ends put the point (while a region loads, its far
+// quadrants are not there yet); a point found near neither scans the
+// whole mesh.
+static int search_all_cells(float x, float y, int *i, int *j, int *t)
+{
+    if (*i >= 0 && *i <= MESH_I - 2 && *j >= 0 && *j <= MESH_J - 2 && search_window(*i, *j, x, y, i, j, t))
+        return 1;
+    int gi = guess_cell(x, planex[0][0], planex[MESH_I - 1][0], MESH_I - 1);
+    int gj = guess_cell(y, planey[0][0], planey[0][MESH_J - 1], MESH_J - 1);
+    if (search_window(gi, gj, x, y, i, j, t))
+        return 1;
+    return search_cells(0, MESH_I - 2, 0, MESH_J - 2, x, y, i, j, t);
+}
+
 int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search)
 {
     if (!std::isfinite(x) || !std::isfinite(y))
         return 0;
     if (full_search)
-        return search_cells(0, MESH_I - 2, 0, MESH_J - 2, x, y, i, j, t);
+        return search_all_cells(x, y, i, j, t);
+    // Strictly inside the triangle of the last location (nearly always, a
+    // frame later): no other triangle holds the point, so the search round
+    // it would find this one.
+    if (*i >= 0 && *i <= MESH_I - 2 && *j >= 0 && *j <= MESH_J - 2 && (*t == 0 || *t == 1) &&
+        in_triangle(*i, *j, *t, x, y) == 2)
+        return 1;
     int ci = intlim(*i, LOCAL_REACH, MESH_I - 2 - LOCAL_REACH);
     int cj = intlim(*j, LOCAL_REACH, MESH_J - 2 - LOCAL_REACH);
     return search_cells(ci - LOCAL_REACH, ci + LOCAL_REACH, cj - LOCAL_REACH, cj + LOCAL_REACH,

@@ -8,8 +8,10 @@
 
 // ---------------------------------------------------------------- terrain
 // Locates (x, y) (m) in the terrain mesh: a search of the 5 x 5 cells round
-// (i, j) (full_search 0) or of the whole grid. Returns 1 and the cell and
-// triangle in i, j, t when found, else 0 with them unchanged.
+// (i, j) (full_search 0) or of the whole grid, which gives the same cell
+// (the first in search order) but starts looking round (i, j) when that is
+// a cell. Returns 1 and the cell and triangle in i, j, t when found, else
+// 0 with them unchanged.
 int find_ijt_with_loc(float x, float y, int *i, int *j, int *t, int full_search);
 // Terrain height under (x, y) into *h (m), and its location into i, j, t:
 // a local search from i, j, t, then a full one. Both left unchanged when

@@ -67,6 +67,25 @@ TEST_F(AirTest, SaveAsOpenAndAFailedSave)
     EXPECT_EQ(msc.planemod, 1);
 }
 
+// A design whose folder takes no new files (as an installed program's own
+// aircraft: /proc stands for one here) is saved through the dialog, which
+// starts in the user's folder of aircraft.
+TEST_F(AirTest, SaveOfADesignInAReadOnlyFolderGoesToTheUsersAircraft)
+{
+    menu(317);
+    bump(WIN_WEIGHT, "Max lb", 2, 1);
+    C_to_C("/proc/self/Trainer.acf", pln.C_path);
+    C_to_C("Trainer.acf", pln.C_name);
+    msc.planenamed = 1;
+    test_answer_file_dialog("Trainer.acf");
+    menu(MENU_SAVE);
+    std::string mine = path("data/vortan/Aircraft/Trainer.acf");
+    EXPECT_EQ(std::string(pln.C_path), mine);
+    EXPECT_EQ(msc.planemod, 0);
+    EXPECT_EQ(test_alert_count(), 0);
+    EXPECT_NE(slurp(mine).find("1000"), std::string::npos);
+}
+
 // Flies each file for 3 s with the batch runner from 4,000 ft; returns the
 // rows printed (every one finite and without a crash), or -1 when the
 // runner is not there.
@@ -185,6 +204,18 @@ TEST_F(AirTest, PerformanceTableRunsTheBatchRunnerOnTheSavedDesign)
         for (int x = 10; x < 200; x++)
             lit += test_window_pixel(WIN_PERFORMANCE, x, y) == 23;
     EXPECT_GT(lit, 50);
+    // A line longer than the window (a long path) goes on below, at a space.
+    std::string words;
+    for (int k = 0; k < 30; k++)
+        words += "rune ";
+    write_runner(dir.string(), ("echo '" + words + "'").c_str());
+    menu(MENU_PERFORMANCE);
+    wait_for_table();
+    int below = 0;
+    for (int y = 43; y <= 50; y++)
+        for (int x = 10; x < 200; x++)
+            below += test_window_pixel(WIN_PERFORMANCE, x, y) == 23;
+    EXPECT_GT(below, 50);
     write_runner(dir.string(), "echo 'no such aircraft' >&2\nexit 1");
     menu(MENU_PERFORMANCE);
     wait_for_table();

@@ -223,4 +223,20 @@ TEST_F(ScriptTest, CorruptAircraftFailsWithoutTouchingThePreferences)
     EXPECT_EQ(read_all(prf), prefs);
 }
 
+// A design saved in the user's data folder (where the designers save when
+// the program folder takes no new files) flies by the same relative name;
+// a name found in neither is refused with the program folder's path.
+TEST_F(ScriptTest, AircraftNotInTheProgramFolderAreLookedForInTheUsersFolder)
+{
+    const char *d = getenv("VORTAN_PROGRAM_DIR");
+    std::string program = std::string(d ? d : ".");
+    std::filesystem::create_directories(path("data/vortan/Aircraft"));
+    std::ofstream(path("data/vortan/Aircraft/Mine.acf")) << read_all(program + "/Aircraft/Trainer.acf");
+    BatchRun r = run("aircraft Aircraft/Mine.acf\nstart runway SFO 28R\nrun 1\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = run("aircraft Aircraft/Nobody.acf\nrun 1\n");
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("aircraft file not found: " + program), std::string::npos) << r.err;
+}
+
 }   // namespace

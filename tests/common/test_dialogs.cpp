@@ -229,3 +229,43 @@ TEST_F(LayerTest, NoAlertWhileAWorldIsLocked)
     EXPECT_EQ(test_alert_count(), 0);
     EXPECT_EQ(locked, 0);
 }
+
+// An installed program's folders of designs take no new files, so the
+// designers save in the user's folder of the same kind; the program's
+// dialogs list those designs with the program's own, and a save dialog
+// starts there when the design's own folder is read-only.
+TEST_F(DialogTest, TheUsersOwnDesignsSitBesideTheProgramsAndTakeItsSaves)
+{
+    char kept[MAX_STR];
+    C_to_C(app_path, kept);
+    std::filesystem::path prog = path("prog"), mine = path("data/vortan/Aircraft");
+    std::filesystem::create_directories(prog / "Aircraft");
+    std::filesystem::create_directories(mine);
+    for (const std::filesystem::path &p : {prog / "Aircraft" / "Trainer.acf", mine / "Longwing.acf", mine / "notes.txt"})
+        std::ofstream(p) << "I\n";
+    C_to_C((prog.string() + "/").c_str(), app_path);
+    char file[MAX_STR] = "", cpath[MAX_STR];
+    ap_dir("Aircraft", "", cpath);
+    test_key(KEY_END, 0);
+    test_key(KEY_ENTER, 0);
+    ASSERT_EQ(MACIBM_open(file, cpath, FILE_ACF), 1);
+    EXPECT_EQ(listing(), (std::vector<std::string>{"..", "Trainer.acf", "Longwing.acf  (yours)"}));
+    EXPECT_EQ(std::string(cpath), std::filesystem::canonical(mine / "Longwing.acf").string());
+    EXPECT_STREQ(file, "Longwing.acf");
+    C_to_C((folder + "/").c_str(), cpath);   // any other folder lists itself only
+    EXPECT_EQ(MACIBM_open(file, cpath, FILE_ACF), 0);
+    EXPECT_EQ(listing(), (std::vector<std::string>{"..", "sub", "a.acf", "B.ACF"}));
+
+    char proposed[MAX_STR];
+    std::string writable = (prog / "Aircraft" / "Trainer.acf").string();
+    save_proposal(writable.c_str(), "Aircraft", proposed);
+    EXPECT_EQ(std::string(proposed), writable);
+    save_proposal("/proc/self/Trainer.afl", "airfoils", proposed);   // /proc takes no files
+    EXPECT_EQ(std::string(proposed), path("data/vortan/airfoils/Trainer.afl"));
+    EXPECT_TRUE(std::filesystem::is_directory(path("data/vortan/airfoils")));
+    EXPECT_TRUE(designer_recovery_path("/proc/self/Trainer.acf", "Trainer.acf", proposed));
+    EXPECT_EQ(std::string(proposed), path("data/vortan/Trainer-recovered.acf"));
+    EXPECT_TRUE(designer_recovery_path(writable.c_str(), "Trainer.acf", proposed));
+    EXPECT_EQ(std::string(proposed), (prog / "Aircraft" / "Trainer-recovered.acf").string());
+    C_to_C(kept, app_path);
+}

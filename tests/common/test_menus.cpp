@@ -49,6 +49,27 @@ TEST_F(LayerTest, MenuItemChosenWithAltAndMnemonics)
     EXPECT_EQ(commands(), (std::vector<int>{206, 201, 302}));
 }
 
+// Two titles with the same letter: Alt and the letter again moves on to
+// the next, and round to the first.
+TEST_F(LayerTest, AltAndALetterTwoMenusShareOpensThemInTurn)
+{
+    MACIBM_create_menu(4, "Settings");
+    MACIBM_append_menu(4, 401, -1, "Set Time");
+    MACIBM_create_menu(5, "Special");
+    MACIBM_append_menu(5, 501, -1, "Dump");
+    test_alt_mnemonic('s');
+    test_key(KEY_ENTER, 0);
+    test_alt_mnemonic('s');
+    test_alt_mnemonic('s');
+    test_key(KEY_ENTER, 0);
+    test_alt_mnemonic('s');
+    test_alt_mnemonic('s');
+    test_alt_mnemonic('s');
+    test_key(KEY_ENTER, 0);
+    MACIBM_pump();
+    EXPECT_EQ(commands(), (std::vector<int>{401, 501, 401}));
+}
+
 TEST_F(LayerTest, EscapeAndClicksOutsideCloseTheMenuWithoutACommand)
 {
     test_alt_mnemonic('f');

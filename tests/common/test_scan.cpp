@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "fatal_catch.h"
 
@@ -121,6 +122,64 @@ TEST_F(ScanTest, AFailedParseGivesZerosFromThenOn)
     EXPECT_FALSE(inf_good());
 }
 
+// The readers parse short numbers themselves: every value must be the one
+// strtof / strtoll gives, bit for bit, on both sides of the short form's
+// limits (2^24 and 2^53 in the digits, ten and 22 after the point),
+// beyond them, and on the points halfway between two floats.
+TEST_F(ScanTest, NumbersReadAsTheLibraryReadsThem)
+{
+    std::vector<std::string> words = {"0", "-0", "+0", "-0.0", "0.1", "-0.1", ".5", "5.", "-.25",
+        "16777216", "16777217", "1677721.7", "1677721.8", "0.0000000001", "0.00000000001",
+        "123456.7891", "3.14159265", "2796.4", "106264.6", "-2222.4", "1e3", "2.5E-3", "00012.50",
+        "2147483647", "-2147483648", "000000000000000000000042", "37.6136589", "-122.3574371",
+        "0.1000000000000000055511151231257827", "9007199254740993", "9007199254740992",
+        "1.00000005960464477539", "1.0000000596046447753", "16777217.0", "33554434.99",
+        "0.000000000000000000001", "3.4028235677973366e38", "1234567890123.4567"};
+    uint32_t state = 12345;   // fixed seed: the same numbers every run
+    for (int k = 0; k < 3000; k++) {
+        state = state * 1103515245u + 12345u;
+        int digits = 1 + (int)(state >> 16) % 18, point = (int)(state >> 8) % (digits + 1);
+        std::string w = (state & 1) ? "-" : "";
+        for (int d = 0; d < digits; d++) {
+            state = state * 1103515245u + 12345u;
+            if (d == point && d > 0)
+                w += '.';
+            w += (char)('0' + (state >> 16) % 10);
+        }
+        words.push_back(w);
+    }
+    std::string text = "I\n25 version\n";
+    for (const std::string &w : words)
+        text += w + "\n";
+    std::string p = path("numbers.acf");
+    write_file(p, text);
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    for (const std::string &w : words) {
+        float f = fltscanNOSN(), want = strtof(w.c_str(), nullptr);
+        EXPECT_EQ(memcmp(&f, &want, sizeof f), 0) << w << " read as " << f;
+        rln();
+    }
+    EXPECT_TRUE(inf_good());
+    // Whole numbers: the words that are ints.
+    text = "I\n25 version\n";
+    std::vector<long long> ints;
+    for (const std::string &w : words) {
+        long long n = strtoll(w.c_str(), nullptr, 10);
+        if (w.find_first_of(".eE") == std::string::npos && n >= INT32_MIN && n <= INT32_MAX) {
+            text += w + "\n";
+            ints.push_back(n);
+        }
+    }
+    write_file(p, text + "2147483648\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    for (long long want : ints)
+        EXPECT_EQ(intscan(), want);
+    EXPECT_TRUE(inf_good());
+    EXPECT_EQ(intscan(), 0);   // one past the int range: a failure, not a wrap
+    EXPECT_FALSE(inf_good());
+    inf_close();
+}
+
 TEST_F(ScanTest, EndOfFileStopsEveryReader)
 {
     std::string p = path("short.acf");
@@ -154,7 +213,7 @@ TEST_F(ScanTest, OpeningChecksPresenceAndVersion)
         EXPECT_EQ(e.s1, "The following file is the wrong version for this version of Vortan:");
         EXPECT_EQ(e.s2, path("old.prf"));
         EXPECT_EQ(e.s3, "Throw that file away. You should only use the files that came with the program.");
-        EXPECT_EQ(e.s4, "You may have to re-install Vortan from the CD.");
+        EXPECT_EQ(e.s4, "You may have to install Vortan again.");
     }
 }
 
@@ -173,7 +232,7 @@ TEST_F(ScanTest, DesignersCheckTheMarker)
         FAIL();
     } catch (const FatalExit &e) {
         EXPECT_EQ(e.s1, path("junk.afl"));
-        EXPECT_EQ(e.s2, "is not an Corvane file, for either the Mac or the IBM!");
+        EXPECT_EQ(e.s2, "is not a Corvane file, on this computer or any other!");
         EXPECT_EQ(e.s3, "If it is, it has become corrupted and must be thrown away!");
     }
 }

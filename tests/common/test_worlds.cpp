@@ -68,6 +68,34 @@ TEST_F(LayerTest, CopiesAreClippedToWorldAndWindow)
     MACIBM_copytoport(2, 0, 0, 40, 40, 10, 10, 1);         // empty rectangle
 }
 
+// Presenting sends only the rows that changed: what the display shows must
+// still follow every change of a row and of the palette, and rows left
+// alone must keep what they showed.
+TEST_F(LayerTest, EveryPresentShowsTheWholeFrameAsItStands)
+{
+    MACIBM_startwind(0, 0);
+    MACIBM_set_palette_entry(100, 10, 20, 30);
+    MACIBM_set_palette_entry(101, 200, 100, 50);
+    sys_fill_rect(0, 0, 800, 500, 100);
+    MACIBM_present();
+    if (test_presented_pixel(0, 0) < 0)
+        GTEST_SKIP() << "the renderer cannot be read back";
+    int y = 5 + MENU_BAR_H;
+    EXPECT_EQ(test_presented_pixel(5, y), 0x0A141E);
+    sys_fill_rect(300, 200, 310, 201, 101);   // one row of one window
+    MACIBM_present();
+    EXPECT_EQ(test_presented_pixel(305, 200 + MENU_BAR_H), 0xC86432);
+    EXPECT_EQ(test_presented_pixel(305, 201 + MENU_BAR_H), 0x0A141E);
+    EXPECT_EQ(test_presented_pixel(5, y), 0x0A141E);
+    MACIBM_present();   // nothing changed
+    EXPECT_EQ(test_presented_pixel(305, 200 + MENU_BAR_H), 0xC86432);
+    MACIBM_set_palette_entry(100, 1, 2, 3);   // a new palette reaches unchanged rows
+    MACIBM_present();
+    EXPECT_EQ(test_presented_pixel(5, y), 0x010203);
+    EXPECT_EQ(test_presented_pixel(799, 499 + MENU_BAR_H), 0x010203);
+    EXPECT_EQ(test_presented_pixel(305, 200 + MENU_BAR_H), 0xC86432);
+}
+
 TEST_F(LayerTest, PaletteIsAppliedWhenTheFrameIsShown)
 {
     MACIBM_startwind(0, 0);

@@ -316,11 +316,11 @@ TEST_F(AircraftFile, VersionMarkerAndOpeningMessages)
     std::string old = edited("I\n25 version", "I\n24 version");
     std::string wrong = "The following file is the wrong version for this version of Vortan:|" + old +
                         "|Throw that file away. You should only use the files that came with the program."
-                        "|You may have to re-install Vortan from the CD.";
+                        "|You may have to install Vortan again.";
     EXPECT_EQ(sim_read(old), wrong);
     EXPECT_EQ(designer_read(old), wrong);
     std::string marker = edited("I\n25", "X\n25");
-    EXPECT_EQ(designer_read(marker), marker + "|is not an Corvane file, for either the Mac or the IBM!|"
+    EXPECT_EQ(designer_read(marker), marker + "|is not a Corvane file, on this computer or any other!|"
                                               "If it is, it has become corrupted and must be thrown away!|");
     std::string none = path("none.acf");
     EXPECT_EQ(designer_read(none), "I am unable to open the airplane! Sorry!!!|I am trying to open:|" + none +

@@ -298,3 +298,25 @@ TEST_F(PartFile, NamesFromAircraftFilesMatchWithoutRegardToCase)
     grabflaps(asked.c_str());
     EXPECT_FLOAT_EQ(pln.clflap[50], 1.6f);
 }
+
+// Parts the designers saved in the user's folders (the program folder of an
+// installed program takes no new files) are found there, case-blind; the
+// program folder's own part of the same name comes first.
+TEST_F(PartFile, PartsMissingFromTheProgramFolderAreLookedForInTheUsersFolders)
+{
+    std::filesystem::path mine = dir / "data" / "vortan";
+    std::filesystem::create_directories(mine / "airfoils");
+    std::filesystem::create_directories(mine / "flaps");
+    write_airfoil("Mine.afl");
+    std::filesystem::rename(foil("Mine.afl"), mine / "airfoils" / "Mine.afl");
+    EXPECT_EQ(grab("MINE.afl"), "");
+    EXPECT_FLOAT_EQ(pln.Re[2][0][0], 3.0f);
+    sample::fill_flap_tables();
+    ASSERT_EQ(foilwright::writeoutpart((mine / "flaps" / "Own.flp").c_str(), foilwright::DEVICE_FLAP), 1);
+    grabflaps((dir / "flaps" / "own.flp").c_str());
+    EXPECT_FLOAT_EQ(pln.clflap[50], 1.6f);
+    write_airfoil("Both.afl");
+    spit((mine / "airfoils" / "Both.afl").string(), "not an airfoil");
+    EXPECT_EQ(grab("Both.afl"), "");
+    EXPECT_NE(grab("Nowhere.afl").find("could not be found"), std::string::npos);
+}

@@ -1,7 +1,9 @@
 // Airfoil coefficient lookup: table positions, stall flag, slats, icing,
 // Reynolds and span blending, Mach and finite-span corrections.
 #include <cmath>
+#include <vector>
 
+#include "flight/local.h"
 #include "foil_fixture.h"
 
 static void look(float alph, float &cl, float &cd, float &cm, int el = 0)
@@ -353,4 +355,18 @@ TEST_F(FoilTest, StallFlagMeetsTheLiftPeak)
     }
     EXPECT_NEAR(peak, 15.0f / ff, 0.1f);
     EXPECT_NEAR(flagged, 15.0f / ff, 0.1f);
+}
+
+// The whole-degree rounding every table look-up takes must agree with the
+// library's rounding (halves away from zero) and the index's wrap, on the
+// halves, near zero, across the turn and far outside it.
+TEST(RoundDeg, AgreesWithTheLibraryRounding)
+{
+    std::vector<float> angles = {0.0f, -0.0f, 0.5f, -0.5f, 1.5f, -1.5f, 0.49999997f, -0.49999997f,
+        359.4f, 359.5f, 359.49997f, -359.5f, 360.0f, -360.0f, 719.5f, 999999.5f, -999999.5f, 1.0e6f,
+        -1.0e6f, 3.0e7f, -1.0e30f, NAN, INFINITY, -INFINITY};
+    for (int k = -4000; k <= 4000; k++)
+        angles.push_back((float)k * 0.25f + 0.001f * (float)(k % 7));
+    for (float a : angles)
+        EXPECT_EQ(flight_round_deg(a), deg_index(std::round(a))) << a;
 }

@@ -99,6 +99,23 @@ TEST_F(FoilTest, FailedSaveKeepsTheChangesFlagAndSaysSo)
     EXPECT_FLOAT_EQ(afl.clB, 1.25f);
 }
 
+// A part whose folder takes no new files (as an installed program's own
+// airfoils: /proc stands for one here) is saved through the dialog, which
+// starts in the user's folder of airfoils.
+TEST_F(FoilTest, SaveOfAPartInAReadOnlyFolderGoesToTheUsersAirfoils)
+{
+    click(9 + 5, 85 + 5);
+    C_to_C("/proc/self/Mine.afl", msc.path_name);
+    C_to_C("Mine.afl", msc.C_openfile);
+    msc.haveaname = 1;
+    test_answer_file_dialog("Mine.afl");
+    menu(203);
+    std::string mine = path("data/vortan/airfoils/Mine.afl");
+    EXPECT_EQ(std::string(msc.path_name), mine);
+    EXPECT_EQ(msc.devicemod, 0);
+    EXPECT_TRUE(std::filesystem::exists(mine));
+}
+
 TEST_F(FoilTest, ExitEndsAtOnceUnlessTheQuestionIsCancelled)
 {
     click(9 + 5, 85 + 5);

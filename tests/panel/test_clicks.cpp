@@ -119,6 +119,28 @@ TEST_F(ClickTest, EachHotSpotChangesItsField)
     }
 }
 
+// The altitude, vertical-speed and airspeed holds take the present state
+// as their target when switched on, and keep it when switched off.
+TEST_F(ClickTest, HoldsSwitchedOnTakeThePresentStateAsTarget)
+{
+    open("Aircraft/Trainer.acf", 1, 1);
+    set.dragtime = 0.0f;
+    flt.h = 914.0f, flt.vu = -2.5f, flt.vind = 87.0f;
+    ott.ALHOLD = ott.VVHOLD = ott.ASHOLD = 0;
+    ott.alhold = ott.vvhold = ott.as_hold = 0.0f;
+    dasclick(559, 483);   // ALT
+    dasclick(580, 483);   // VS
+    dasclick(620, 483);   // SPD
+    EXPECT_EQ(ott.ALHOLD + ott.VVHOLD + ott.ASHOLD, 3);
+    EXPECT_FLOAT_EQ(ott.alhold, 914.0f);
+    EXPECT_FLOAT_EQ(ott.vvhold, -2.5f);
+    EXPECT_FLOAT_EQ(ott.as_hold, 87.0f);
+    flt.h = 0.0f;
+    dasclick(559, 483);
+    EXPECT_EQ(ott.ALHOLD, 0);
+    EXPECT_FLOAT_EQ(ott.alhold, 914.0f);
+}
+
 // A click that retunes shows the new digits at once, and the receiver
 // follows: NAV 1 onto a VOR's frequency latches it.
 TEST_F(ClickTest, TuningByClickRedrawsTheWindowAndLatchesTheStation)

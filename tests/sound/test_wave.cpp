@@ -111,7 +111,7 @@ TEST_F(WaveLoad, EachRefusalEndsTheProgramWithItsMessageAndPath)
     EXPECT_EQ(e.s1, "Failed to open sound file:");
     EXPECT_EQ(e.s2, path("missing.wav"));
     EXPECT_EQ(e.s3, "Make sure the sounds are in the folder called 'sounds'.");
-    EXPECT_EQ(e.s4, "If you messed up the sounds, copy them over from the cd-rom.");
+    EXPECT_EQ(e.s4, "If you messed up the sounds, install Vortan again to restore them.");
 
     std::string f = write("float.wav", riff(fmt_chunk(3, 1, 22050, 32) + DATA4));
     e = load_fails(f);

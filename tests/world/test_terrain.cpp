@@ -114,3 +114,45 @@ TEST(Terrain, AreaAndCircleRows)
     }
     test_set_fatal_hook(nullptr);
 }
+
+// The whole-mesh search starts near where a straight grid would put the
+// point; on a stretched grid that guess is far off, and on the lines
+// between cells several triangles hold the point. Either way it must give
+// the triangle the scan from the first cell gives: the first in search
+// order, which a search of the few cells round the right one also gives.
+TEST(Terrain, WholeMeshSearchGivesTheFirstTriangleInSearchOrder)
+{
+    int checked = 0;
+    for (int mesh = 0; mesh < 2; mesh++) {
+        for (int i = 0; i < MESH_I; i++)
+            for (int j = 0; j < MESH_J; j++) {
+                if (mesh == 0) {   // sheared: the guess drifts cell by cell across the mesh
+                    planex[i][j] = (float)i * CELL_X + (float)j * CELL_X / 20.0f;
+                    planey[i][j] = (float)j * CELL_Y + (float)i * CELL_Y / 25.0f;
+                } else {           // stretched: the guess is far off
+                    planex[i][j] = (float)(i * i) * 40.0f + (float)j * 15.0f;
+                    planey[i][j] = (float)j * CELL_Y + (float)(i % 3) * 100.0f;
+                }
+                planez[i][j] = 0.0f;
+                planediv[i][j] = (i + 2 * j) % 3 == 0;
+            }
+        for (int ci = 0; ci < MESH_I - 1; ci += 3 + 8 * mesh)
+            for (int cj = 0; cj < MESH_J - 1; cj += 2)
+                for (float fx : {0.0f, 0.5f})
+                    for (float fy : {0.0f, 0.5f, 0.75f}) {
+                        // Corner, edge or inside point of cell (ci, cj), between its corners.
+                        float x = planex[ci][cj] + fx * (planex[ci + 1][cj] - planex[ci][cj]);
+                        float y = planey[ci][cj] + fy * (planey[ci][cj + 1] - planey[ci][cj]);
+                        int i = 0, j = 0, t = 0, li = ci, lj = cj, lt = 0;
+                        int whole = find_ijt_with_loc(x, y, &i, &j, &t, 1);
+                        int local = find_ijt_with_loc(x, y, &li, &lj, &lt, 0);
+                        ASSERT_EQ(whole, local) << mesh << ": " << ci << " " << cj << " " << fx << " " << fy;
+                        if (!whole)
+                            continue;
+                        EXPECT_EQ(i * 1000 + j * 10 + t, li * 1000 + lj * 10 + lt)
+                            << mesh << ": " << ci << " " << cj << " " << fx << " " << fy;
+                        checked++;
+                    }
+    }
+    EXPECT_GT(checked, 3000);
+}

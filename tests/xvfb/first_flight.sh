@@ -2,7 +2,7 @@
 # A new user's first start of the simulator, under a private X server with
 # real key and mouse events: an empty user folder, Enter on the first-start
 # questions, full throttle on the keys, a take-off flown with the mouse, a
-# view change, Exit; screenshots of each step go to OUTDIR. "quit" instead
+# view change, the View menu, File > Exit, each screenshot checked; screenshots of each step go to OUTDIR. "quit" instead
 # only checks that SIGTERM during the first-start dialog ends the program
 # within a second, saving nothing (fast enough for the test suite). "atc"
 # flies as "fly" does, but first opens the controller's menu with the space
@@ -11,43 +11,24 @@
 #
 #   tests/xvfb/first_flight.sh PROGRAM_DIR OUTDIR [fly|quit|atc]
 #
-# Needs xvfb-run, xdotool and (for fly and atc) ImageMagick's import, for atc
+# Needs xvfb-run, xdotool and (for fly and atc) ImageMagick, for atc
 # also python3; exits 77 (skipped) when they are missing.
 set -u
+. "$(dirname "$0")/lib.sh"
 if [ "${1:-}" != --inner ]; then
-    prog_dir=$(cd "${1:?PROGRAM_DIR}" && pwd); out=${2:?OUTDIR}; mode=${3:-fly}
-    tools="xvfb-run xdotool"; [ "$mode" != quit ] && tools="$tools import"
-    [ "$mode" = atc ] && tools="$tools python3"
-    for t in $tools; do command -v "$t" >/dev/null || { echo "skipped: $t is missing"; exit 77; }; done
-    mkdir -p "$out"; out=$(cd "$out" && pwd)
-    home=$(mktemp -d); trap 'rm -rf "$home"' EXIT
-    audio=dummy; [ "$mode" = atc ] && audio=disk
-    HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=$audio \
-        SDL_DISKAUDIOFILE=$home/sound.raw \
-        xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inner "$prog_dir" "$out" "$mode" "$home"
+    prog_dir=$(cd "${1:?PROGRAM_DIR}" && pwd); mode=${3:-fly}
+    xvfb_need xvfb-run xdotool
+    [ "$mode" != quit ] && xvfb_need import convert
+    [ "$mode" = atc ] && { xvfb_need python3; XVFB_AUDIO=disk; }
+    xvfb_outer "$0" "${2:?OUTDIR}" "$prog_dir" "$mode"
     exit $?
 fi
-prog_dir=$2; out=$3; mode=$4; home=$5
-prefs=$home/config/vortan/Vortan.prf
-fail() { echo "FAILED: $*"; kill -9 "$pid" 2>/dev/null; exit 1; }
+out=$2; home=$3; prog_dir=$4; mode=$5
+prefs=$home/.config/vortan/Vortan.prf
+PANEL="#2e2e2e"   # the panel's metal, a third of its area and more
 
 cd "$prog_dir"
-./vortan >"$out/program.log" 2>&1 &
-pid=$!
-X=""
-for _ in $(seq 100); do   # the window, within 10 s (its first handle may go again)
-    for win in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$win" 2>/dev/null)"
-    done
-    [ -n "$X" ] && break
-    sleep 0.1
-done
-[ -n "$X" ] || fail "no window"
-cx=$X; cy=$((Y + 20))   # client area: below the 20-pixel menu bar
-move() { xdotool mousemove $((cx + $1)) $((cy + $2)); }
-key() { xdotool key "$@"; }
-shot() { import -window root -crop "800x600+$cx+$cy" +repage "$out/$1.png"; }
-move 400 300   # the pointer over the window gives it the keys (no window manager)
+launch vortan
 
 if [ "$mode" = quit ]; then
     sleep 0.5  # the welcome alert is up (a key sent earlier waits for it)
@@ -57,13 +38,11 @@ if [ "$mode" = quit ]; then
     kill -TERM "$pid"
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
     ms=$(( ($(date +%s%N) - t0) / 1000000 ))
-    kill -0 "$pid" 2>/dev/null && fail "still running ${ms} ms after SIGTERM"
-    wait "$pid"; status=$?
-    echo "ended ${ms} ms after SIGTERM, status $status"
-    [ "$status" -eq 0 ] || fail "exit status $status"
+    echo "ended ${ms} ms after SIGTERM"
+    finish 1
     [ "$ms" -lt 1000 ] || fail "took ${ms} ms"
     [ ! -e "$prefs" ] || fail "preferences written"
-    [ ! -e "$home/data/vortan/Error.out" ] || fail "an error was logged"
+    [ ! -e "$home/.local/share/vortan/Error.out" ] || fail "an error was logged"
     exit 0
 fi
 
@@ -77,7 +56,7 @@ atc_check() {
     key space
     sleep 1
     shot 09-atc-menu
-    move 100 44; xdotool click 1   # "Get ATIS..."
+    click 100 44   # "Get ATIS..."
     sleep 1
     move 60 24
     sleep 0.5
@@ -117,11 +96,18 @@ shot 03-no-joystick
 key Return
 sleep 2
 shot 04-on-the-runway
+expect_colours 04-on-the-runway 25
+expect_area 04-on-the-runway 0 270 800 330 "$PANEL" 30 "the instrument panel"
+menu 226 8 1   # View > [A] Chase: the trainer on the runway from behind
+sleep 2
+shot 04-chase-on-the-runway
+expect_colours 04-chase-on-the-runway 25
+menu 226 0 0   # View > [W] Forwards
+sleep 1
 [ "$mode" = atc ] && atc_check
 for _ in $(seq 12); do key F2; sleep 0.1; done
 sleep 1
-move 400 127   # the stick's centre
-xdotool click 1   # the middle of the windshield: the mouse flies
+click 400 127   # the middle of the windshield (the stick's centre): the mouse flies
 sleep 2
 shot 05-full-throttle
 sleep 10
@@ -135,11 +121,12 @@ shot 07-climbing
 key a
 sleep 2
 shot 08-chase-view
+expect_colours 08-chase-view 25
+expect_area 08-chase-view 0 270 800 330 "$PANEL" 30 "the instrument panel"
 key w
 sleep 1
-kill -TERM "$pid"   # as Exit: the preferences are saved
-wait "$pid"; status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+menu 22 3 2    # File > Exit: the preferences are saved
+finish 5
 head -n 2 "$prefs" | tail -n 1 | grep -q "^40 version" || fail "no preferences saved"
 [ "$mode" = atc ] && { speech_heard || fail "no speech in the sound output"; }
 echo "screenshots in $out"

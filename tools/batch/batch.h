@@ -67,7 +67,9 @@ const char *batch_column_name(int col);
 // program folder (VORTAN_PROGRAM_DIR or the executable's folder), a frozen
 // clock and the country navigation data. Call once per process.
 void batch_init();
-// Loads an aircraft: a path relative to the program folder, or a full one.
+// Loads an aircraft: a path relative to the program folder (or, not there,
+// to the user's data folder, where the designers save when the program
+// folder takes no new files), or a full one.
 // 0 with the reason in `why` when the file does not exist.
 int batch_load_aircraft(const char *file, char *why);
 // On runway `runway` ("09", "27L") of airport `id`, a takeoff start (kind
@@ -129,6 +131,9 @@ void batch_set_frame(float prd_s);
 // Runs a parsed scenario, CSV rows to `out`; messages of failed commands
 // as "<file>:<line>: <message>" to `err`. Returns the exit status.
 int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err);
+// Where batch_execute reports each command's wall time, or null (the default)
+// for no report.
+void batch_set_timing(FILE *report);
 
 // ---------------------------------------------------------------- performance
 // The rows of an aircraft's performance table, in the order printed.

@@ -73,11 +73,17 @@ void batch_init()
 int batch_load_aircraft(const char *file, char *why)
 {
     char full[MAX_STR];
+    struct stat st;
     if (file[0] == '/')
         C_to_C(file, full);
     else
         ap_dir("", file, full);
-    struct stat st;
+    // Not in the program folder: perhaps a design of the user's, kept in the
+    // data folder when the program folder takes no new files.
+    char mine[MAX_STR];
+    if (file[0] != '/' && stat(full, &st) != 0 && user_file_path(USER_DATA, file, mine) &&
+        stat(mine, &st) == 0)
+        C_to_C(mine, full);
     if (stat(full, &st) != 0 || !S_ISREG(st.st_mode)) {
         snprintf(why, MAX_STR, "aircraft file not found: %.300s", full);
         return 0;

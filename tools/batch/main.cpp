@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/stages.h"
 #include "tools/batch/batch.h"
 
 int main(int argc, char **argv)
@@ -19,9 +20,16 @@ int main(int argc, char **argv)
                         "[--coarse]\n");
         return 1;
     }
+    // VORTAN_TIMING: the wall time of the start and of each command on
+    // standard error, for the measurements in docs/PERFORMANCE.md.
+    double t0 = wall_us();
     static BatchScript script;
     if (!batch_read_script(argv[1], &script, stderr))
         return 1;
     batch_init();
+    int timing = getenv("VORTAN_TIMING") != nullptr;
+    if (timing)
+        fprintf(stderr, "batch: %-44s %7.1f ms\n", "scenario read, records, country file", (wall_us() - t0) / 1000.0);
+    batch_set_timing(timing ? stderr : nullptr);
     return batch_execute(&script, argv[1], stdout, stderr);
 }

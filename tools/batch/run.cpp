@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "atc/atc.h"
+#include "common/stages.h"
 #include "tools/batch/local.h"
 
 namespace {
@@ -165,6 +166,10 @@ int apply(Runner &r, const BatchCommand &c)
 
 }   // namespace
 
+static FILE *timing_report;   // each command's wall time goes here, when set
+
+void batch_set_timing(FILE *report) { timing_report = report; }
+
 int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err)
 {
     static Runner r;
@@ -179,8 +184,11 @@ int batch_execute(const BatchScript *s, const char *file, FILE *out, FILE *err)
             r.pending[r.npending++] = k;
             continue;
         }
+        double t0 = timing_report ? wall_us() : 0.0;
         if (!apply(r, c))
             return 1;
+        if (timing_report)
+            fprintf(timing_report, "batch: line %-39d %7.1f ms\n", c.line, (wall_us() - t0) / 1000.0);
     }
     fflush(out);
     return 0;
