@@ -168,7 +168,7 @@ int initspeechsynth()
     }
     if (!queue) {
         queue = new SpeechQueue{};
-        new std::thread(worker);   // runs until the program ends
+        std::thread(worker).detach();   // runs until the program ends
     }
     std::lock_guard<std::mutex> hold(queue->lock);
     queue->open = 1;

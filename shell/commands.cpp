@@ -251,6 +251,20 @@ static void special_command(int item)
 }
 
 // ---------------------------------------------------------------- the dispatcher
+// A ship start with no ship in the region would end the program (the start
+// has nowhere to put the aircraft); chosen from the menu, the flight goes
+// on where it was instead.
+static void ship_command(int start)
+{
+    int i, j;
+    if (!nearest_ship((float)flt.x, (float)flt.y, start != 9, &i, &j)) {
+        MACIBM_alert("I can't find any ships in the area!", "Your flight goes on where it was.", "", "");
+        return;
+    }
+    set_fltvars(start, 0);
+    MACIBM_invalwind(0);
+}
+
 static void location_command(int item)
 {
     if (item == 309)
@@ -259,10 +273,8 @@ static void location_command(int item)
         open_map(item == 310 ? 503 : 504);
     else if (item == 312 || item == 313)
         MACIBM_startwind(item == 312 ? 3 : 4, 1);
-    else if (item >= 317 && item <= 319) {
-        set_fltvars(item - 308, 0);   // 9 frigate, 10 carrier approach, 11 catapult
-        MACIBM_invalwind(0);
-    }
+    else if (item >= 317 && item <= 319)
+        ship_command(item - 308);   // 9 frigate, 10 carrier approach, 11 catapult
 }
 
 static void numbered_command(int item)

@@ -96,6 +96,10 @@ TEST_F(ScriptTest, ExecutableRefusesBadScenariosWithAStatus)
     refused("aircraft Aircraft/Trainer.acf\nstart runway QQQ 09\nrun 1\n", "s.txt:2: unknown airport: QQQ");
     refused("aircraft Aircraft/Trainer.acf\nstart runway SFO 05\nrun 1\n", "s.txt:2: airport SFO has no runway 05");
     refused("set throttle 1\n", "s.txt:1: no flight yet");
+    // Out over the ocean, beyond the scenery: refused, not ended by the loader.
+    r = refused("aircraft Aircraft/Trainer.acf\nstart air 30.5 -140.5 3000 100 90\nrun 1\n",
+                "s.txt:2: no airport in the scenery round 30.50 -140.50");
+    EXPECT_EQ(r.err.find("reset the preferences"), std::string::npos) << r.err;
 }
 
 TEST_F(ScriptTest, ExecutableWritesRowsAtTheOutputRate)

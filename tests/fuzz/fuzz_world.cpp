@@ -1,5 +1,6 @@
 // libFuzzer entry for the scenery readers: the first byte picks the reader
-// (even: a quadrant of the start region, the other five left as open sea;
+// (even: a quadrant of the start region, the other five left as open sea,
+// looked through for an airport and then loaded;
 // odd: the country file "gps_dat"), the rest is the file. A reader must load
 // the file or end through the fatal exit, which the hook turns into a caught
 // exception. The simulator's layer runs headless.
@@ -66,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
             C_to_C((folder + "/---").c_str(), env.C_path);
             env.lat_south = 33;
             env.lon_west = 119;
+            region_has_airport(33, 119);   // the lat-lon window's check reads it first
             load_region(0);
         } else {
             init_country_data();

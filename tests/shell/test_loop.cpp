@@ -2,6 +2,8 @@
 // period and the time-step adaption against a fake clock.
 #include "sim_fixture.h"
 
+#include <cstring>
+
 #include "files/files.h"
 #include "flight/flight.h"
 
@@ -197,4 +199,20 @@ TEST_F(SimTest, TheFirstFramesShowTheViewOutOfTheFrontWindow)
     for (int x = 0; x < 800; x++)
         pavement += test_window_pixel(0, x, 220) % 18 == 82 % 18;
     EXPECT_GT(pavement, 400);
+}
+
+TEST_F(SimTest, AShipStartWithNoShipNearbyKeepsTheFlight)
+{
+    start();
+    passes(2);
+    memset(boat_on_poly, 0, sizeof boat_on_poly);
+    memset(carr_on_poly, 0, sizeof carr_on_poly);
+    const double x = flt.x, y = flt.y;
+    for (int item : {317, 318, 319}) {
+        test_menu_choice(item);
+        passes(1);   // the program must not end here
+    }
+    EXPECT_EQ(alerts_starting("I can't find any ships in the area!"), 3);
+    EXPECT_NEAR(flt.x, x, 50.0);
+    EXPECT_NEAR(flt.y, y, 50.0);
 }

@@ -105,15 +105,20 @@ int batch_load_aircraft(const char *file, char *why)
 }
 
 // The region whose middle column holds (lat, lon west); then the world
-// position of that point, by the region's corners.
-static void load_region_round(float lat, float lonw)
+// position of that point, by the region's corners. A region without an
+// airport cannot be started in (the loader would end the run): 0, and the
+// region loaded before stays.
+static int load_region_round(float lat, float lonw)
 {
     int ls = (int)floorf(lat), lw = (int)floorf(lonw) + 1;
     if (env.apt_max == NO_REGION || env.lat_south != ls || env.lon_west != lw) {
+        if (!region_has_airport(ls, lw))
+            return 0;
         env.lat_south = ls;
         env.lon_west = lw;
         load_region(0);
     }
+    return 1;
 }
 
 void batch_world_xy(float lat, float lonw, float *x, float *y)
@@ -185,8 +190,7 @@ int batch_start_airport(const char *id, const char *runway, int kind, char *why)
         snprintf(why, MAX_STR, "unknown airport: %s", id);
         return 0;
     }
-    load_region_round(aid_lat[a], aid_lon[a]);
-    int k = region_airport(id);
+    int k = load_region_round(aid_lat[a], aid_lon[a]) ? region_airport(id) : -1;
     if (k < 0) {
         snprintf(why, MAX_STR, "airport %s is not in the scenery", id);
         return 0;
@@ -209,7 +213,10 @@ int batch_start_airport(const char *id, const char *runway, int kind, char *why)
 int batch_start_air(float lat, float lon, float alt_ft, float kias, float hdg_deg, char *why)
 {
     float lonw = -lon;
-    load_region_round(lat, lonw);
+    if (!(fabsf(lat) < 90.0f && fabsf(lon) <= 360.0f) || !load_region_round(lat, lonw)) {
+        snprintf(why, MAX_STR, "no airport in the scenery round %.2f %.2f: a flight cannot start there", lat, lon);
+        return 0;
+    }
     float x, y;
     batch_world_xy(lat, lonw, &x, &y);
     set.cus_x = x;
@@ -240,7 +247,10 @@ int batch_start_catapult(const char *id, char *why)
             snprintf(why, MAX_STR, "unknown airport: %s", id);
             return 0;
         }
-        load_region_round(aid_lat[a], aid_lon[a]);
+        if (!load_region_round(aid_lat[a], aid_lon[a])) {
+            snprintf(why, MAX_STR, "airport %s is not in the scenery", id);
+            return 0;
+        }
     } else if (env.apt_max == NO_REGION) {
         snprintf(why, MAX_STR, "no scenery loaded: start catapult <airport id>, or start elsewhere first");
         return 0;
