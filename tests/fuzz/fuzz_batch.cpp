@@ -11,16 +11,14 @@
 #include <string>
 
 #include "common/testsupport.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "tools/batch/batch.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string file;
 FILE *sink;
 BatchScript script;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
 
 int costly(const BatchCommand &c)
 {
@@ -64,11 +62,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
-    FILE *f = fopen(file.c_str(), "wb");
-    if (!f)
+    if (!write_input(file, data, size))
         return 0;
-    fwrite(data, 1, size, f);
-    fclose(f);
     if (!batch_read_script(file.c_str(), &script, sink))
         return 0;
     cut_times();

@@ -11,14 +11,12 @@
 #include <string>
 
 #include "common/testsupport.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "tools/batch/batch.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string file;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
 
 }  // namespace
 
@@ -34,11 +32,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
-    FILE *f = fopen(file.c_str(), "wb");
-    if (!f)
+    if (!write_input(file, data, size))
         return 0;
-    fwrite(data, 1, size, f);
-    fclose(f);
     char why[MAX_STR];
     try {
         if (!batch_load_aircraft(file.c_str(), why))

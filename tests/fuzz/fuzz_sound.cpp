@@ -10,15 +10,13 @@
 #include <string>
 
 #include "common/testsupport.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "shell/shell.h"
 #include "sound/sound.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string file;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
 
 void play_through(int loop, float rate_ratio)
 {
@@ -43,11 +41,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
-    FILE *f = fopen(file.c_str(), "wb");
-    if (!f)
+    if (!write_input(file, data, size))
         return 0;
-    fwrite(data, 1, size, f);
-    fclose(f);
     try {
         load_wave(file.c_str(), SND_BOOM);
     } catch (const FatalSeen &) {
