@@ -30,15 +30,7 @@ constexpr float CRUISE_H_M = 1500.0f;  // above the start runway
 constexpr float HOVER_H_M = 1500.0f;
 constexpr int HOVER_FRAMES_PER_RUN = 20;
 
-// Everything a frame changes, to fly the same 10 s over and over.
-struct Snapshot {
-    flightstruct flt;
-    atmospherestruct atm;
-    miscstruct msc;
-    relstruct rel;
-    float localh;
-};
-Snapshot start_state;
+FlightSnapshot start_state;
 
 // The program's own aircraft `name` (Aircraft/ beside the program), loaded
 // as the aircraft menu does.
@@ -53,11 +45,7 @@ void load_aircraft(const char *name)
 
 void restore_start()
 {
-    flt = start_state.flt;
-    atm = start_state.atm;
-    msc = start_state.msc;
-    rel = start_state.rel;
-    env.localh = start_state.localh;
+    restore_snapshot(start_state);
 }
 
 void frame()
@@ -89,7 +77,7 @@ void start_phase(Phase phase)
     }
     msc.evup = EVENT_FRAMES;
     msc.typestart = 0;   // a crash restarts with 900: seen at the next restore
-    start_state = {flt, atm, msc, rel, env.localh};
+    start_state = take_snapshot();
 }
 
 void fly_frames(benchmark::State &state, const char *name, Phase phase)

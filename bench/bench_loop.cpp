@@ -33,14 +33,7 @@ constexpr int FACTORY_LAT = 33, FACTORY_LON = 119;   // the factory region's sou
 constexpr int FACTORY_APT = 41;           // the factory start airport of the region
 constexpr float BASIN_HEADING_DEG = 45.0f;   // true, from the airport to the city's centre
 
-struct Snapshot {
-    flightstruct flt;
-    atmospherestruct atm;
-    miscstruct msc;
-    relstruct rel;
-    float localh;
-};
-Snapshot start_state;
+FlightSnapshot start_state;
 
 // The factory start airport, or Los Angeles International; the aircraft
 // loaded as the menu's open does.
@@ -95,7 +88,7 @@ void start_cruise(Place place, Vis vis, int hud)
     msc.prd = 0.05f;
     for (int n = 0; n < 4; n++)   // paged and settled, as after a few frames
         simulate_pass();
-    start_state = {flt, atm, msc, rel, env.localh};
+    start_state = take_snapshot();
 }
 
 // Back to the start, keeping the frame period the loop has adapted to
@@ -103,11 +96,7 @@ void start_cruise(Place place, Vis vis, int hud)
 void restore_start()
 {
     float prd = msc.prd;
-    flt = start_state.flt;
-    atm = start_state.atm;
-    msc = start_state.msc;
-    rel = start_state.rel;
-    env.localh = start_state.localh;
+    restore_snapshot(start_state);
     msc.prd = prd;
 }
 

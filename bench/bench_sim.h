@@ -10,6 +10,26 @@
 #include "common/testsupport.h"
 #include "shell/local.h"
 
+// Everything a frame changes, to fly the same stretch over and over.
+struct FlightSnapshot {
+    flightstruct flt;
+    atmospherestruct atm;
+    miscstruct msc;
+    relstruct rel;
+    float localh;
+};
+
+inline FlightSnapshot take_snapshot() { return {flt, atm, msc, rel, env.localh}; }
+
+inline void restore_snapshot(const FlightSnapshot &s)
+{
+    flt = s.flt;
+    atm = s.atm;
+    msc = s.msc;
+    rel = s.rel;
+    env.localh = s.localh;
+}
+
 // Returns 1 when the layer started (0 without a usable display driver).
 inline int bench_start_simulator()
 {

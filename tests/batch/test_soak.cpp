@@ -5,10 +5,7 @@
 // often as they like.
 #include "tests/batch/batch_fixture.h"
 
-#include <malloc.h>
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" size_t __sanitizer_get_current_allocated_bytes();   // the sanitizer runtime's count
-#endif
+#include "tests/support/heap.h"
 
 #include <chrono>
 
@@ -69,17 +66,6 @@ int any_failed()
         if (w == 0)
             return 1;
     return 0;
-}
-
-// Bytes the heap has handed out and not had back (the sanitizers' own
-// allocator keeps the count under them; mallinfo2 there reads 0).
-size_t heap_in_use()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
 }
 
 void random_controls()

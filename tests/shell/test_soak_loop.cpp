@@ -8,10 +8,7 @@
 // the heap is sampled and printed every minute.
 #include "sim_fixture.h"
 
-#include <malloc.h>
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" size_t __sanitizer_get_current_allocated_bytes();   // the sanitizer runtime's count
-#endif
+#include "tests/support/heap.h"
 
 #include <chrono>
 #include <cstdio>
@@ -22,15 +19,6 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();   // the sanitizer 
 #include "shell/windows.h"
 
 namespace {
-
-size_t heap_in_use()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
 
 long rss_kb()
 {
