@@ -32,8 +32,7 @@ WING_X=164; WING_Y=126; SPAN_UNITS_X=$((WING_X + 16 + 25)); SPAN_UP_Y=$((WING_Y 
 
 cd "$prog_dir"
 launch airwright
-await_area 20 01-untitled 20 20 760 540 "$BLUEPRINT" 40 "the blueprint sheet"   # after the start-up bar
-expect_colours 01-untitled 8
+await_screen 20 01-untitled 8 20 20 760 540 "$BLUEPRINT" 40 "the blueprint sheet"   # after the start-up bar
 
 menu $FILE_X 1 0   # File > Open
 sleep 1

@@ -30,8 +30,7 @@ LSTALL_TENTHS_X=$((192 + 15)); LSTALL_UP_Y=$((85 + 8))
 
 cd "$prog_dir"
 launch foilwright
-await_area 20 01-untitled 250 5 405 430 "$PLOT" 80 "the black plot"   # after the start-up bar
-expect_colours 01-untitled 6
+await_screen 20 01-untitled 6 250 5 405 430 "$PLOT" 80 "the black plot"   # after the start-up bar
 
 menu $FILE_X 1 0   # File > Open
 sleep 1

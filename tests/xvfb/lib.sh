@@ -97,9 +97,11 @@ shot() { import -window root -crop "800x600+$wx+$((wy + MENU_BAR_PX))" +repage "
 # expect_colours NAME MIN: the screenshot holds at least MIN distinct
 # colours (a blank or half-drawn screen has a handful).
 expect_colours() {
-    local n
+    colours_at_least "$1" "$2" || fail "$1.png has $n colours, fewer than $2"
+}
+colours_at_least() {
     n=$(convert "$out/$1.png" -format %k info:)
-    [ "$n" -ge "$2" ] || fail "$1.png has $n colours, fewer than $2"
+    [ "$n" -ge "$2" ]
 }
 
 # expect_area NAME X Y W H COLOUR PERCENT WHAT: at least PERCENT (decimals
@@ -118,15 +120,22 @@ area_shown() {
 # await_area SECONDS NAME X Y W H COLOUR PERCENT WHAT: as expect_area, on a
 # screenshot taken again every half second until it passes (a start-up or
 # a batch run that a loaded machine makes slower), for at most SECONDS.
-await_area() {
-    local limit=$(($1 * 2)) k
-    shift
+await_area() { await_screen "$1" "$2" 1 "${@:3}"; }
+
+# await_screen SECONDS NAME MIN_COLOURS X Y W H COLOUR PERCENT WHAT: as
+# await_area, and the screenshot must also hold MIN_COLOURS colours: a
+# window mapped but not yet drawn is one colour, which a plain area check
+# on a black plot takes for the screen.
+await_screen() {
+    local limit=$(($1 * 2)) name=$2 least=$3 k
+    shift 3
     for k in $(seq "$limit"); do
-        shot "$1"
-        area_shown "$@" && return 0
+        shot "$name"
+        area_shown "$name" "$@" && colours_at_least "$name" "$least" && return 0
         sleep 0.5
     done
-    expect_area "$@"
+    expect_area "$name" "$@"
+    expect_colours "$name" "$least"
 }
 
 # finish WITHIN_S: the program ends by itself within WITHIN_S seconds, with
