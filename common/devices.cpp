@@ -3,6 +3,7 @@
 #include "common/local.h"
 
 #include <SDL2/SDL.h>
+#include <cstdlib>
 #include <cstring>
 
 static SDL_AudioDeviceID audio_dev;
@@ -36,6 +37,10 @@ int MACIBM_open_audio()
         return 0;
     }
     SDL_PauseAudioDevice(audio_dev, 0);
+    // Whatever way the program ends, the device stops before the sounds
+    // the callback plays from are freed by the static destructors.
+    static bool close_at_exit = atexit(MACIBM_close_audio) == 0;
+    (void)close_at_exit;
     return 1;
 }
 

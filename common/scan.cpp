@@ -172,9 +172,12 @@ static int short_integer(const char *buf, long long *v)
     const char *p = buf + (*buf == '+' || *buf == '-');
     long long m = 0;
     int n = 0;
-    for (; *p >= '0' && *p <= '9'; p++, n++)
+    for (; *p >= '0' && *p <= '9'; p++, n++) {
+        if (n == 18)
+            return 0;   // a 19th digit could overflow m
         m = m * 10 + (*p - '0');
-    if (*p || n == 0 || n > 18)
+    }
+    if (*p || n == 0)
         return 0;
     *v = *buf == '-' ? -m : m;
     return 1;

@@ -77,7 +77,7 @@ static float blade_position(int eng, int el, int b, float rot, float dvn, float 
     float mach = atm.a > 1.0f ? V / atm.a : 0.0f;
     float mf = Fmachfac(mach), rho = thinair(mach);
     float q = 0.5f * rho * V * V * pln.s[eng][el];
-    int p = flight_round_deg(atan2f(dvn, rot) * con.radtodeg);
+    int p = flight_round_atan2_deg(dvn, rot);
     float sp = lsin[p], cp = lcos[p];
     float path = p > 180 ? p - 360.0f : (float)p;
     float aoa = cyclic(b, prepitch, pln.propdir[eng]) - path;

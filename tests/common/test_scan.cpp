@@ -178,6 +178,12 @@ TEST_F(ScanTest, NumbersReadAsTheLibraryReadsThem)
     EXPECT_EQ(intscan(), 0);   // one past the int range: a failure, not a wrap
     EXPECT_FALSE(inf_good());
     inf_close();
+    // More digits than a long long holds.
+    write_file(p, "I\n25 version\n77777777777777777777777777\n");
+    ASSERT_EQ(inf_open(p.c_str(), 25, 0), 1);
+    EXPECT_EQ(intscan(), 0);
+    EXPECT_FALSE(inf_good());
+    inf_close();
 }
 
 TEST_F(ScanTest, EndOfFileStopsEveryReader)

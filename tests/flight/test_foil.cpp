@@ -370,3 +370,27 @@ TEST(RoundDeg, AgreesWithTheLibraryRounding)
     for (float a : angles)
         EXPECT_EQ(flight_round_deg(a), deg_index(std::round(a))) << a;
 }
+
+// The propeller's whole-degree flow angle without the library's atan2f must
+// be its index to the bit: every direction in steps of a thousandth of a
+// degree (the half degrees among them), at lengths from tiny to huge, and
+// the axes, zeros and non-finite values.
+TEST(RoundDeg, FlowAngleAgreesWithTheLibrary)
+{
+    fill_constants();
+    auto want = [](float y, float x) { return flight_round_deg(atan2f(y, x) * con.radtodeg); };
+    int checked = 0;
+    for (int k = -180000; k <= 180000; k++) {
+        double a = k * 0.001 * M_PI / 180.0;
+        for (float len : {1e-20f, 0.37f, 1.0f, 61.5f, 250.0f, 1e20f}) {
+            float y = (float)(len * sin(a)), x = (float)(len * cos(a));
+            ASSERT_EQ(flight_round_atan2_deg(y, x), want(y, x)) << y << " " << x;
+            checked++;
+        }
+    }
+    EXPECT_EQ(checked, 6 * 360001);
+    const float odd[] = {0.0f, -0.0f, 1.0f, -1.0f, 1e-40f, 1e35f, NAN, INFINITY, -INFINITY};
+    for (float y : odd)
+        for (float x : odd)
+            EXPECT_EQ(flight_round_atan2_deg(y, x), want(y, x)) << y << " " << x;
+}

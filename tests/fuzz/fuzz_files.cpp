@@ -14,13 +14,11 @@
 #include "files/airwright_files.h"
 #include "files/files.h"
 #include "files/foilwright_files.h"
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string folder;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
 
 void read_with(int reader, const char *file)
 {
@@ -68,13 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
     if (size < 1)
         return 0;
-    int reader = data[0] % 5;
+    int reader = fuzz_reader(data[0], 5);
     std::string file = reader == 2 ? folder + "/airfoils/fuzz.afl" : folder + "/fuzz.dat";
-    FILE *f = fopen(file.c_str(), "wb");
-    if (!f)
+    if (!write_input(file, data + 1, size - 1))
         return 0;
-    fwrite(data + 1, 1, size - 1, f);
-    fclose(f);
     C_to_C((folder + "/").c_str(), pln.C_appdir);
     try {
         read_with(reader, file.c_str());

@@ -13,16 +13,11 @@
 
 #include "common/testsupport.h"
 #include "shell/local.h"
-
-// The preferences file version, as the simulator writes it.
-
+#include "tests/fuzz/fuzz_support.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string folder;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
 
 }  // namespace
 
@@ -50,13 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
     if (size < 1)
         return 0;
-    int prefs = data[0] % 2 == 0;
+    int prefs = fuzz_reader(data[0], 2) == 0;
     std::string file = folder + (prefs ? "/fuzz.prf" : "/fuzz.sit");
-    FILE *f = fopen(file.c_str(), "wb");
-    if (!f)
+    if (!write_input(file, data + 1, size - 1))
         return 0;
-    fwrite(data + 1, 1, size - 1, f);
-    fclose(f);
     try {
         if (prefs) {
             if (inf_open(file.c_str(), 40, 1))

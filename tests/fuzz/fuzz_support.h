@@ -1,9 +1,10 @@
 // What the file-reading fuzz targets share: the fatal exit turned into an
-// exception the target catches, and the input written to the file the
-// reader under test opens.
+// exception the target catches, the choice of reader, and the input
+// written to the file the reader under test opens.
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 struct FatalSeen {};
@@ -18,4 +19,16 @@ inline int write_input(const std::string &file, const unsigned char *data, size_
         return 0;
     size_t n = fwrite(data, 1, size, f);
     return fclose(f) == 0 && n == size;
+}
+
+// Targets that hold several readers choose one by the input's first byte,
+// modulo `readers`. VORTAN_FUZZ_READER=N holds every input to reader N, so
+// that each reader can be given a run of its own.
+inline int fuzz_reader(unsigned char first, int readers)
+{
+    static const int held = [] {
+        const char *v = getenv("VORTAN_FUZZ_READER");
+        return v && *v ? atoi(v) : -1;
+    }();
+    return held >= 0 && held < readers ? held : first % readers;
 }

@@ -13,24 +13,12 @@
 
 #include "common/testsupport.h"
 #include "shell/local.h"
+#include "tests/fuzz/fuzz_support.h"
 #include "world/world.h"
 
 namespace {
 
-struct FatalSeen {};
 std::string folder;
-
-void throw_fatal(const char *, const char *, const char *, const char *) { throw FatalSeen{}; }
-
-int write_file(const std::string &path, const unsigned char *data, size_t size)
-{
-    FILE *f = fopen(path.c_str(), "wb");
-    if (!f)
-        return 0;
-    fwrite(data, 1, size, f);
-    fclose(f);
-    return 1;
-}
 
 }  // namespace
 
@@ -56,11 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
     if (size < 1)
         return 0;
-    int quadrant = data[0] % 2 == 0;
+    int quadrant = fuzz_reader(data[0], 2) == 0;
     char name[16];
     quadrant_name(33, 119, name);
     std::string file = quadrant ? folder + "/" + name : folder + "/DATA/gps_dat";
-    if (!write_file(file, data + 1, size - 1))
+    if (!write_input(file, data + 1, size - 1))
         return 0;
     try {
         if (quadrant) {
