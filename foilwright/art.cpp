@@ -61,10 +61,25 @@ static void paint_flap(const Port *)
                  "DEFLECTION 0 TO FULL");
 }
 
+// The polar view's abscissa is the lift coefficient, over the span the plot
+// places it in (200 + 125 cl pixels for an airfoil, 200 cl for a flap).
+static void paint_airfoil_polar(const Port *)
+{
+    paint_screen(AIRFOIL_CAPTIONS, (int)(sizeof AIRFOIL_CAPTIONS / sizeof AIRFOIL_CAPTIONS[0]),
+                 "CL -1.6 TO 1.6");
+}
+
+static void paint_flap_polar(const Port *)
+{
+    paint_screen(FLAP_CAPTIONS, (int)(sizeof FLAP_CAPTIONS / sizeof FLAP_CAPTIONS[0]), "CL 0 TO 2");
+}
+
 void register_backgrounds()
 {
     register_bitmap(DEVICE_AIRFOIL, SCREEN_W, SCREEN_H, paint_airfoil, "airfoil screen");
     register_bitmap(DEVICE_FLAP, SCREEN_W, SCREEN_H, paint_flap, "flap screen");
+    register_bitmap(SCREEN_AIRFOIL_POLAR, SCREEN_W, SCREEN_H, paint_airfoil_polar, "airfoil polar screen");
+    register_bitmap(SCREEN_FLAP_POLAR, SCREEN_W, SCREEN_H, paint_flap_polar, "flap polar screen");
 }
 
 }  // namespace foilwright

@@ -9,6 +9,9 @@ namespace foilwright {
 
 constexpr int VIEW_ALPHA = 401;   // cl, cd, cm against angle (or deflection)
 constexpr int VIEW_POLAR = 402;   // cd, cm against cl
+// Background screens of the polar view: the device's panel with its own
+// abscissa caption.
+constexpr int SCREEN_AIRFOIL_POLAR = 311, SCREEN_FLAP_POLAR = 312;
 constexpr int PLOT_COLUMNS = 401;
 constexpr int PLOT_X0 = 250;      // screen x of column 0
 constexpr int BACK_COLOR = 11;

@@ -172,7 +172,9 @@ void update_screen(int window)
 {
     if (window != 0)
         return;
-    MACIBM_bitmap(0, 0, msc.device == DEVICE_FLAP ? DEVICE_FLAP : DEVICE_AIRFOIL);
+    int flap = msc.device == DEVICE_FLAP, polar = msc.view == VIEW_POLAR;
+    MACIBM_bitmap(0, 0, polar ? (flap ? SCREEN_FLAP_POLAR : SCREEN_AIRFOIL_POLAR)
+                              : (flap ? DEVICE_FLAP : DEVICE_AIRFOIL));
     handleclick(1);
     generate();
 }

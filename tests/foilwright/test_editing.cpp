@@ -101,8 +101,19 @@ TEST_F(FoilTest, CursorFollowsTheMouseWithTheColumnsValues)
 
 TEST_F(FoilTest, PolarViewLeavesOutTheStalledParts)
 {
+    // The abscissa caption under the plot names the view's abscissa: alpha
+    // (23 characters), then the lift coefficient (14, ending by x = 334).
+    auto caption_tail = [] {
+        int n = 0;
+        for (int y = 440; y <= 452; y++)
+            for (int x = 340; x < 400; x++)
+                n += pixel(x, y) == ALPHA_COLOR;
+        return n;
+    };
+    EXPECT_GT(caption_tail(), 0);
     menu(VIEW_POLAR);
     EXPECT_EQ(msc.view, VIEW_POLAR);
+    EXPECT_EQ(caption_tail(), 0);
     // Where a stalled column (beyond almax, or below almin) would put its
     // drag mark, and no unstalled column puts one, nothing is drawn.
     auto at = [](int slot, int *x, int *y) {
