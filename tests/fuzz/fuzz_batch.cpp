@@ -51,9 +51,7 @@ void cut_times()
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // The program folder (Aircraft/, DATA/) comes from VORTAN_PROGRAM_DIR.
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    file = "/tmp/vortan_fuzz_batch_" + std::to_string(getpid()) + ".txt";
+    file = headless_input_file("batch", ".txt");
     sink = fopen("/dev/null", "w");
     test_set_fatal_hook(throw_fatal);
     batch_init();

@@ -22,9 +22,7 @@ std::string file;
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    file = "/tmp/vortan_fuzz_plane_" + std::to_string(getpid()) + ".acf";
+    file = headless_input_file("plane", ".acf");
     test_set_fatal_hook(throw_fatal);
     batch_init();
     return 0;

@@ -3,6 +3,8 @@
 // written to the file the reader under test opens.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,4 +33,14 @@ inline int fuzz_reader(unsigned char first, int readers)
         return v && *v ? atoi(v) : -1;
     }();
     return held >= 0 && held < readers ? held : first % readers;
+}
+
+// For a target that runs the simulator's code: the layer set to run
+// headless, and the file its input is written to, named by the target and
+// the process so that parallel fuzzers keep apart.
+inline std::string headless_input_file(const char *target, const char *extension)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    return std::string("/tmp/vortan_fuzz_") + target + "_" + std::to_string(getpid()) + extension;
 }

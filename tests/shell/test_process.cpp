@@ -40,18 +40,25 @@ static std::filesystem::path program_path()
     return std::filesystem::path(self).parent_path() / "../program/vortan";
 }
 
-TEST(Process, VortanRunsHeadlessAndClosesCleanly)
+// A private home for a started program, headless, with the factory
+// preferences in it.
+static std::filesystem::path private_home(const char *prefix)
 {
-    std::filesystem::path exe = program_path();
-    ASSERT_TRUE(std::filesystem::exists(exe));
-    std::filesystem::path home = std::filesystem::temp_directory_path() /
-                                 ("vortan_process_" + std::to_string(getpid()));
+    std::filesystem::path home = std::filesystem::temp_directory_path() / (prefix + std::to_string(getpid()));
     std::filesystem::create_directories(home);
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
     write_factory_prefs();
+    return home;
+}
+
+TEST(Process, VortanRunsHeadlessAndClosesCleanly)
+{
+    std::filesystem::path exe = program_path();
+    ASSERT_TRUE(std::filesystem::exists(exe));
+    std::filesystem::path home = private_home("vortan_process_");
     pid_t pid;
     char *argv[] = {(char *)exe.c_str(), nullptr};
     ASSERT_EQ(posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ), 0);
@@ -72,14 +79,7 @@ TEST(Process, VortanRunsHeadlessAndClosesCleanly)
 TEST(Process, StartUpReportEndsAfterTheFirstFrame)
 {
     std::filesystem::path exe = program_path();
-    std::filesystem::path home = std::filesystem::temp_directory_path() /
-                                 ("vortan_timing_" + std::to_string(getpid()));
-    std::filesystem::create_directories(home);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
-    write_factory_prefs();
+    std::filesystem::path home = private_home("vortan_timing_");
     std::string cmd = "VORTAN_TIMING=exit timeout 20 " + exe.string() + " 2>&1 >/dev/null";
     FILE *p = popen(cmd.c_str(), "r");
     ASSERT_TRUE(p);
